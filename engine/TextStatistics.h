@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "engine/AnalysisJob.h"
+#include "engine/EnglishVariant.h"
+
+// Normalises the job's text to the variant's spelling, then fills wordCount,
+// sentenceCount, characterCount and syllableCount from it.
+void CountText(AnalysisJob& job, EnglishVariant variant);
+
+// Vowel groups of one word (plain vowels for US, extended for UK).
+std::int64_t CountSyllables(std::u16string_view word, EnglishVariant variant);
+
+// Runs of ASCII alphanumerics with at least 3 (US) or 2 (UK) syllables.
+std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant);
+
+// Runs of ASCII alphanumerics at least 7 (US) or 6 (UK) long.
+std::int64_t CountLongWords(std::u16string_view text, EnglishVariant variant);
+
+// The live pass's cheap change detector.
+struct QuickCounts {
+    std::int64_t words = -1;
+    std::int64_t sentenceGroups = -1;
+    std::int64_t characters = -1;
+    friend bool operator==(const QuickCounts&, const QuickCounts&) = default;
+};
+QuickCounts QuickCount(std::u16string_view text);

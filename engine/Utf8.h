@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Decodes strict UTF-8 (no overlongs, surrogates or values above U+10FFFF).
+// On failure returns the byte offset of the first invalid sequence.
+struct Utf8DecodeResult {
+    std::u16string text;
+    std::optional<std::size_t> errorOffset;
+};
+Utf8DecodeResult DecodeUtf8(std::string_view bytes);
+
+// Encodes UTF-16; a lone surrogate becomes U+FFFD.
+std::string EncodeUtf8(std::u16string_view text);
