@@ -1,0 +1,41 @@
+#include <benchmark/benchmark.h>
+
+#include "bench/SampleText.h"
+#include "engine/AnalysisJob.h"
+#include "engine/ReadingRates.h"
+#include "report/Recommendations.h"
+#include "results/ExportDocument.h"
+#include "results/MetricRows.h"
+#include "results/SummaryLine.h"
+
+namespace {
+
+// What the window's full pass and an export compute for one text.
+void FullAnalysis(benchmark::State& state, EnglishVariant variant) {
+    const std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
+    const int scenario = 0;
+    for (auto _ : state) {
+        AnalysisJob job;
+        job.text = text;
+        RunAnalysis(job, variant, RatesForScenario(scenario, variant));
+        for (const MetricRow& row : kMetricRows) {
+            benchmark::DoNotOptimize(ViewMetricRow(row, job, variant));
+        }
+        SummaryMemory memory;
+        benchmark::DoNotOptimize(
+            SummaryLineText(memory, job, scenario, CharactersPerPage(variant)));
+        const std::u16string report = BuildRecommendations(job, scenario, variant);
+        benchmark::DoNotOptimize(ExportDocument(job, scenario, variant, report));
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
+}
+
+void BM_FullAnalysisUs(benchmark::State& state) { FullAnalysis(state, EnglishVariant::Us); }
+void BM_FullAnalysisUk(benchmark::State& state) { FullAnalysis(state, EnglishVariant::Uk); }
+
+}  // namespace
+
+BENCHMARK(BM_FullAnalysisUs)->Arg(1000)->Arg(32768)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullAnalysisUk)->Arg(32768)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();

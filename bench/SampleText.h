@@ -1,0 +1,8 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// Deterministic English prose of exactly `length` code units, with sentences,
+// paragraphs and a mix of short and long words.
+std::u16string SampleEnglishText(std::size_t length);

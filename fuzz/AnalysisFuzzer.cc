@@ -1,0 +1,82 @@
+// Arbitrary UTF-16 through the gate, the full analysis, the report and the
+// export document, checking what must hold for every input.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "engine/AnalysisJob.h"
+#include "engine/InputValidation.h"
+#include "engine/ReadingRates.h"
+#include "engine/Scenario.h"
+#include "engine/SpellingNormalisation.h"
+#include "report/Recommendations.h"
+#include "results/ExportDocument.h"
+#include "results/MetricRows.h"
+#include "results/SummaryLine.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// Every line ends in CR LF; a scored report may open with one bare LF.
+bool EndsEveryLineWithCrLf(const std::u16string& report) {
+    std::size_t start = report.size() > 0 && report[0] == u'\n' ? 1 : 0;
+    if (report.size() < start + 2 || report.back() != u'\n') {
+        return false;
+    }
+    for (std::size_t i = start; i < report.size(); ++i) {
+        if (report[i] == u'\n' && (i == start || report[i - 1] != u'\r')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) {
+        return 0;
+    }
+    const auto variant = (data[0] & 1) ? EnglishVariant::Uk : EnglishVariant::Us;
+    const int scenario = (data[0] >> 1) % kScenarioCount;
+    std::u16string text;
+    for (std::size_t i = 1; i + 1 < size; i += 2) {
+        text.push_back(static_cast<char16_t>(data[i] | (data[i + 1] << 8)));
+    }
+
+    const CleanedInput cleaned = CleanInput(text, variant);
+    Check(cleaned.text.size() <= kMaxInputLength);
+
+    AnalysisJob job;
+    job.text = text;
+    RunAnalysis(job, variant, RatesForScenario(scenario, variant));
+    if (!text.empty()) {
+        Check(job.text == NormalisedSpelling(text, variant));
+        Check(job.characterCount == static_cast<std::int64_t>(job.text.size()));
+    }
+    for (const MetricRow& row : kMetricRows) {
+        Check(std::isfinite(job.*row.measure));
+        const MetricRowView view = ViewMetricRow(row, job, variant);
+        Check(view.barValue >= 0 && view.barValue <= row.barMaximum);
+        Check(!view.label.empty());
+    }
+
+    const std::u16string report = BuildRecommendations(job, scenario, variant);
+    Check(EndsEveryLineWithCrLf(report));
+
+    const std::u16string document = ExportDocument(job, scenario, variant, report);
+    Check(document.size() > report.size() && document.back() == u'\n');
+
+    SummaryMemory memory;
+    const std::u16string summary =
+        SummaryLineText(memory, job, scenario, CharactersPerPage(variant));
+    Check(summary == SummaryLineText(memory, job, scenario, CharactersPerPage(variant)));
+    return 0;
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds Quillory and runs every test: the developer preset, the sanitizer
+# presets, a clang build and a short fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+
+fuzz_seconds=${QUILLORY_FUZZ_SECONDS:-30}
+
+run_preset() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1"
+  ctest --preset "$1"
+}
+
+# A clang build with warnings as errors, so both compilers stay clean.
+cmake --preset dev-clang >/dev/null
+cmake --build --preset dev-clang
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+mkdir -p build/fuzz/corpus
+build/fuzz/fuzz/analysis_fuzzer -max_total_time="$fuzz_seconds" -max_len=70000 \
+  -print_final_stats=1 build/fuzz/corpus 2>&1 | tail -n 12
+
+run_preset tsan
+run_preset asan
+run_preset dev
