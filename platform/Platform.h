@@ -1,0 +1,181 @@
+#pragma once
+
+// The operations the shell needs from the desktop. One backend is linked in:
+// Qt for the application, a recording stand-in for the shell's tests.
+// Everything here runs on the main thread unless it says otherwise.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+// Desktop coordinates have their origin at the top-left corner of the main
+// screen, y growing downwards; control frames are relative to the window's
+// content area.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// ---- Session ----------------------------------------------------------------
+
+// Sets up the desktop session. Returns false when another instance of the
+// program already runs for this user; that instance has been told to toggle
+// its window, and this one should exit.
+bool InitialisePlatform(int& argc, char** argv);
+void ShutdownPlatform();
+
+// ---- Events ---------------------------------------------------------------
+
+struct Event {
+    int kind = 0;
+    int number = 0;
+    int type = 0;
+};
+
+// Blocks until the next program event arrives.
+Event WaitForEvent();
+
+// Takes the next queued event without blocking (after handling pending
+// desktop input); false when none is queued.
+bool PollEvent(Event& event);
+
+// Queues an event for WaitForEvent. Safe from any thread.
+void PostEvent(const Event& event);
+
+// Queues the event once, after the given delay. A later call with the same
+// event kind and number replaces a pending one.
+void PostEventAfter(int milliseconds, const Event& event);
+
+// Milliseconds on a monotonic clock.
+std::int64_t NowMilliseconds();
+
+// ---- Main window ----------------------------------------------------------
+
+bool WindowExists();
+// Content area of the given size with its frame's top-left at `topLeft`;
+// titled and closable only. Its close button posts event kind 2.
+void CreateWindow(Point topLeft, int contentWidth, int contentHeight, std::u16string_view title);
+void DestroyWindow();
+// Changes the content height, keeping the window's top edge in place.
+void SetWindowContentHeight(int height);
+int WindowContentHeight();
+// The frame's top-left in desktop coordinates.
+Point WindowPosition();
+void SetWindowFloating(bool floating);
+// Raises the window and makes it the key window, if it is visible.
+void BringWindowToFront();
+// A key press with exactly these modifiers posts a menu event with `number`.
+// `keys` uses Qt's portable text, e.g. "Ctrl+W", "Alt+Shift+C".
+void AddWindowShortcut(int number, std::string_view keys);
+
+// ---- Controls -------------------------------------------------------------
+
+enum class ControlKind {
+    Label,         // borderless, non-selectable text
+    CentredLabel,  // the same, centred
+    HelpIcon,      // image with a tooltip
+    PushButton,    // click posts kind 3, type 0
+    RoundButton,   // circular push button
+    ImageButton,   // square button showing only an image
+    Editor,        // plain text, word wrap; a user change posts kind 3, type 768
+    DropDown,      // not editable; a user change of selection posts kind 3, type 768
+    ProgressBar,   // determinate, range 0 to a maximum
+};
+
+enum class FontKind { System, Summary, MetricName };  // system font; 11 pt; 14 pt bold
+enum class ImageKind { Gear, Help, Export, Clear, Recommendations };
+
+// Creates a control in the window; number 0 means not addressable. A control
+// with the same number is replaced. Every operation below on a number that has
+// no control does nothing (and the queries return empty, 0 or false).
+void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view text);
+bool ControlExists(int number);
+void SetControlText(int number, std::u16string_view text);  // never posts a change event
+std::u16string ControlText(int number);
+void SetControlValue(int number, int value);  // bar position or drop-down index
+int ControlValue(int number);
+void SetControlMaximum(int number, int maximum);  // bars
+void SetControlItems(int number, const std::vector<std::u16string_view>& items);  // drop-down
+void SetControlTooltip(int number, std::u16string_view text);
+void SetControlEnabled(int number, bool enabled);
+bool ControlEnabled(int number);
+void SetControlVisible(int number, bool visible);
+bool ControlVisible(int number);
+void SetControlFont(int number, FontKind font);
+void SetControlImage(int number, ImageKind image);  // buttons show it left of the title
+void SetEditorColours(int number, bool blackText);  // light yellow background always
+void FocusControl(int number);
+
+// ---- Gear menu ------------------------------------------------------------
+
+struct MenuItem {
+    int number;
+    std::u16string_view title;
+};
+// Separators stand between neighbours; choosing an item posts kind 1 with its number.
+void CreateGearMenu(const std::vector<MenuItem>& items);
+bool GearMenuExists();
+void SetMenuItemChecked(int number, bool checked);
+bool MenuItemChecked(int number);
+void ShowGearMenuAtPointer();
+
+// ---- Status item (tray icon) -----------------------------------------------
+
+// False where the desktop offers no tray; the shell then opens the window itself.
+bool HasStatusArea();
+// A click posts kind 9.
+void CreateStatusItem();
+void RemoveStatusItem();
+
+// ---- Alerts ----------------------------------------------------------------
+
+enum class AlertIcon { Note, Stop };
+
+// Modal; one button; the previously active window is active again afterwards.
+void ShowMessage(std::u16string_view title, std::u16string_view text, AlertIcon icon);
+// Modal; returns 1 for button1, 2 for button2. An empty button2 shows only button1.
+int ShowAlert(std::u16string_view title, std::u16string_view text, AlertIcon icon,
+              int defaultButton, std::u16string_view button1, std::u16string_view button2);
+
+// ---- Preferences -----------------------------------------------------------
+
+// Whether the preferences store exists yet (anything at its path counts).
+bool PreferencesExist();
+// A missing or non-numeric value reads as 0.
+std::int64_t ReadPreferenceInteger(std::string_view key);
+std::u16string ReadPreferenceString(std::string_view key);
+void WritePreferenceInteger(std::string_view key, std::int64_t value);
+void WritePreferenceString(std::string_view key, std::u16string_view value);
+// Failures are silent.
+void SyncPreferences();
+
+// ---- Environment -----------------------------------------------------------
+
+std::string LocaleIdentifier();   // e.g. "en_US"
+std::vector<Rect> Screens();      // desktop coordinates, main screen first
+Point PointerPosition();          // desktop coordinates
+int MenuBarHeight();              // top inset of the pointer's screen
+bool IsDarkMode();
+std::u16string ProcessorFamily(); // e.g. "x86-64"
+// A string that does not form a URL opens nothing.
+void OpenUrl(std::string_view url);
+
+// ---- Threads ---------------------------------------------------------------
+
+// Runs `body` on a new detached thread with the given stack size; false when
+// the thread cannot be started.
+bool StartDetachedThread(std::function<void()> body, std::size_t stackBytes);
+
+}  // namespace platform
