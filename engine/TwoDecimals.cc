@@ -1,0 +1,23 @@
+#include "engine/TwoDecimals.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+std::u16string FormatTwoDecimals(double value) {
+    if (std::isnan(value)) {
+        return u"NaN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? u"+Infinity" : u"-Infinity";
+    }
+    // The largest double has 309 integral digits.
+    char buffer[320];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    std::string_view digits(buffer, static_cast<std::size_t>(end - buffer));
+    if (digits == "-0.00") {
+        digits.remove_prefix(1);
+    }
+    return std::u16string(digits.begin(), digits.end());
+}

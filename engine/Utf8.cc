@@ -1,0 +1,129 @@
+#include "engine/Utf8.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Length of the well-formed sequence at the offset, or 0. The allowed ranges of
+// the second byte exclude overlongs, surrogates and values above U+10FFFF.
+std::size_t SequenceLength(std::string_view bytes, std::size_t offset) {
+    const auto lead = static_cast<unsigned char>(bytes[offset]);
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - offset < length) {
+        return 0;
+    }
+    const auto second = static_cast<unsigned char>(bytes[offset + 1]);
+    if (second < low || second > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(bytes[offset + i]))) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+char32_t DecodeSequence(std::string_view bytes, std::size_t offset, std::size_t length) {
+    static constexpr unsigned char kLeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t value = static_cast<unsigned char>(bytes[offset]) & kLeadMask[length];
+    for (std::size_t i = 1; i < length; ++i) {
+        value = (value << 6) | (static_cast<unsigned char>(bytes[offset + i]) & 0x3Fu);
+    }
+    return value;
+}
+
+void AppendUtf16(std::u16string& text, char32_t value) {
+    if (value < 0x10000) {
+        text.push_back(static_cast<char16_t>(value));
+        return;
+    }
+    value -= 0x10000;
+    text.push_back(static_cast<char16_t>(0xD800 + (value >> 10)));
+    text.push_back(static_cast<char16_t>(0xDC00 + (value & 0x3FF)));
+}
+
+void AppendUtf8(std::string& bytes, char32_t value) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (value < 0x80) {
+        bytes.push_back(byte(value));
+    } else if (value < 0x800) {
+        bytes.push_back(byte(0xC0 | (value >> 6)));
+        bytes.push_back(byte(0x80 | (value & 0x3F)));
+    } else if (value < 0x10000) {
+        bytes.push_back(byte(0xE0 | (value >> 12)));
+        bytes.push_back(byte(0x80 | ((value >> 6) & 0x3F)));
+        bytes.push_back(byte(0x80 | (value & 0x3F)));
+    } else {
+        bytes.push_back(byte(0xF0 | (value >> 18)));
+        bytes.push_back(byte(0x80 | ((value >> 12) & 0x3F)));
+        bytes.push_back(byte(0x80 | ((value >> 6) & 0x3F)));
+        bytes.push_back(byte(0x80 | (value & 0x3F)));
+    }
+}
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+}  // namespace
+
+Utf8DecodeResult DecodeUtf8(std::string_view bytes) {
+    Utf8DecodeResult result;
+    result.text.reserve(bytes.size());
+    for (std::size_t offset = 0; offset < bytes.size();) {
+        const std::size_t length = SequenceLength(bytes, offset);
+        if (length == 0) {
+            // No partial text, so that nothing half-decoded is used by mistake.
+            result.text.clear();
+            result.errorOffset = offset;
+            return result;
+        }
+        AppendUtf16(result.text, DecodeSequence(bytes, offset, length));
+        offset += length;
+    }
+    return result;
+}
+
+std::string EncodeUtf8(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+            const char16_t low = text[++i];
+            AppendUtf8(bytes, 0x10000 + ((char32_t{c} - 0xD800) << 10) + (char32_t{low} - 0xDC00));
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            AppendUtf8(bytes, kReplacementCharacter);
+        } else {
+            AppendUtf8(bytes, c);
+        }
+    }
+    return bytes;
+}
