@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct HttpRequest {
+    std::string url;
+    // Protocols allowed for the request and for every redirect (curl's list syntax).
+    std::string allowedProtocols = "https";
+    long connectTimeoutMs = 30000;
+    // A transfer slower than one byte a second for this long is abandoned.
+    long stallSeconds = 30;
+    std::size_t maxBodyBytes = 1024 * 1024;
+};
+
+// One GET that follows redirects. The body of any completed response, whatever
+// its status; nothing when the transfer fails, stalls or the body is too large.
+std::optional<std::string> HttpGet(const HttpRequest& request);
+
+}  // namespace platform

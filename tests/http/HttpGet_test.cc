@@ -1,0 +1,65 @@
+#include "platform/http/HttpGet.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "tests/http/LocalHttpServer.h"
+
+namespace {
+
+platform::HttpRequest LocalRequest(const std::string& url) {
+    platform::HttpRequest request;
+    request.url = url;
+    request.allowedProtocols = "http";
+    request.connectTimeoutMs = 2000;
+    request.stallSeconds = 1;
+    return request;
+}
+
+std::string Chunked(const std::string& chunk, int count) {
+    char size[32];
+    std::snprintf(size, sizeof size, "%zx\r\n", chunk.size());
+    std::string response = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+    for (int i = 0; i < count; ++i) {
+        response += size + chunk + "\r\n";
+    }
+    return response + "0\r\n\r\n";
+}
+
+TEST(HttpGet, ReturnsTheBodyOfAnyCompletedResponse) {
+    LocalHttpServer ok(HttpResponse("Quillory 1.03\n"));
+    EXPECT_EQ(platform::HttpGet(LocalRequest(ok.Url("/resources/Quillory.udt"))),
+              "Quillory 1.03\n");
+    LocalHttpServer missing(HttpResponse("<html>Not Found</html>", "404 Not Found"));
+    EXPECT_EQ(platform::HttpGet(LocalRequest(missing.Url("/x"))), "<html>Not Found</html>");
+}
+
+TEST(HttpGet, CapsTheBodyEvenWithoutALength) {
+    const std::string chunk(64 * 1024, 'x');
+    LocalHttpServer small(Chunked(chunk, 4));
+    auto request = LocalRequest(small.Url("/"));
+    request.maxBodyBytes = 256 * 1024;
+    EXPECT_EQ(platform::HttpGet(request).value_or("").size(), 256u * 1024);
+
+    LocalHttpServer large(Chunked(chunk, 5));
+    request.url = large.Url("/");
+    EXPECT_FALSE(platform::HttpGet(request).has_value());
+}
+
+TEST(HttpGet, FailsOnRefusedStalledOrDisallowedTransfers) {
+    const std::string refused = "http://127.0.0.1:" + std::to_string(LocalHttpServer::UnusedPort());
+    EXPECT_FALSE(platform::HttpGet(LocalRequest(refused)).has_value());
+
+    LocalHttpServer stalled("", /*stall=*/true);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(platform::HttpGet(LocalRequest(stalled.Url("/"))).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+    LocalHttpServer plain(HttpResponse("Quillory 1.03\n"));
+    auto httpsOnly = LocalRequest(plain.Url("/"));
+    httpsOnly.allowedProtocols = "https";
+    EXPECT_FALSE(platform::HttpGet(httpsOnly).has_value());
+}
+
+}  // namespace

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+// A one-connection-at-a-time HTTP server on 127.0.0.1 that answers every
+// request with the same raw bytes, optionally holding the connection open
+// without sending anything (a stalled server).
+class LocalHttpServer {
+public:
+    explicit LocalHttpServer(std::string rawResponse, bool stall = false);
+    ~LocalHttpServer();
+    LocalHttpServer(const LocalHttpServer&) = delete;
+    LocalHttpServer& operator=(const LocalHttpServer&) = delete;
+
+    std::string Url(const std::string& path) const;
+
+    // A port on which nothing listens.
+    static int UnusedPort();
+
+private:
+    void Serve();
+
+    std::string response_;
+    bool stall_;
+    int listener_ = -1;
+    int port_ = 0;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+};
+
+// "HTTP/1.1 200 OK" with a Content-Length and the body.
+std::string HttpResponse(const std::string& body, const std::string& status = "200 OK");
