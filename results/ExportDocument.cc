@@ -1,0 +1,121 @@
+#include "results/ExportDocument.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "engine/Scenario.h"
+#include "engine/TwoDecimals.h"
+
+namespace {
+
+constexpr std::size_t kPreviewLength = 100;
+
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+// The first code units of the text, without splitting a surrogate pair at the end.
+std::u16string_view Preview(std::u16string_view text) {
+    std::size_t length = std::min(text.size(), kPreviewLength);
+    if (length == kPreviewLength && IsHighSurrogate(text[length - 1])) {
+        --length;
+    }
+    return text.substr(0, length);
+}
+
+void AppendLine(std::u16string& document, std::u16string_view line) {
+    document += line;
+    document += u'\n';
+}
+
+void AppendCountLine(std::u16string& document, std::u16string_view caption, std::int64_t count) {
+    const std::string digits = std::to_string(count);
+    document += caption;
+    document.append(digits.begin(), digits.end());
+    document += u'\n';
+}
+
+void AppendMeasureLine(std::u16string& document, std::u16string_view caption, double measure,
+                       std::u16string_view suffix = {}) {
+    document += caption;
+    document += FormatTwoDecimals(measure);
+    document += suffix;
+    document += u'\n';
+}
+
+}  // namespace
+
+std::int64_t CountExportParagraphs(std::u16string_view text, EnglishVariant variant) {
+    // The variant's quote character vanishes before lines are trimmed, so a line of quotes and
+    // blanks is blank.
+    const char16_t removedQuote = variant == EnglishVariant::Uk ? u'\'' : u'"';
+    std::int64_t paragraphs = 0;
+    bool previousLineBlank = true;
+    bool lineHasText = false;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool atEnd = i == text.size();
+        const char16_t unit = atEnd ? u'\n' : text[i];
+        if (unit != u'\r' && unit != u'\n') {
+            lineHasText = lineHasText || (unit != u' ' && unit != removedQuote);
+            continue;
+        }
+        if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
+        }
+        if (lineHasText && previousLineBlank) {
+            ++paragraphs;
+        }
+        previousLineBlank = !lineHasText;
+        lineHasText = false;
+    }
+    return paragraphs;
+}
+
+std::u16string ExportDocument(const AnalysisJob& job, int scenario, EnglishVariant variant,
+                              std::u16string_view report) {
+    // A bad index names the first scenario rather than reading outside the table.
+    const std::u16string_view scenarioName =
+        kScenarioNames[IsValidScenario(scenario) ? scenario : 0];
+
+    std::u16string document;
+    document += u"Quillory Analysis Export ";
+    AppendLine(document, VariantFlag(variant));
+    AppendLine(document, u"==================================");
+    document += scenarioName;
+    AppendLine(document, u" Scenario");
+    AppendLine(document, u"===================================");
+    document += u"Text: ";
+    document += Preview(job.text);
+    AppendLine(document, u"...\r\n");
+    AppendCountLine(document, u"Word Count: ", job.wordCount);
+    AppendCountLine(document, u"Sentence Count: ", job.sentenceCount);
+    AppendCountLine(document, u"Paragraph Count: ", CountExportParagraphs(job.text, variant));
+    AppendMeasureLine(document, u"Flesch-Kincaid Ease: ", job.fleschReadingEase);
+    AppendMeasureLine(document, u"Flesch-Kincaid Grade Level: ", job.fleschKincaidGrade);
+    AppendMeasureLine(document, u"Coleman-Liau Index: ", job.colemanLiauIndex);
+    AppendMeasureLine(document, u"Automated Readability Index: ", job.automatedIndex);
+    AppendMeasureLine(document, u"SMOG Index: ", job.smogIndex);
+    AppendMeasureLine(document, u"LIX Index: ", job.lixIndex);
+    AppendMeasureLine(document, u"Gunning Fog Index: ", job.gunningFogIndex);
+    AppendMeasureLine(document, u"Estimated Reading Time: ", job.readingTimeMinutes, u" mins");
+    AppendMeasureLine(document, u"Estimated Speaking Time: ", job.speakingTimeMinutes, u" mins");
+    AppendLine(document, u"\r\nRecommendations:");
+    AppendLine(document, u"-----------------------------------");
+    AppendLine(document, report);
+    return document;
+}
+
+std::string DefaultExportFileName(std::string_view localeIdentifier, const LocalDateTime& now) {
+    const int hour12 = now.hour % 12 == 0 ? 12 : now.hour % 12;
+    const bool monthFirst = localeIdentifier == "en_US" || localeIdentifier == "en_CA";
+    // Wide enough for six ints of any value.
+    char stamp[96];
+    if (monthFirst) {
+        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d-%d%02d%02d", now.month, now.day,
+                      now.year, hour12, now.minute, now.second);
+    } else {
+        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d%d%02d%02d", now.day, now.month, now.year,
+                      hour12, now.minute, now.second);
+    }
+    return std::string(stamp) + "_Quillory_Export.txt";
+}
