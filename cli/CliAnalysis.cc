@@ -1,0 +1,32 @@
+#include "cli/CliAnalysis.h"
+
+#include <utility>
+
+#include "engine/TextStatistics.h"
+#include "report/Recommendations.h"
+#include "results/ExportDocument.h"
+#include "results/SummaryLine.h"
+
+CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
+    CliAnalysis analysis;
+    analysis.variant = variant;
+    analysis.scenario = scenario;
+    analysis.rates = RatesForScenario(scenario, variant);
+    analysis.job.text = std::move(text);
+    RunAnalysis(analysis.job, variant, analysis.rates);
+
+    const AnalysisJob& job = analysis.job;
+    analysis.complexWordCount = CountComplexWords(job.text, variant);
+    analysis.longWordCount = CountLongWords(job.text, variant);
+    for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+        analysis.rows[i] = ViewMetricRow(kMetricRows[i], job, variant);
+    }
+    SummaryMemory memory;
+    analysis.summary = SummaryLineText(memory, job, scenario, CharactersPerPage(variant));
+    if (!IsTooShortForScore(job)) {
+        analysis.score = ComputeWeightedScore(job, SelectScoreProfile(scenario, variant), variant);
+    }
+    analysis.report = BuildRecommendations(job, scenario, variant);
+    analysis.exportDocument = ExportDocument(job, scenario, variant, analysis.report);
+    return analysis;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/EnglishVariant.h"
+
+enum class OutputFormat { Text, Json, Report, Export };
+
+enum class CliAction { Analyse, ShowHelp, ShowVersion, UsageError };
+
+struct CliOptions {
+    CliAction action = CliAction::Analyse;
+    EnglishVariant variant = EnglishVariant::Us;
+    int scenario = 0;
+    OutputFormat format = OutputFormat::Text;
+    std::string path = "-";  // "-" reads stdin
+    std::string usageError;  // set for CliAction::UsageError
+};
+
+inline constexpr std::string_view kCliVersionText = "quillory-cli 1.02\n";
+
+inline constexpr std::string_view kCliUsageLine =
+    "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
+    "[--format text|json|report|export] [FILE|-]";
+
+// The --help text: the usage line and what each option means.
+std::string CliHelpText();
+
+// The arguments after the program name.
+CliOptions ParseCliOptions(std::span<const std::string_view> arguments);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CliAnalysis.h"
+
+// The readable default output in UTF-8: the nine measures with their labels,
+// the summary line and the overall score, LF line ends.
+std::string CliTextTable(const CliAnalysis& analysis);

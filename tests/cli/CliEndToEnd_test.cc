@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "cli/CliAnalysis.h"
+#include "engine/Utf8.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+std::string Quote(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+const std::string kSample =
+    "Clear writing helps every reader. Short sentences carry one idea each.\n"
+    "Long and winding sentences, full of clauses, tire the reader quickly.\n";
+
+const std::string kTooLong =
+    "quillory-cli: The input text exceeds the maximum allowed length of 32768 characters.\n";
+
+class CliEndToEndTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("quillory-cli-" + std::to_string(getpid()) + "-" +
+                testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    // The quoted path of a new file holding the bytes.
+    std::string Input(const std::string& bytes) {
+        const fs::path path = dir_ / ("input" + std::to_string(inputCount_++));
+        std::ofstream(path, std::ios::binary) << bytes;
+        return Quote(path);
+    }
+
+    // Stdin is empty unless the arguments redirect it.
+    CliRun Run(const std::string& arguments, const std::string& outTarget = "") {
+        const fs::path outPath = dir_ / "out";
+        fs::remove(outPath);
+        const std::string command = Quote(QUILLORY_CLI_PATH) + " < /dev/null " + arguments + " > " +
+                                    (outTarget.empty() ? Quote(outPath) : outTarget) + " 2> " +
+                                    Quote(dir_ / "err");
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(outPath),
+                ReadFile(dir_ / "err")};
+    }
+
+    fs::path dir_;
+    int inputCount_ = 0;
+};
+
+TEST_F(CliEndToEndTest, FormatsMatchTheLibrary) {
+    const CliAnalysis analysis = AnalyseText(DecodeUtf8(kSample).text, EnglishVariant::Us, 0);
+    const std::string sample = Input(kSample);
+    const CliRun report = Run("--format report " + sample);
+    EXPECT_EQ(report.exitCode, 0);
+    EXPECT_EQ(report.out, EncodeUtf8(analysis.report));
+    EXPECT_EQ(report.err, "");
+    EXPECT_EQ(Run("--format export " + sample).out, EncodeUtf8(analysis.exportDocument));
+
+    const CliRun text = Run(sample);
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find(EncodeUtf8(analysis.summary) + "\n"), std::string::npos);
+    EXPECT_NE(text.out.find(EncodeUtf8(analysis.rows[8].label)), std::string::npos);
+
+    // Stdin, "-", a leading BOM and the scenario's name give the same object.
+    const CliRun json = Run("--format json " + sample);
+    EXPECT_EQ(json.out.rfind("{\"variant\":\"us\",", 0), 0U);
+    EXPECT_EQ(Run("--format json < " + sample).out, json.out);
+    EXPECT_EQ(Run("--format json - < " + sample).out, json.out);
+    EXPECT_EQ(Run("--format json " + Input("\xEF\xBB\xBF" + kSample)).out, json.out);
+    const CliRun blogPost = Run("--format json --scenario 4 " + sample);
+    EXPECT_EQ(Run("--format json --scenario 'Blog Post' " + sample).out, blogPost.out);
+    EXPECT_NE(blogPost.out, json.out);
+}
+
+TEST_F(CliEndToEndTest, ExportKeepsLineEndsExactly) {
+    const CliRun run = Run("--format export --variant uk " + Input("One two three.\r\nFour five."));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("\nText: One two three.\r\nFour five....\r\n\nWord Count: "),
+              std::string::npos);
+
+    const CliRun blanks = Run("--format export " + Input("    "));
+    EXPECT_EQ(blanks.exitCode, 1);
+    EXPECT_EQ(blanks.out, "");
+    EXPECT_EQ(blanks.err,
+              "quillory-cli: Please enter text before attempting to export anything.\n");
+}
+
+TEST_F(CliEndToEndTest, RefusedInputs) {
+    const CliRun invalid =
+        Run(Input("ab\xFF"
+                  "cd"));
+    EXPECT_EQ(invalid.exitCode, 2);
+    EXPECT_EQ(invalid.out, "");
+    EXPECT_NE(invalid.err.find("offset 2"), std::string::npos);
+    // The offset counts the input's bytes, the BOM's included.
+    EXPECT_NE(Run(Input("\xEF\xBB\xBF"
+                        "ab\xC0\xAF"))
+                  .err.find("offset 5"),
+              std::string::npos);
+
+    for (const std::string input : {"", "\xEF\xBB\xBF", "///&&\"/"}) {
+        const CliRun run = Run(Input(input));
+        EXPECT_EQ(run.exitCode, 1) << input;
+        EXPECT_EQ(run.out, "");
+    }
+
+    EXPECT_EQ(Run(Input(std::string(32768, 'a'))).exitCode, 0);
+    const CliRun overLimit = Run(Input(std::string(32769, 'a')));
+    EXPECT_EQ(overLimit.exitCode, 3);
+    EXPECT_EQ(overLimit.out, "");
+    EXPECT_EQ(overLimit.err, kTooLong);
+
+    // A mebibyte of removed characters is still read; one byte more is not.
+    EXPECT_EQ(Run(Input(std::string(1048576, '/'))).exitCode, 1);
+    const CliRun huge = Run("< " + Input(std::string(1048577, '/')));
+    EXPECT_EQ(huge.exitCode, 3);
+    EXPECT_EQ(huge.err, kTooLong);
+}
+
+TEST_F(CliEndToEndTest, UsageAndOutputErrors) {
+    const std::string sample = Input(kSample);
+    for (const std::string arguments :
+         {"--bogus", "--format", "--scenario 9", "--variant fr", "extra.txt"}) {
+        const CliRun run = Run(sample + " " + arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("quillory-cli: ", 0), 0U);
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
+    }
+    const CliRun missing = Run(Quote(dir_ / "missing file.txt"));
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err.find("missing file.txt"), std::string::npos);
+    EXPECT_EQ(Run(Quote(dir_)).exitCode, 2);
+    EXPECT_EQ(Run("''").exitCode, 2);
+    EXPECT_EQ(Run("--version").out, "quillory-cli 1.02\n");
+
+    const CliRun full = Run("--format report " + sample, "/dev/full");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err.rfind("quillory-cli: cannot write", 0), 0U);
+}
+
+}  // namespace
