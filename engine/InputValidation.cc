@@ -40,17 +40,18 @@ constexpr bool IsAllowed(char16_t c, std::uint8_t variantBit) {
 CleanedInput CleanInput(std::u16string_view text, EnglishVariant variant) {
     const std::uint8_t variantBit = variant == EnglishVariant::Uk ? kUk : kUs;
     CleanedInput cleaned;
-    cleaned.text.reserve(std::min(text.size(), kMaxInputLength));
+    // One slot past the limit tells whether the limit was exceeded.
+    cleaned.text.resize(std::min(text.size(), kMaxInputLength + 1));
+    std::size_t length = 0;
     for (char16_t c : text) {
-        if (!IsAllowed(c, variantBit)) {
-            continue;
+        if (IsAllowed(c, variantBit)) {
+            cleaned.text[length++] = c;
+            if (length > kMaxInputLength) {
+                break;
+            }
         }
-        // Whatever follows the limit would be cut anyway.
-        if (cleaned.text.size() == kMaxInputLength) {
-            cleaned.exceededLimit = true;
-            break;
-        }
-        cleaned.text.push_back(c);
     }
+    cleaned.exceededLimit = length > kMaxInputLength;
+    cleaned.text.resize(std::min(length, kMaxInputLength));
     return cleaned;
 }

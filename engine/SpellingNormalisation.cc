@@ -2,8 +2,11 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -32,10 +35,23 @@ constexpr std::array<SpellingPair, 31> kSpellingPairs = {{
     {u"learned", u"learnt"},
 }};
 
-// Tokens outside these lengths cannot be a paired spelling, so most of a text
-// is copied without being lower-cased.
-constexpr std::size_t kShortestSpelling = 4;
 constexpr std::size_t kLongestSpelling = 12;
+
+// A bit per row whose source spelling has the given length and first letter, so
+// that a token is compared with one row at most, as a rule.
+using RowIndex = std::array<std::array<std::uint32_t, 26>, kLongestSpelling + 1>;
+
+constexpr RowIndex BuildRowIndex(bool fromUs) {
+    RowIndex index{};
+    for (std::size_t i = 0; i < kSpellingPairs.size(); ++i) {
+        const std::u16string_view source = fromUs ? kSpellingPairs[i].us : kSpellingPairs[i].uk;
+        index[source.size()][source[0] - u'a'] |= 1u << i;
+    }
+    return index;
+}
+
+constexpr RowIndex kUsRowIndex = BuildRowIndex(true);
+constexpr RowIndex kUkRowIndex = BuildRowIndex(false);
 
 char16_t LowerCodeUnit(char16_t c) {
     if (c < 0x80) {
@@ -45,19 +61,31 @@ char16_t LowerCodeUnit(char16_t c) {
     return static_cast<char16_t>(u_tolower(c));
 }
 
+// The first letters already agree; the source spellings are lower case and as
+// long as the token.
+bool EqualsIgnoringCase(std::u16string_view token, std::u16string_view source) {
+    for (std::size_t i = 1; i < token.size(); ++i) {
+        if (LowerCodeUnit(token[i]) != source[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The other variant's spelling when the token is one of the source spellings.
 std::u16string_view Replacement(std::u16string_view token, EnglishVariant variant) {
-    if (token.size() < kShortestSpelling || token.size() > kLongestSpelling) {
+    if (token.empty() || token.size() > kLongestSpelling) {
         return {};
     }
-    std::array<char16_t, kLongestSpelling> lowered{};
-    for (std::size_t i = 0; i < token.size(); ++i) {
-        lowered[i] = LowerCodeUnit(token[i]);
+    const char16_t first = LowerCodeUnit(token[0]);
+    if (first < u'a' || first > u'z') {
+        return {};
     }
-    const std::u16string_view key(lowered.data(), token.size());
     const bool toUk = variant == EnglishVariant::Uk;
-    for (const SpellingPair& pair : kSpellingPairs) {
-        if ((toUk ? pair.us : pair.uk) == key) {
+    for (std::uint32_t rows = (toUk ? kUsRowIndex : kUkRowIndex)[token.size()][first - u'a'];
+         rows != 0; rows &= rows - 1) {
+        const SpellingPair& pair = kSpellingPairs[static_cast<std::size_t>(std::countr_zero(rows))];
+        if (EqualsIgnoringCase(token, toUk ? pair.us : pair.uk)) {
             return toUk ? pair.uk : pair.us;
         }
     }
@@ -67,8 +95,8 @@ std::u16string_view Replacement(std::u16string_view token, EnglishVariant varian
 }  // namespace
 
 std::u16string NormalisedSpelling(std::u16string_view text, EnglishVariant variant) {
-    // Joining the tokens with single spaces restores the spaces between them,
-    // so only the outer ones go.
+    // Joining the tokens with single spaces gives the text back, so only the
+    // outer spaces go and only a replaced token breaks the copy.
     const std::size_t first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) {
         return {};
@@ -77,19 +105,20 @@ std::u16string NormalisedSpelling(std::u16string_view text, EnglishVariant varia
 
     std::u16string result;
     result.reserve(text.size() + 16);
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t space = text.find(u' ', start);
-        const std::u16string_view token =
-            text.substr(start, space == std::u16string_view::npos ? space : space - start);
-        const std::u16string_view replacement = Replacement(token, variant);
-        result.append(replacement.empty() ? token : replacement);
-        if (space == std::u16string_view::npos) {
-            return result;
+    std::size_t copied = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(u' ', start), text.size());
+        const std::u16string_view replacement =
+            Replacement(text.substr(start, end - start), variant);
+        if (!replacement.empty()) {
+            result.append(text.substr(copied, start - copied));
+            result.append(replacement);
+            copied = end;
         }
-        result.push_back(u' ');
-        start = space + 1;
+        start = end + 1;
     }
+    result.append(text.substr(copied));
+    return result;
 }
 
 void NormaliseSpelling(AnalysisJob& job, EnglishVariant variant) {
