@@ -8,8 +8,7 @@ constexpr auto kUs = EnglishVariant::Us;
 constexpr auto kUk = EnglishVariant::Uk;
 
 AnalysisJob Counted(std::u16string text, EnglishVariant variant = kUs) {
-    AnalysisJob job;
-    job.text = std::move(text);
+    AnalysisJob job{.text = std::move(text)};
     CountText(job, variant);
     return job;
 }
@@ -27,67 +26,45 @@ TEST(CountText, CountsCharactersWordsSentencesAndVowelRuns) {
     EXPECT_EQ(Counted(u"Wait...").sentenceCount, 3);
     EXPECT_EQ(Counted(u"\u00BFQu\u00E9?").sentenceCount, 2);
     // Extended vowels whatever the variant; anything above U+00FF ends a run.
-    EXPECT_EQ(Counted(u"a\u00E9").syllableCount, 1);
-    EXPECT_EQ(Counted(u"a\u0101e").syllableCount, 2);
-
-    const AnalysisJob empty = Counted(u"");
-    EXPECT_EQ(empty.wordCount + empty.sentenceCount + empty.characterCount, 0);
-    EXPECT_EQ(empty.syllableCount, 0);
+    EXPECT_EQ(Counted(u"a\u00E9 a\u0101e").syllableCount, 3);
+    EXPECT_EQ(Counted(u"").wordCount, 0);
 }
 
 TEST(CountText, SplitsWordsAtSpaceCarriageReturnAndLineFeedOnly) {
     EXPECT_EQ(Counted(u"one\ttwo").wordCount, 1);
     EXPECT_EQ(Counted(u"one\ntwo").wordCount, 2);
     EXPECT_EQ(Counted(u"one\r\ntwo - three ").wordCount, 4);
-
-    const AnalysisJob blanks = Counted(u"\r\n\n\r");
-    EXPECT_EQ(blanks.wordCount, 0);
-    EXPECT_EQ(blanks.characterCount, 4);
-}
-
-TEST(CountText, CountsTheNormalisedText) {
-    const AnalysisJob job = Counted(u"  color  ", kUk);
-    EXPECT_EQ(job.text, u"colour");
-    EXPECT_EQ(job.characterCount, 6);
-    EXPECT_EQ(job.wordCount, 1);
+    EXPECT_EQ(Counted(u"\r\n\n\r").wordCount, 0);
+    // The normalised text is counted.
+    EXPECT_EQ(Counted(u"  color  ", kUk).characterCount, 6);
 }
 
 TEST(CountSyllables, CountsVowelGroupsOfTheVariantsSet) {
     EXPECT_EQ(CountSyllables(u"rhythm", kUs), 1);
     EXPECT_EQ(CountSyllables(u"psst", kUs), 0);
-    EXPECT_EQ(CountSyllables(u"", kUk), 0);
     EXPECT_EQ(CountSyllables(u"beautiful", kUs), 3);
-    EXPECT_EQ(CountSyllables(u"caf\u00E9", kUs), 1);
     EXPECT_EQ(CountSyllables(u"caf\u00E9", kUk), 2);
     EXPECT_EQ(CountSyllables(u"a\u00F1o", kUk), 2);  // ñ is not a vowel
 }
 
-TEST(CountComplexWords, UsesAsciiRunsAndTheVariantsThreshold) {
+TEST(CountComplexAndLongWords, UseAsciiRunsAndTheVariantsThresholds) {
     EXPECT_EQ(CountComplexWords(u"beautiful", kUs), 1);
-    EXPECT_EQ(CountComplexWords(u"beautiful", kUk), 1);
     EXPECT_EQ(CountComplexWords(u"water", kUs), 0);
     EXPECT_EQ(CountComplexWords(u"water", kUk), 1);
-    EXPECT_EQ(CountSyllables(u"na\u00EFve", kUk), 2);
     EXPECT_EQ(CountComplexWords(u"na\u00EFve", kUk), 0);
     // Syllables do not carry over from one run to the next.
     EXPECT_EQ(CountComplexWords(u"wa-ter ba'na.na", kUk), 0);
     EXPECT_EQ(CountComplexWords(u"banana, water; beautiful", kUs), 2);
-    EXPECT_EQ(CountComplexWords(u"", kUs), 0);
-}
 
-TEST(CountLongWords, CountsAsciiAlphanumericRunsOfTheVariantsLength) {
     EXPECT_EQ(CountLongWords(u"readers", kUs), 1);
-    EXPECT_EQ(CountLongWords(u"readers", kUk), 1);
     EXPECT_EQ(CountLongWords(u"reader", kUs), 0);
     EXPECT_EQ(CountLongWords(u"reader", kUk), 1);
-    EXPECT_EQ(CountLongWords(u"well-known 1234567 caf\u00E9s", kUs), 1);
-    EXPECT_EQ(CountLongWords(u"readers, readers", kUs), 2);
+    EXPECT_EQ(CountLongWords(u"well-known 1234567 caf\u00E9s, readers", kUs), 2);
 }
 
 TEST(QuickCount, CountsSentenceGroupsInsteadOfMarks) {
     EXPECT_EQ(QuickCount(u"Wait..."), (QuickCounts{1, 1, 7}));
     EXPECT_EQ(QuickCount(u"Wait. . Go!"), (QuickCounts{3, 2, 11}));
-    EXPECT_EQ(QuickCount(u"One. Two?!"), (QuickCounts{2, 2, 10}));
     EXPECT_EQ(QuickCount(u"!\u4E00!"), (QuickCounts{1, 1, 3}));
     EXPECT_EQ(QuickCount(u"one\ttwo\nthree "), (QuickCounts{2, 0, 14}));
     EXPECT_EQ(QuickCount(u""), (QuickCounts{0, 0, 0}));
