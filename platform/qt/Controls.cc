@@ -1,0 +1,350 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <map>
+
+#include "platform/Platform.h"
+#include "platform/qt/Icons.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtText.h"
+
+namespace platform {
+namespace {
+
+constexpr int kHelpIconSize = 16;
+constexpr int kButtonIconSize = 16;
+constexpr int kImageButtonIconSize = 24;
+const QColor kEditorBackground(254, 255, 223);
+
+struct Control {
+    ControlKind kind = ControlKind::Label;
+    QPointer<QWidget> widget;
+};
+
+std::map<int, Control> controls;
+
+// Set while the program itself writes into an editor, so that only the user's
+// changes become events.
+bool settingEditorText = false;
+
+// The control with that number, or nullptr once its window has gone.
+Control* Find(int number) {
+    const auto found = controls.find(number);
+    if (found == controls.end()) {
+        return nullptr;
+    }
+    if (found->second.widget == nullptr) {
+        controls.erase(found);
+        return nullptr;
+    }
+    return &found->second;
+}
+
+template <typename Widget>
+Widget* FindAs(int number) {
+    Control* control = Find(number);
+    return control != nullptr ? qobject_cast<Widget*>(control->widget) : nullptr;
+}
+
+// Tooltips keep the texts' paragraphs and wrap instead of growing as wide as a line.
+QString TooltipHtml(std::u16string_view text) {
+    QString html = qt::ToQString(text).toHtmlEscaped();
+    html.replace(QStringLiteral("\n\r"), QStringLiteral("<br><br>"));
+    html.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+    html.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+    return QStringLiteral("<p style='white-space:pre-wrap'>") + html + QStringLiteral("</p>");
+}
+
+void ApplyEditorColours(QPlainTextEdit* editor, bool blackText) {
+    QPalette palette = editor->palette();
+    palette.setColor(QPalette::Base, kEditorBackground);
+    palette.setColor(QPalette::Text,
+                     blackText ? QColor(Qt::black) : QApplication::palette().color(QPalette::Text));
+    editor->setPalette(palette);
+}
+
+QLabel* NewLabel(QWidget* parent, std::u16string_view text, Qt::Alignment alignment) {
+    auto* label = new QLabel(qt::ToQString(text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QLabel* NewHelpIcon(QWidget* parent) {
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(qt::SymbolIcon(ImageKind::Help).pixmap(kHelpIconSize, kHelpIconSize));
+    return icon;
+}
+
+QPushButton* NewButton(QWidget* parent, int number, std::u16string_view text) {
+    auto* button = new QPushButton(qt::ToQString(text), parent);
+    QObject::connect(button, &QPushButton::clicked, [number] { PostEvent({3, number, 0}); });
+    return button;
+}
+
+QPushButton* NewRoundButton(QWidget* parent, int number, Rect frame, std::u16string_view text) {
+    QPushButton* button = NewButton(parent, number, text);
+    const int radius = std::min(frame.width, frame.height) / 2;
+    button->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid palette(mid); "
+                                         "border-radius: %1px; background: palette(button); }"
+                                         "QPushButton:pressed { background: palette(midlight); }")
+                              .arg(radius));
+    return button;
+}
+
+QPushButton* NewImageButton(QWidget* parent, int number) {
+    QPushButton* button = NewButton(parent, number, u"");
+    button->setIconSize(QSize(kImageButtonIconSize, kImageButtonIconSize));
+    return button;
+}
+
+QPlainTextEdit* NewEditor(QWidget* parent, int number, std::u16string_view text) {
+    // Connected after the text is in, so a new editor raises no change event.
+    auto* editor = new QPlainTextEdit(qt::ToQString(text), parent);
+    editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QObject::connect(editor, &QPlainTextEdit::textChanged, [number] {
+        if (!settingEditorText) {
+            PostEvent({3, number, 768});
+        }
+    });
+    ApplyEditorColours(editor, false);
+    return editor;
+}
+
+QComboBox* NewDropDown(QWidget* parent, int number) {
+    auto* dropDown = new QComboBox(parent);
+    dropDown->setEditable(false);
+    // activated comes only from the user, never from the program's own changes.
+    QObject::connect(dropDown, &QComboBox::activated, [number] { PostEvent({3, number, 768}); });
+    return dropDown;
+}
+
+QProgressBar* NewProgressBar(QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+QWidget* NewControl(QWidget* parent, ControlKind kind, int number, Rect frame,
+                    std::u16string_view text) {
+    switch (kind) {
+        case ControlKind::Label:
+            return NewLabel(parent, text, Qt::AlignLeft | Qt::AlignVCenter);
+        case ControlKind::CentredLabel:
+            return NewLabel(parent, text, Qt::AlignCenter);
+        case ControlKind::HelpIcon:
+            return NewHelpIcon(parent);
+        case ControlKind::PushButton:
+            return NewButton(parent, number, text);
+        case ControlKind::RoundButton:
+            return NewRoundButton(parent, number, frame, text);
+        case ControlKind::ImageButton:
+            return NewImageButton(parent, number);
+        case ControlKind::Editor:
+            return NewEditor(parent, number, text);
+        case ControlKind::DropDown:
+            return NewDropDown(parent, number);
+        case ControlKind::ProgressBar:
+            return NewProgressBar(parent);
+    }
+    return nullptr;
+}
+
+// A help icon keeps its top-left corner and takes its image's size.
+void FitHelpIcon(QWidget* widget) {
+    widget->resize(kHelpIconSize, kHelpIconSize);
+}
+
+QFont ControlFont(FontKind font) {
+    if (font == FontKind::System) {
+        return QApplication::font();
+    }
+    QFont systemFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    systemFont.setPointSize(font == FontKind::Summary ? 11 : 14);
+    systemFont.setBold(font == FontKind::MetricName);
+    return systemFont;
+}
+
+}  // namespace
+
+void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view text) {
+    QWidget* parent = qt::MainWindowWidget();
+    if (parent == nullptr) {
+        return;
+    }
+    if (Control* old = Find(number)) {
+        delete old->widget;
+    }
+    QWidget* widget = NewControl(parent, kind, number, frame, text);
+    widget->setGeometry(frame.x, frame.y, frame.width, frame.height);
+    if (kind == ControlKind::HelpIcon) {
+        FitHelpIcon(widget);
+    }
+    widget->setObjectName(QStringLiteral("control-%1").arg(number));
+    widget->show();
+    if (number != 0) {
+        controls[number] = {kind, widget};
+    }
+}
+
+bool ControlExists(int number) {
+    return Find(number) != nullptr;
+}
+
+void SetControlText(int number, std::u16string_view text) {
+    Control* control = Find(number);
+    if (control == nullptr) {
+        return;
+    }
+    const QString value = qt::ToQString(text);
+    if (auto* label = qobject_cast<QLabel*>(control->widget);
+        label != nullptr && control->kind != ControlKind::HelpIcon) {
+        label->setText(value);
+    } else if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
+        button->setText(value);
+    } else if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
+        settingEditorText = true;
+        editor->setPlainText(value);
+        settingEditorText = false;
+    }
+}
+
+std::u16string ControlText(int number) {
+    Control* control = Find(number);
+    if (control == nullptr) {
+        return {};
+    }
+    if (auto* label = qobject_cast<QLabel*>(control->widget)) {
+        return qt::ToU16(label->text());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
+        return qt::ToU16(button->text());
+    }
+    if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
+        // The raw text keeps no-break spaces that toPlainText would turn into blanks.
+        QString text = editor->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return qt::ToU16(text);
+    }
+    if (auto* dropDown = qobject_cast<QComboBox*>(control->widget)) {
+        return qt::ToU16(dropDown->currentText());
+    }
+    return {};
+}
+
+void SetControlValue(int number, int value) {
+    if (auto* bar = FindAs<QProgressBar>(number)) {
+        // QProgressBar ignores a value outside its range and would keep the old one.
+        bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+    } else if (auto* dropDown = FindAs<QComboBox>(number)) {
+        if (value >= 0 && value < dropDown->count()) {
+            dropDown->setCurrentIndex(value);
+        }
+    }
+}
+
+int ControlValue(int number) {
+    if (auto* bar = FindAs<QProgressBar>(number)) {
+        return bar->value();
+    }
+    if (auto* dropDown = FindAs<QComboBox>(number)) {
+        return dropDown->currentIndex();
+    }
+    return 0;
+}
+
+void SetControlMaximum(int number, int maximum) {
+    if (auto* bar = FindAs<QProgressBar>(number)) {
+        bar->setRange(0, std::max(maximum, 0));
+    }
+}
+
+void SetControlItems(int number, const std::vector<std::u16string_view>& items) {
+    auto* dropDown = FindAs<QComboBox>(number);
+    if (dropDown == nullptr) {
+        return;
+    }
+    QStringList titles;
+    for (const std::u16string_view item : items) {
+        titles.append(qt::ToQString(item));
+    }
+    dropDown->clear();
+    dropDown->addItems(titles);
+}
+
+void SetControlTooltip(int number, std::u16string_view text) {
+    if (Control* control = Find(number)) {
+        control->widget->setToolTip(text.empty() ? QString() : TooltipHtml(text));
+    }
+}
+
+void SetControlEnabled(int number, bool enabled) {
+    if (Control* control = Find(number)) {
+        control->widget->setEnabled(enabled);
+    }
+}
+
+bool ControlEnabled(int number) {
+    Control* control = Find(number);
+    return control != nullptr && control->widget->isEnabled();
+}
+
+void SetControlVisible(int number, bool visible) {
+    if (Control* control = Find(number)) {
+        control->widget->setVisible(visible);
+    }
+}
+
+// Whether the program hid it, independent of whether the window is on screen.
+bool ControlVisible(int number) {
+    Control* control = Find(number);
+    return control != nullptr && !control->widget->isHidden();
+}
+
+void SetControlFont(int number, FontKind font) {
+    if (Control* control = Find(number)) {
+        control->widget->setFont(ControlFont(font));
+    }
+}
+
+void SetControlImage(int number, ImageKind image) {
+    Control* control = Find(number);
+    if (control == nullptr) {
+        return;
+    }
+    const QIcon icon = qt::SymbolIcon(image);
+    if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
+        button->setIcon(icon);
+        if (control->kind != ControlKind::ImageButton) {
+            button->setIconSize(QSize(kButtonIconSize, kButtonIconSize));
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(control->widget)) {
+        label->setPixmap(icon.pixmap(kHelpIconSize, kHelpIconSize));
+        FitHelpIcon(label);
+    }
+}
+
+void SetEditorColours(int number, bool blackText) {
+    if (auto* editor = FindAs<QPlainTextEdit>(number)) {
+        ApplyEditorColours(editor, blackText);
+    }
+}
+
+void FocusControl(int number) {
+    if (Control* control = Find(number)) {
+        control->widget->setFocus();
+    }
+}
+
+}  // namespace platform

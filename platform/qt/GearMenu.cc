@@ -1,0 +1,74 @@
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+
+#include <map>
+
+#include "platform/Platform.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtText.h"
+
+namespace platform {
+namespace {
+
+// Owned by the window, so it goes when the window does.
+QPointer<QMenu> gearMenu;
+std::map<int, QPointer<QAction>> menuItems;
+
+QAction* FindItem(int number) {
+    const auto found = menuItems.find(number);
+    return found != menuItems.end() ? found->second.data() : nullptr;
+}
+
+}  // namespace
+
+void CreateGearMenu(const std::vector<MenuItem>& items) {
+    QWidget* parent = qt::MainWindowWidget();
+    if (parent == nullptr) {
+        return;
+    }
+    delete gearMenu;
+    menuItems.clear();
+    gearMenu = new QMenu(parent);
+    for (const MenuItem& item : items) {
+        if (!gearMenu->isEmpty()) {
+            gearMenu->addSeparator();
+        }
+        QAction* action = gearMenu->addAction(qt::ToQString(item.title));
+        const int number = item.number;
+        QObject::connect(action, &QAction::triggered, [action, number](bool checked) {
+            // The check mark shows the program's flag; Qt's own toggle is undone
+            // and the command decides.
+            if (action->isCheckable()) {
+                action->setChecked(!checked);
+            }
+            PostEvent({1, number, 0});
+        });
+        menuItems[number] = action;
+    }
+}
+
+bool GearMenuExists() {
+    return gearMenu != nullptr;
+}
+
+void SetMenuItemChecked(int number, bool checked) {
+    if (QAction* action = FindItem(number)) {
+        action->setCheckable(true);
+        action->setChecked(checked);
+    }
+}
+
+bool MenuItemChecked(int number) {
+    QAction* action = FindItem(number);
+    return action != nullptr && action->isChecked();
+}
+
+void ShowGearMenuAtPointer() {
+    if (gearMenu != nullptr) {
+        gearMenu->popup(QCursor::pos());
+    }
+}
+
+}  // namespace platform

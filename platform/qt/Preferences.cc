@@ -1,0 +1,78 @@
+#include "platform/qt/Preferences.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+#include <memory>
+
+#include "platform/Platform.h"
+#include "platform/qt/QtText.h"
+
+namespace platform {
+namespace {
+
+// An INI file under XDG_CONFIG_HOME on Linux, the defaults domain on macOS.
+std::unique_ptr<QSettings> store;
+
+QVariant Value(std::string_view key) {
+    return store != nullptr ? store->value(qt::Utf8ToQString(key)) : QVariant();
+}
+
+// A write that cannot reach the disk is dropped silently; what is in memory stays.
+void Write(std::string_view key, const QVariant& value) {
+    if (store != nullptr) {
+        store->setValue(qt::Utf8ToQString(key), value);
+        store->sync();
+    }
+}
+
+}  // namespace
+
+void qt::OpenPreferences() {
+    store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                        QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+}
+
+void qt::ClosePreferences() {
+    store.reset();
+}
+
+bool PreferencesExist() {
+    if (store == nullptr) {
+        return false;
+    }
+    const QFileInfo path(store->fileName());
+    return path.exists() || path.isSymLink();
+}
+
+std::int64_t ReadPreferenceInteger(std::string_view key) {
+    bool ok = false;
+    const qlonglong value = Value(key).toLongLong(&ok);
+    return ok ? value : 0;
+}
+
+std::u16string ReadPreferenceString(std::string_view key) {
+    const QVariant value = Value(key);
+    // An INI value with unquoted commas reads back as a list.
+    if (value.typeId() == QMetaType::QStringList) {
+        return qt::ToU16(value.toStringList().join(QStringLiteral(", ")));
+    }
+    return qt::ToU16(value.toString());
+}
+
+void WritePreferenceInteger(std::string_view key, std::int64_t value) {
+    Write(key, QVariant::fromValue(static_cast<qlonglong>(value)));
+}
+
+void WritePreferenceString(std::string_view key, std::u16string_view value) {
+    Write(key, qt::ToQString(value));
+}
+
+void SyncPreferences() {
+    if (store != nullptr) {
+        store->sync();
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// Runs the GUI tests headless, with the user's folders pointed at a temporary
+// one so that nothing touches real preferences.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/Platform.h"
+#include "tests/gui/GuiTestSupport.h"
+
+namespace {
+
+class QtSession final : public testing::Environment {
+  public:
+    QtSession(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(home_.isValid());
+        PointUserFoldersAt(home_.path());
+        ASSERT_TRUE(platform::InitialisePlatform(argc_, argv_));
+    }
+
+    void TearDown() override { platform::ShutdownPlatform(); }
+
+  private:
+    int& argc_;
+    char** argv_;
+    QTemporaryDir home_;
+};
+
+}  // namespace
+
+void PointUserFoldersAt(const QString& home) {
+    QDir folder(home);
+    folder.mkpath(QStringLiteral("config"));
+    folder.mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(folder.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", folder.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", folder.filePath(QStringLiteral("runtime")).toUtf8());
+    // No desktop portal: the palette decides dark mode, the same on every machine.
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+int main(int argc, char** argv) {
+    // A second start of the program, as the single-instance test runs it.
+    if (argc == 2 && std::strcmp(argv[1], kSecondInstanceFlag) == 0) {
+        return platform::InitialisePlatform(argc, argv) ? EXIT_SUCCESS : kAnotherInstanceRuns;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    testing::AddGlobalTestEnvironment(new QtSession(argc, argv));
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+#include <thread>
+
+#include "platform/Platform.h"
+#include "tests/gui/GuiTestSupport.h"
+
+namespace {
+
+using platform::ControlKind;
+using platform::Event;
+
+constexpr EventFields kEditorChange = {3, 1, 768};
+
+class QtPlatformTest : public testing::Test {
+  protected:
+    void SetUp() override { platform::CreateWindow({100, 50}, 720, 320, u"Quillory v1.02"); }
+    void TearDown() override {
+        platform::DestroyWindow();
+        DrainEvents();
+    }
+};
+
+TEST_F(QtPlatformTest, ControlsAreAddressedByNumber) {
+    platform::CreateControl(ControlKind::Label, 232, {10, 236, 700, 25}, u"summary");
+    platform::CreateControl(ControlKind::PushButton, 3, {320, 260, 90, 30}, u"Clear");
+    platform::CreateControl(ControlKind::DropDown, 234, {510, 8, 180, 30}, u"");
+    platform::SetControlItems(234, {u"General Content", u"Creative Writing"});
+    platform::SetControlValue(234, 1);
+
+    EXPECT_EQ(platform::ControlText(232), u"summary");
+    EXPECT_EQ(platform::ControlText(3), u"Clear");
+    EXPECT_EQ(platform::ControlText(234), u"Creative Writing");
+    EXPECT_EQ(platform::ControlValue(234), 1);
+    EXPECT_EQ(ControlWidget(3)->geometry(), QRect(320, 260, 90, 30));
+
+    platform::SetControlEnabled(3, false);
+    platform::SetControlVisible(232, false);
+    EXPECT_FALSE(platform::ControlEnabled(3));
+    EXPECT_FALSE(platform::ControlVisible(232));
+
+    // The same number replaces the control; unknown numbers do nothing.
+    platform::CreateControl(ControlKind::Label, 3, {0, 0, 50, 20}, u"again");
+    EXPECT_EQ(platform::ControlText(3), u"again");
+    EXPECT_TRUE(platform::ControlEnabled(3));
+    platform::SetControlText(99, u"nothing");
+    EXPECT_FALSE(platform::ControlExists(99));
+    EXPECT_EQ(platform::ControlText(99), u"");
+    EXPECT_TRUE(DrainEvents().empty());
+
+    platform::DestroyWindow();
+    EXPECT_FALSE(platform::ControlExists(232));
+}
+
+TEST_F(QtPlatformTest, BarShowsOutOfRangeValuesAtTheNearestEnd) {
+    platform::CreateControl(ControlKind::ProgressBar, 123, {400, 360, 310, 20}, u"");
+    platform::SetControlMaximum(123, 20);
+    platform::SetControlValue(123, 7);
+    EXPECT_EQ(platform::ControlValue(123), 7);
+    platform::SetControlValue(123, 35);
+    EXPECT_EQ(platform::ControlValue(123), 20);
+    platform::SetControlValue(123, -4);
+    EXPECT_EQ(platform::ControlValue(123), 0);
+}
+
+TEST_F(QtPlatformTest, OnlyTheUsersEditsRaiseEditorEvents) {
+    platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"saved text");
+    EXPECT_TRUE(DrainEvents().empty());
+
+    // Emoji, a lone surrogate and a no-break space survive the editor unchanged.
+    const std::u16string unusual = u"caf\u00e9 \U0001F600 \xD800 a\u00a0b\nline two";
+    platform::SetControlText(1, unusual);
+    EXPECT_EQ(platform::ControlText(1), unusual);
+    EXPECT_TRUE(DrainEvents().empty());
+
+    platform::SetControlText(1, u"");
+    QTest::keyClicks(ControlWidget(1), QStringLiteral("Hi"));
+    EXPECT_EQ(platform::ControlText(1), u"Hi");
+    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{kEditorChange, kEditorChange}));
+}
+
+TEST_F(QtPlatformTest, ClicksAndChoicesBecomeControlEvents) {
+    platform::CreateControl(ControlKind::PushButton, 4, {10, 254, 260, 40}, u"Recommend");
+    platform::CreateControl(ControlKind::RoundButton, 233, {620, 260, 28, 28}, u"?");
+    platform::CreateControl(ControlKind::DropDown, 234, {510, 8, 180, 30}, u"");
+    platform::SetControlItems(234, {u"General Content", u"Creative Writing"});
+    platform::SetControlValue(234, 0);
+    EXPECT_TRUE(DrainEvents().empty());
+
+    QTest::mouseClick(ControlWidget(4), Qt::LeftButton);
+    QTest::mouseClick(ControlWidget(233), Qt::LeftButton);
+    QTest::keyClick(ControlWidget(234), Qt::Key_Down);
+    EXPECT_EQ(platform::ControlValue(234), 1);
+    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{{3, 4, 0}, {3, 233, 0}, {3, 234, 768}}));
+
+    // A disabled button reports nothing.
+    platform::SetControlEnabled(4, false);
+    QTest::mouseClick(ControlWidget(4), Qt::LeftButton);
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
+TEST_F(QtPlatformTest, ShortcutsNeedExactlyTheirModifiers) {
+    platform::AddWindowShortcut(4004, "Ctrl+W");
+    platform::AddWindowShortcut(4005, "Alt+Shift+C");
+    platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowForTest()));
+    QWidget* editor = ControlWidget(1);
+
+    QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{{1, 4004, 0}, {1, 4005, 0}}));
+
+    QTest::keyClick(editor, Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier);
+    for (const EventFields& event : DrainEvents()) {
+        EXPECT_NE(event[0], 1) << "menu event " << event[1];
+    }
+}
+
+TEST_F(QtPlatformTest, WindowKeepsItsTopEdgeAndReportsItsCloseButton) {
+    EXPECT_EQ(platform::WindowPosition().x, 100);
+    EXPECT_EQ(platform::WindowPosition().y, 50);
+    EXPECT_EQ(platform::WindowContentHeight(), 320);
+
+    platform::SetWindowContentHeight(770);
+    EXPECT_EQ(platform::WindowContentHeight(), 770);
+    EXPECT_EQ(platform::WindowPosition().y, 50);
+
+    platform::SetWindowFloating(true);
+    EXPECT_TRUE(MainWindowForTest()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(MainWindowForTest()->isVisible());
+    EXPECT_EQ(platform::WindowPosition().x, 100);
+
+    // Closing is the shell's decision: the window stays and reports event 2.
+    MainWindowForTest()->close();
+    EXPECT_TRUE(platform::WindowExists());
+    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{{2, 0, 0}}));
+}
+
+TEST_F(QtPlatformTest, GearMenuReportsChoicesAndKeepsTheProgramsCheckMarks) {
+    platform::CreateGearMenu({{1, u"Set Window always on top"}, {2, u"About"}, {6, u"Quit"}});
+    platform::SetMenuItemChecked(1, true);
+    auto* menu = MainWindowForTest()->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 5);  // separators between neighbours
+    EXPECT_TRUE(menu->actions()[1]->isSeparator());
+
+    menu->actions()[0]->trigger();
+    menu->actions()[4]->trigger();
+    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{{1, 1, 0}, {1, 6, 0}}));
+    EXPECT_TRUE(platform::MenuItemChecked(1));
+    EXPECT_FALSE(platform::MenuItemChecked(2));
+}
+
+TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
+    AnswerNextAlert(QStringLiteral("See My Other Apps"));
+    EXPECT_EQ(platform::ShowAlert(u"Quillory v1.02", u"text", platform::AlertIcon::Note, 2,
+                                  u"See My Other Apps", u"Ok"),
+              1);
+    AnswerNextAlert(QStringLiteral("No Thanks!"));
+    EXPECT_EQ(platform::ShowAlert(u"A new version is available!", u"", platform::AlertIcon::Note, 1,
+                                  u"Download Now", u"No Thanks!"),
+              2);
+    AnswerNextAlert(QStringLiteral("Ok"));
+    EXPECT_EQ(platform::ShowAlert(u"Quillory", u"latest", platform::AlertIcon::Note, 1, u"Ok", u""),
+              1);
+    AnswerNextAlert(QStringLiteral("OK"));
+    platform::ShowMessage(u"Error!", u"<b>not markup</b>\n", platform::AlertIcon::Stop);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(QtEvents, DelayedEventsAreReplacedAndOtherThreadsWakeTheLoop) {
+    const std::int64_t start = platform::NowMilliseconds();
+    platform::PostEventAfter(30, {67638, 0, 0});
+    platform::PostEventAfter(120, {67638, 0, 0});
+    const Event delayed = platform::WaitForEvent();
+    EXPECT_EQ(delayed.kind, 67638);
+    EXPECT_GE(platform::NowMilliseconds() - start, 120);
+
+    std::thread worker([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        platform::PostEvent({3, 0, 0});
+    });
+    const Event wakeUp = platform::WaitForEvent();
+    worker.join();
+    EXPECT_EQ(wakeUp.kind, 3);
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
+TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
+    EXPECT_FALSE(platform::PreferencesExist());
+    EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"");
+
+    platform::WritePreferenceInteger("Locale", 1);
+    platform::WritePreferenceString("AnalyzeText", u"Hello, world. \U0001F600");
+    platform::WritePreferenceString("TopWin", u"yes");
+    EXPECT_TRUE(platform::PreferencesExist());
+    EXPECT_EQ(platform::ReadPreferenceInteger("Locale"), 1);
+    EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
+    const QSettings onDisk(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+    EXPECT_EQ(onDisk.value(QStringLiteral("AnalyzeText")).toString(),
+              QStringLiteral("Hello, world. \U0001F600"));
+
+    // A folder where the file should be: still "exists", and writes fail quietly.
+    const QString path = onDisk.fileName();
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkpath(path));
+    platform::WritePreferenceString("AnalyzeText", u"kept");
+    platform::SyncPreferences();
+    EXPECT_TRUE(platform::PreferencesExist());
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"kept");
+}
+
+TEST(QtEnvironment, DescribesTheDesktop) {
+    ASSERT_FALSE(platform::Screens().empty());
+    EXPECT_GT(platform::Screens()[0].width, 0);
+    EXPECT_GE(platform::MenuBarHeight(), 0);
+    EXPECT_FALSE(platform::LocaleIdentifier().empty());
+#if defined(__x86_64__)
+    EXPECT_EQ(platform::ProcessorFamily(), u"x86-64");
+#endif
+
+    EXPECT_FALSE(platform::IsDarkMode());
+    QPalette dark = QApplication::palette();
+    dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    EXPECT_TRUE(platform::IsDarkMode());
+    const Event notice = platform::WaitForEvent();
+    EXPECT_EQ(notice.kind, 66436);
+}
+
+TEST(QtSingleInstance, SecondStartTogglesTheFirstAndCrashLeftoversDoNotBlock) {
+    QProcess second;
+    second.start(QCoreApplication::applicationFilePath(), {QString(kSecondInstanceFlag)});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), kAnotherInstanceRuns);
+    EXPECT_EQ(platform::WaitForEvent().kind, 9);
+
+    // A socket file and a lock of a process that is gone, as a crash leaves them.
+    QTemporaryDir runtime;
+    const QString name = QStringLiteral("com.velmoor.Quillory-%1.").arg(getuid());
+    QFile socket(QDir(runtime.path()).filePath(name + QStringLiteral("socket")));
+    QFile lock(QDir(runtime.path()).filePath(name + QStringLiteral("lock")));
+    ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("4194300\nquillory\n\n");
+    socket.close();
+    lock.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess afterCrash;
+    afterCrash.setProcessEnvironment(environment);
+    afterCrash.start(QCoreApplication::applicationFilePath(), {QString(kSecondInstanceFlag)});
+    ASSERT_TRUE(afterCrash.waitForFinished(10000));
+    EXPECT_EQ(afterCrash.exitCode(), 0);
+}
+
+}  // namespace
