@@ -1,0 +1,130 @@
+#pragma once
+
+// The recording desktop: every platform operation acts on plain memory, and
+// tests drive it as a user would and read back what the shell did.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform::recording {
+
+struct ControlState {
+    ControlKind kind = ControlKind::Label;
+    int number = 0;
+    Rect frame;
+    std::u16string text;
+    int value = 0;
+    int maximum = 0;
+    std::vector<std::u16string> items;
+    std::u16string tooltip;
+    bool enabled = true;
+    bool visible = true;
+    FontKind font = FontKind::System;
+    std::optional<ImageKind> image;
+    std::optional<bool> blackText;  // set once the editor's colours are
+};
+
+struct WindowState {
+    bool exists = false;
+    Point position;
+    int contentWidth = 0;
+    int contentHeight = 0;
+    std::u16string title;
+    bool floating = false;
+    int timesBroughtToFront = 0;
+    int focusedControl = 0;
+    std::map<std::string, int, std::less<>> shortcuts;  // keys to event number
+};
+
+struct GearMenuState {
+    bool exists = false;
+    std::vector<std::pair<int, std::u16string>> items;  // in display order
+    std::map<int, bool> checked;
+    int timesShown = 0;
+};
+
+struct AlertRecord {
+    bool isMessage = false;  // ShowMessage rather than ShowAlert
+    std::u16string title;
+    std::u16string text;
+    AlertIcon icon = AlertIcon::Note;
+    int defaultButton = 1;
+    std::u16string button1;
+    std::u16string button2;
+    int answer = 1;
+};
+
+struct PreferenceOperation {
+    bool isSync = false;
+    std::string key;  // empty for a sync
+    std::u16string value;
+    friend bool operator==(const PreferenceOperation&, const PreferenceOperation&) = default;
+};
+
+struct DelayedEvent {
+    int milliseconds = 0;
+    std::int64_t due = 0;
+    Event event;
+};
+
+// A blank desktop: one 1440 x 900 screen, the pointer at (720, 10), a menu bar
+// 25 high, locale "en_US", light mode, a tray, no preferences, no window, an
+// empty queue, the clock at 0.
+void Reset();
+
+// ---- What the shell built ----
+const ControlState* Control(int number);  // nullptr when absent
+std::vector<ControlState> Controls();     // creation order, unnumbered ones included
+const WindowState& Window();
+const GearMenuState& GearMenu();
+bool StatusItemExists();
+bool PlatformShutDown();
+
+// ---- A user's actions: each changes what the desktop would and posts its event ----
+void TypeIntoEditor(std::u16string_view text);  // replaces the editor's text
+void Click(int number);                         // only an enabled control reacts
+void SelectItem(int number, int index);
+void ChooseMenuItem(int number);
+bool PressShortcut(std::string_view keys);  // false when the window has no such shortcut
+void ClickStatusItem();
+void ClickCloseButton();
+
+// ---- Clock and delayed events ----
+// Moves the clock and queues the delayed events that have come due.
+void SetNow(std::int64_t milliseconds);
+std::vector<DelayedEvent> DelayedEvents();
+
+// ---- Alerts ----
+// Answers for the coming ShowAlert calls, in order; without one the default button wins.
+void AnswerNextAlerts(std::vector<int> answers);
+// Called while an alert is up, with the alert about to be answered.
+void SetAlertHook(std::function<void(const AlertRecord&)> hook);
+const std::vector<AlertRecord>& Alerts();
+
+// ---- Preferences ----
+void SetPreferencesExist(bool exist);
+// Writes and syncs change nothing (they are still logged).
+void SetPreferencesFailing(bool failing);
+// A value as an earlier run (or a hand edit) left it; the store then exists.
+void StorePreference(std::string key, std::u16string value);
+std::optional<std::u16string> StoredPreference(std::string_view key);
+const std::vector<PreferenceOperation>& PreferenceLog();
+
+// ---- Environment ----
+void SetScreens(std::vector<Rect> screens);
+void SetPointer(Point pointer);
+void SetMenuBarHeight(int height);
+void SetLocaleIdentifier(std::string identifier);
+void SetDarkMode(bool dark);
+void SetHasStatusArea(bool hasStatusArea);
+const std::vector<std::string>& OpenedUrls();
+
+}  // namespace platform::recording

@@ -1,0 +1,46 @@
+#pragma once
+
+// What the recording desktop holds outside the event queue; main thread only.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/recording/Recording.h"
+
+namespace platform::recording {
+
+struct Desktop {
+    std::vector<ControlState> controls;  // creation order
+    WindowState window;
+    GearMenuState gearMenu;
+    bool statusItem = false;
+    bool hasStatusArea = true;
+    bool shutDown = false;
+
+    std::vector<AlertRecord> alerts;
+    std::deque<int> alertAnswers;
+    std::function<void(const AlertRecord&)> alertHook;
+
+    bool preferencesExist = false;
+    bool preferencesFailing = false;
+    std::map<std::string, std::u16string, std::less<>> preferences;
+    std::vector<PreferenceOperation> preferenceLog;
+
+    std::vector<Rect> screens{{0, 0, 1440, 900}};
+    Point pointer{720, 10};
+    int menuBarHeight = 25;
+    std::string locale = "en_US";
+    bool darkMode = false;
+    std::vector<std::string> openedUrls;
+};
+
+Desktop& TheDesktop();
+ControlState* FindControl(int number);
+void ResetEvents();
+
+}  // namespace platform::recording

@@ -1,0 +1,314 @@
+#include <algorithm>
+
+#include "platform/recording/RecordingState.h"
+
+namespace platform {
+
+using recording::ControlState;
+using recording::FindControl;
+using recording::TheDesktop;
+
+namespace {
+
+constexpr int kMenuEvent = 1;
+constexpr int kCloseWindowEvent = 2;
+constexpr int kControlEvent = 3;
+constexpr int kStatusItemEvent = 9;
+constexpr int kClickEvent = 0;
+constexpr int kChangeEvent = 768;
+
+}  // namespace
+
+// ---- Window ----
+
+bool WindowExists() {
+    return TheDesktop().window.exists;
+}
+
+void CreateWindow(Point topLeft, int contentWidth, int contentHeight, std::u16string_view title) {
+    DestroyWindow();
+    auto& window = TheDesktop().window;
+    window.exists = true;
+    window.position = topLeft;
+    window.contentWidth = contentWidth;
+    window.contentHeight = contentHeight;
+    window.title = title;
+}
+
+void DestroyWindow() {
+    auto& desktop = TheDesktop();
+    desktop.window = {};
+    desktop.controls.clear();
+    desktop.gearMenu = {};
+}
+
+void SetWindowContentHeight(int height) {
+    if (WindowExists()) {
+        TheDesktop().window.contentHeight = height;
+    }
+}
+
+int WindowContentHeight() {
+    return TheDesktop().window.contentHeight;
+}
+
+Point WindowPosition() {
+    return TheDesktop().window.position;
+}
+
+void SetWindowFloating(bool floating) {
+    if (WindowExists()) {
+        TheDesktop().window.floating = floating;
+    }
+}
+
+void BringWindowToFront() {
+    if (WindowExists()) {
+        ++TheDesktop().window.timesBroughtToFront;
+    }
+}
+
+void AddWindowShortcut(int number, std::string_view keys) {
+    if (WindowExists()) {
+        TheDesktop().window.shortcuts[std::string(keys)] = number;
+    }
+}
+
+// ---- Controls ----
+
+void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view text) {
+    auto& controls = TheDesktop().controls;
+    if (!WindowExists()) {
+        return;
+    }
+    if (number != 0) {
+        std::erase_if(controls, [number](const ControlState& c) { return c.number == number; });
+    }
+    ControlState control;
+    control.kind = kind;
+    control.number = number;
+    control.frame = frame;
+    control.text = text;
+    controls.push_back(std::move(control));
+}
+
+bool ControlExists(int number) {
+    return FindControl(number) != nullptr;
+}
+
+void SetControlText(int number, std::u16string_view text) {
+    if (auto* control = FindControl(number)) {
+        control->text = text;
+    }
+}
+
+std::u16string ControlText(int number) {
+    const auto* control = FindControl(number);
+    return control ? control->text : std::u16string();
+}
+
+void SetControlValue(int number, int value) {
+    if (auto* control = FindControl(number)) {
+        control->value = value;
+    }
+}
+
+int ControlValue(int number) {
+    const auto* control = FindControl(number);
+    return control ? control->value : 0;
+}
+
+void SetControlMaximum(int number, int maximum) {
+    if (auto* control = FindControl(number)) {
+        control->maximum = maximum;
+    }
+}
+
+void SetControlItems(int number, const std::vector<std::u16string_view>& items) {
+    if (auto* control = FindControl(number)) {
+        control->items.assign(items.begin(), items.end());
+    }
+}
+
+void SetControlTooltip(int number, std::u16string_view text) {
+    if (auto* control = FindControl(number)) {
+        control->tooltip = text;
+    }
+}
+
+void SetControlEnabled(int number, bool enabled) {
+    if (auto* control = FindControl(number)) {
+        control->enabled = enabled;
+    }
+}
+
+bool ControlEnabled(int number) {
+    const auto* control = FindControl(number);
+    return control && control->enabled;
+}
+
+void SetControlVisible(int number, bool visible) {
+    if (auto* control = FindControl(number)) {
+        control->visible = visible;
+    }
+}
+
+bool ControlVisible(int number) {
+    const auto* control = FindControl(number);
+    return control && control->visible;
+}
+
+void SetControlFont(int number, FontKind font) {
+    if (auto* control = FindControl(number)) {
+        control->font = font;
+    }
+}
+
+void SetControlImage(int number, ImageKind image) {
+    if (auto* control = FindControl(number)) {
+        control->image = image;
+    }
+}
+
+void SetEditorColours(int number, bool blackText) {
+    if (auto* control = FindControl(number)) {
+        control->blackText = blackText;
+    }
+}
+
+void FocusControl(int number) {
+    if (ControlExists(number)) {
+        TheDesktop().window.focusedControl = number;
+    }
+}
+
+// ---- Gear menu ----
+
+void CreateGearMenu(const std::vector<MenuItem>& items) {
+    if (!WindowExists()) {
+        return;
+    }
+    auto& menu = TheDesktop().gearMenu;
+    menu = {};
+    menu.exists = true;
+    for (const auto& item : items) {
+        menu.items.emplace_back(item.number, std::u16string(item.title));
+        menu.checked[item.number] = false;
+    }
+}
+
+bool GearMenuExists() {
+    return TheDesktop().gearMenu.exists;
+}
+
+void SetMenuItemChecked(int number, bool checked) {
+    auto& menu = TheDesktop().gearMenu;
+    if (menu.checked.contains(number)) {
+        menu.checked[number] = checked;
+    }
+}
+
+bool MenuItemChecked(int number) {
+    const auto& checked = TheDesktop().gearMenu.checked;
+    const auto found = checked.find(number);
+    return found != checked.end() && found->second;
+}
+
+void ShowGearMenuAtPointer() {
+    if (GearMenuExists()) {
+        ++TheDesktop().gearMenu.timesShown;
+    }
+}
+
+// ---- Status item ----
+
+bool HasStatusArea() {
+    return TheDesktop().hasStatusArea;
+}
+void CreateStatusItem() {
+    TheDesktop().statusItem = true;
+}
+void RemoveStatusItem() {
+    TheDesktop().statusItem = false;
+}
+
+namespace recording {
+
+ControlState* FindControl(int number) {
+    if (number == 0) {
+        return nullptr;
+    }
+    auto& controls = TheDesktop().controls;
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [number](const ControlState& c) { return c.number == number; });
+    return found == controls.end() ? nullptr : &*found;
+}
+
+const ControlState* Control(int number) {
+    return FindControl(number);
+}
+std::vector<ControlState> Controls() {
+    return TheDesktop().controls;
+}
+const WindowState& Window() {
+    return TheDesktop().window;
+}
+const GearMenuState& GearMenu() {
+    return TheDesktop().gearMenu;
+}
+bool StatusItemExists() {
+    return TheDesktop().statusItem;
+}
+
+void TypeIntoEditor(std::u16string_view text) {
+    for (const auto& control : TheDesktop().controls) {
+        if (control.kind == ControlKind::Editor) {
+            SetControlText(control.number, text);
+            PostEvent({kControlEvent, control.number, kChangeEvent});
+            return;
+        }
+    }
+}
+
+void Click(int number) {
+    if (ControlEnabled(number)) {
+        PostEvent({kControlEvent, number, kClickEvent});
+    }
+}
+
+void SelectItem(int number, int index) {
+    if (ControlEnabled(number)) {
+        SetControlValue(number, index);
+        PostEvent({kControlEvent, number, kChangeEvent});
+    }
+}
+
+void ChooseMenuItem(int number) {
+    PostEvent({kMenuEvent, number, 0});
+}
+
+bool PressShortcut(std::string_view keys) {
+    const auto& shortcuts = TheDesktop().window.shortcuts;
+    const auto found = shortcuts.find(keys);
+    if (found == shortcuts.end()) {
+        return false;
+    }
+    PostEvent({kMenuEvent, found->second, 0});
+    return true;
+}
+
+void ClickStatusItem() {
+    if (StatusItemExists()) {
+        PostEvent({kStatusItemEvent, 0, 0});
+    }
+}
+
+void ClickCloseButton() {
+    if (WindowExists()) {
+        PostEvent({kCloseWindowEvent, 0, 0});
+    }
+}
+
+}  // namespace recording
+
+}  // namespace platform
