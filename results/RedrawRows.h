@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+
+#include "engine/AnalysisJob.h"
+#include "engine/EnglishVariant.h"
+
+// Writes value, bar and line of all nine rows.
+void ShowMetrics(const AnalysisJob& job, EnglishVariant variant);
+
+// The live redraw: only rows whose measure differs from the last one drawn
+// here, and of those only the first two get their bar and line too.
+void RedrawChangedRows(const AnalysisJob& job, EnglishVariant variant,
+                       std::array<double, 9>& lastDrawnValues);

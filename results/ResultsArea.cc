@@ -1,0 +1,106 @@
+#include "results/ResultsArea.h"
+
+#include <array>
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "results/MetricRows.h"
+#include "shell/ControlNumbers.h"
+
+namespace {
+
+// By screen row, top to bottom.
+constexpr std::array<std::u16string_view, 9> kRowHelp = {
+    u"The Flesch Reading Ease Score evaluates how easy a text is to read based on sentence "
+    u"length and word syllable count.\n\rIt generates a score from 0 to 100, with higher scores "
+    u"indicating easier readability. This allows writers to adjust their content to suit the "
+    u"reading ability of their target audience.",
+    u"Flesch-Kincaid Grade Level translates the Flesch Reading Ease Score into a US or UK school "
+    u"grade level.\n\rIt indicates the education level required to understand the text, helping "
+    u"writers ensure their material is appropriate tor their intended audience.",
+    u"The Coleman-Liau Index estimates the US or UK grade level needed to comprehend a given "
+    u"text using characters per word and sentences per text.\n\rIt relies on character counts "
+    u"instead of syllables, making it suitable for automated assessments and helps determine if "
+    u"the text complexity matches the audience reading level.",
+    u"The Automated Readability Index (ARI) calculates the grade level required to understand a "
+    u"text based on characters per word and words per sentence.\n\rIt provides a quick "
+    u"assessment of text difficulty, enabling writers to modify the content to better match the "
+    u"reader's abilities.",
+    u"The SMOG Index (Simple Measure of Gobbledygook) estimates the years of education needed to "
+    u"comprehend a text by focusing on polysyllabic words.\n\rIt is particularly useful in "
+    u"healthcare and educational materials to ensure clarity and accessibility for the average "
+    u"reader.",
+    u"LIX Index (Läsbarhetsindex) measures text readability based on sentence length and the "
+    u"percentage of long words (over six characters).\n\rIt helps writers evaluate and adjust "
+    u"the complexity of their text and is primarily used for European, non-English languages.",
+    u"The Gunning Fog Index estimates the years of formal education required to understand a "
+    u"text on the first reading.\n\rIt highlights complex words and long sentences, encouraging "
+    u"simplification to improve reader comprehension.",
+    u"Estimated Reading Time provides an estimate of how long it will take an average reader to "
+    u"read the text.\n\rIt manages reader expectations and helps authors to adjust content "
+    u"length to maintain engagement and fit time constraints.",
+    u"Estimated Speaking Time estimates the duration needed to read the text aloud.\n\rIt can be "
+    u"useful for speeches, presentations, and audio recordings to ensure content fits within the "
+    u"allotted time and aids in pacing delivery.",
+};
+
+void BuildRow(const MetricRow& row) {
+    using platform::ControlKind;
+    const int top = 310 + 50 * row.screenRow;
+    platform::CreateControl(ControlKind::HelpIcon, row.helpControl, {10, top + 2, 24, 24}, u"");
+    platform::SetControlImage(row.helpControl, platform::ImageKind::Help);
+    platform::SetControlTooltip(row.helpControl, kRowHelp[row.screenRow]);
+    platform::CreateControl(ControlKind::Label, row.valueControl, {26, top, 350, 20}, row.caption);
+    platform::SetControlFont(row.valueControl, platform::FontKind::MetricName);
+    platform::CreateControl(ControlKind::ProgressBar, row.barControl, {400, top, 310, 20}, u"");
+    platform::SetControlMaximum(row.barControl, row.barMaximum);
+    platform::CreateControl(ControlKind::Label, row.labelControl, {10, top + 20, 700, 20}, u"");
+    platform::SetControlFont(row.labelControl, platform::FontKind::Summary);
+}
+
+void ResetRow(const MetricRow& row) {
+    platform::SetControlText(row.valueControl, row.caption);
+    platform::SetControlValue(row.barControl, 0);
+    platform::SetControlText(row.labelControl, u"");
+}
+
+void SetBarsVisible(bool visible) {
+    platform::SetControlVisible(kFirstRowHelpIcon, visible);
+    for (const MetricRow& row : kMetricRows) {
+        platform::SetControlVisible(row.barControl, visible);
+    }
+}
+
+}  // namespace
+
+void ResetResultsArea() {
+    // Rebuilding 36 controls on every keystroke would make typing lag.
+    const bool built = platform::ControlExists(kAutomatedIndexValue);
+    for (const MetricRow& row : kMetricRows) {
+        if (built) {
+            ResetRow(row);
+        } else {
+            BuildRow(row);
+        }
+    }
+}
+
+void ShowMetricRows() {
+    if (platform::ControlExists(kAutomatedIndexValue)) {
+        SetBarsVisible(true);
+    }
+}
+
+void ClearMetricRows() {
+    for (const MetricRow& row : kMetricRows) {
+        platform::SetControlText(row.valueControl, u"");
+        platform::SetControlText(row.labelControl, u"");
+    }
+    SetBarsVisible(false);
+}
+
+void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory) {
+    const int scenario = platform::ControlValue(kScenarioDropDown);
+    platform::SetControlText(kSummaryLine,
+                             SummaryLineText(memory, job, scenario, charactersPerPage));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/AnalysisJob.h"
+#include "results/SummaryLine.h"
+
+// Builds the nine results rows the first time and resets them on later calls
+// to what a fresh build shows: captions only, bars at 0, empty lines.
+void ResetResultsArea();
+
+// Shows the first row's help icon and every bar, once the rows exist.
+void ShowMetricRows();
+
+// Empties every caption and line and hides the first help icon and the bars.
+void ClearMetricRows();
+
+// Writes the summary line for the scenario selected in the drop-down.
+void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory);

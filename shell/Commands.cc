@@ -1,0 +1,100 @@
+#include "shell/Commands.h"
+
+#include "engine/ReadingRates.h"
+#include "platform/Platform.h"
+#include "results/RecommendationsView.h"
+#include "results/ResultsArea.h"
+#include "shell/ControlNumbers.h"
+#include "shell/FullAnalysis.h"
+#include "shell/LiveAnalysis.h"
+#include "shell/MainWindow.h"
+#include "shell/Preferences.h"
+#include "shell/ShellState.h"
+#include "shell/WebAddresses.h"
+
+namespace {
+
+void PresentRecommendations() {
+    if (shell.currentJob.text.empty()) {
+        return;
+    }
+    // Right after typing the job may still hold quick counts and older measures;
+    // the report must describe the text the user sees.
+    CompleteLiveAnalysis();
+    ShowRecommendations(shell.currentJob, shell.locale);
+}
+
+}  // namespace
+
+void Clear() {
+    shell.currentJob = {};
+    shell.analysisCurrent = false;
+    platform::SetWindowContentHeight(kCollapsedHeight);
+    platform::SetControlText(kEditor, u"");
+    platform::SetControlText(kSummaryLine, u"");
+    ClearMetricRows();
+    platform::SetControlEnabled(kRecommendationsButton, false);
+    platform::SetControlEnabled(kExportButton, false);
+    platform::SetControlEnabled(kClearButton, false);
+    StoreText(shell.currentJob.text);
+}
+
+void ToggleVariant() {
+    shell.locale = shell.locale == EnglishVariant::Uk ? EnglishVariant::Us : EnglishVariant::Uk;
+    ShowVariant(shell.locale);
+    StoreVariant(shell.locale);
+    ReanalyseEditorText();
+}
+
+void ChangeScenario() {
+    shell.rates = RatesForScenario(platform::ControlValue(kScenarioDropDown), shell.locale);
+    ReanalyseEditorText();
+}
+
+void ToggleAlwaysOnTop() {
+    shell.topWin = !shell.topWin;
+    platform::SetMenuItemChecked(kAlwaysOnTopItem, shell.topWin);
+    StoreFlag(kTopWinKey, shell.topWin);
+    if (platform::WindowExists()) {
+        platform::SetWindowFloating(shell.topWin);
+    }
+}
+
+void OpenDonationPage() {
+    platform::OpenUrl(kDonationAddress);
+    platform::BringWindowToFront();
+}
+
+void OpenHelpDocument() {
+    platform::OpenUrl(MakerPage(kHelpDocumentPath));
+}
+
+void ShowGearMenu() {
+    platform::ShowGearMenuAtPointer();
+}
+
+void OnRecommendationsButton() {
+    if (!EditorHoldsText()) {
+        platform::SetControlEnabled(kRecommendationsButton, false);
+        return;
+    }
+    PresentRecommendations();
+}
+
+void OnCloseWindowShortcut() {
+    if (platform::WindowExists()) {
+        CloseMainWindow();
+    }
+}
+
+void OnClearShortcut() {
+    if (platform::WindowExists()) {
+        Clear();
+    }
+}
+
+void OnRecommendationsShortcut() {
+    if (platform::WindowExists()) {
+        PresentRecommendations();
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// Every control, gear-menu item, shortcut and program event is addressed by
+// its number; the numbers are fixed by the window's design.
+
+// ---- Controls ----
+inline constexpr int kUnnumbered = 0;
+inline constexpr int kEditor = 1;
+inline constexpr int kClearButton = 3;
+inline constexpr int kRecommendationsButton = 4;
+inline constexpr int kExportButton = 5;
+inline constexpr int kVariantButton = 8;
+inline constexpr int kGearButton = 9;
+inline constexpr int kInputHelpIcon = 10;
+inline constexpr int kScenarioHelpIcon = 11;
+inline constexpr int kFirstRowHelpIcon = 12;
+inline constexpr int kAutomatedIndexValue = 25;  // exists exactly when the results rows do
+inline constexpr int kSummaryLine = 232;
+inline constexpr int kHelpDocumentButton = 233;
+inline constexpr int kScenarioDropDown = 234;
+
+// ---- Gear-menu items and shortcuts (menu events) ----
+inline constexpr int kAlwaysOnTopItem = 1;
+inline constexpr int kAboutItem = 2;
+inline constexpr int kDonationItem = 3;
+inline constexpr int kCheckForUpdateItem = 4;
+inline constexpr int kStartAtLoginItem = 5;
+inline constexpr int kQuitItem = 6;
+inline constexpr int kApplicationQuit = -4;
+inline constexpr int kCloseWindowShortcut = 4004;
+inline constexpr int kClearShortcut = 4005;
+inline constexpr int kRecommendationsShortcut = 4006;
+
+// ---- Event kinds ----
+inline constexpr int kMenuEvent = 1;
+inline constexpr int kCloseWindowEvent = 2;
+inline constexpr int kControlEvent = 3;
+inline constexpr int kStatusItemEvent = 9;
+inline constexpr int kAppearanceChangedEvent = 66436;
+inline constexpr int kNewerVersionEvent = 67636;
+inline constexpr int kNoNewerVersionEvent = 67637;
+inline constexpr int kTrailingPassEvent = 67638;  // the live analysis's catch-up after typing
+
+// ---- Control event types ----
+inline constexpr int kClickEvent = 0;
+inline constexpr int kChangeEvent = 768;

@@ -1,0 +1,42 @@
+#include "shell/EditorEvents.h"
+
+#include <string>
+
+#include "engine/TextStatistics.h"
+#include "platform/Platform.h"
+#include "results/ResultsArea.h"
+#include "shell/ControlNumbers.h"
+#include "shell/InputGate.h"
+#include "shell/LiveAnalysis.h"
+#include "shell/MainWindow.h"
+#include "shell/ShellState.h"
+
+void OnEditorEvent(int type) {
+    // Read once: for a long text the copy out of the editor is not free.
+    const std::u16string text = platform::ControlText(kEditor);
+    PrepareResultsArea(text);
+    if (type == kChangeEvent) {
+        OnEditorChange(text);
+    }
+}
+
+void PrepareResultsArea(std::u16string_view text) {
+    if (text.empty()) {
+        platform::SetControlEnabled(kRecommendationsButton, false);
+        platform::SetControlEnabled(kClearButton, false);
+        platform::SetControlEnabled(kExportButton, false);
+        return;
+    }
+    platform::SetControlEnabled(kRecommendationsButton, true);
+    platform::SetControlEnabled(kExportButton, true);
+    shell.currentJob.text = text;
+    if (!PassesInputGate(text, shell.locale)) {
+        return;
+    }
+    CountText(shell.currentJob, shell.locale);
+    platform::SetWindowContentHeight(kExpandedHeight);
+    ResetResultsArea();
+    shell.analysisCurrent = false;
+    ShowMetricRows();
+    WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
+}

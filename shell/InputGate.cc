@@ -1,0 +1,17 @@
+#include "shell/InputGate.h"
+
+#include "engine/InputValidation.h"
+#include "platform/Platform.h"
+#include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
+
+bool PassesInputGate(std::u16string_view text, EnglishVariant variant) {
+    const CleanedInput cleaned = CleanInput(text, variant);
+    if (cleaned.exceededLimit) {
+        ShowError(kInputTooLongMessage);
+        platform::SetControlEnabled(kClearButton, true);
+        platform::SetControlEnabled(kRecommendationsButton, false);
+        platform::SetControlEnabled(kExportButton, false);
+    }
+    return !cleaned.text.empty();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/EnglishVariant.h"
+
+// Whether anything worth analysing is left after CleanInput. An over-long text
+// raises the length alert, enables Clear and disables Recommendations and
+// Export, and still passes.
+bool PassesInputGate(std::u16string_view text, EnglishVariant variant);

@@ -1,0 +1,94 @@
+#include "shell/LiveAnalysis.h"
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+#include <string>
+
+#include "engine/InputValidation.h"
+#include "engine/ReadabilityMetrics.h"
+#include "engine/TextStatistics.h"
+#include "platform/Platform.h"
+#include "results/RedrawRows.h"
+#include "results/ResultsArea.h"
+#include "shell/AnalysisWorker.h"
+#include "shell/Commands.h"
+#include "shell/ControlNumbers.h"
+#include "shell/FullAnalysis.h"
+#include "shell/InputGate.h"
+#include "shell/Preferences.h"
+#include "shell/ShellState.h"
+
+std::int64_t LiveInterval(std::size_t length) {
+    const double interval = std::clamp(static_cast<double>(length) / 100.0, 120.0, 1000.0);
+    return static_cast<std::int64_t>(std::nearbyint(interval));
+}
+
+void OnEditorChange(std::u16string_view text) {
+    shell.currentJob.text = text;
+    if (!PassesInputGate(text, shell.locale)) {
+        if (text.empty()) {
+            Clear();
+        }
+        return;
+    }
+    ShowMetricRows();
+    StartAnalysisWorker(text);
+
+    bool computed = false;
+    const std::int64_t now = platform::NowMilliseconds();
+    if (now - shell.live.lastEditorPassTime >= kEditorPassThrottle) {
+        shell.live.lastEditorPassTime = now;
+        computed = LivePass(text);
+    }
+    if (!WorkerBusy()) {
+        ShowMetrics(shell.currentJob, shell.locale);
+        shell.analysisCurrent = computed;
+        // The editor's own words: the job's text has been respelt and trimmed.
+        StoreTextIfChanged(text);
+    }
+    platform::SetControlEnabled(kClearButton, true);
+    platform::PostEventAfter(static_cast<int>(LiveInterval(text.size())),
+                             {kTrailingPassEvent, kUnnumbered, 0});
+}
+
+bool LivePass(std::u16string_view text) {
+    LivePassState& live = shell.live;
+    AnalysisJob& job = shell.currentJob;
+    const std::int64_t now = platform::NowMilliseconds();
+    if (now - live.lastLivePassTime < LiveInterval(text.size()) || text == live.lastLiveText) {
+        return false;
+    }
+    live.lastLivePassTime = now;
+    live.lastLiveText = text;
+
+    const QuickCounts counts = QuickCount(text);
+    job.wordCount = counts.words;
+    job.sentenceCount = counts.sentenceGroups;
+    job.characterCount = counts.characters;
+    if (counts == live.lastQuickCounts) {
+        return false;
+    }
+    live.lastQuickCounts = counts;
+
+    const std::lock_guard lock(shell.analysisLock);
+    CountText(job, shell.locale);
+    ComputeMetrics(job, shell.locale, shell.rates);
+    RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
+    WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
+    return true;
+}
+
+void CompleteLiveAnalysis() {
+    if (!platform::ControlExists(kAutomatedIndexValue)) {
+        return;
+    }
+    const std::u16string text = platform::ControlText(kEditor);
+    if (CleanInput(text, shell.locale).text.empty()) {
+        return;
+    }
+    if (!shell.analysisCurrent) {
+        ShowFullAnalysis(text);
+    }
+    StoreTextIfChanged(text);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+inline constexpr std::int64_t kEditorPassThrottle = 120;  // milliseconds
+
+// The length / 100 in milliseconds, held between 120 and 1000, ties to even.
+std::int64_t LiveInterval(std::size_t length);
+
+// The editor-change handler: the worker start, the throttled live pass, the
+// full redraw and the save when no worker is busy, and the trailing pass's
+// schedule.
+void OnEditorChange(std::u16string_view text);
+
+// The throttled pass; true when it computed the measures afresh.
+bool LivePass(std::u16string_view text);
+
+// The trailing pass, one live interval after the last change: the throttles
+// and the busy worker may have left rows describing an older text, or the
+// text unsaved.
+void CompleteLiveAnalysis();

@@ -1,0 +1,20 @@
+#include "shell/ShellState.h"
+
+#include "shell/AnalysisWorker.h"
+
+ShellState shell;
+
+void ResetShellState() {
+    WaitForAnalysisWorker();
+    shell.topWin = false;
+    shell.locale = EnglishVariant::Us;
+    shell.login = false;
+    shell.rates = {};
+    shell.currentJob = {};
+    shell.live = {};
+    shell.summary = {};
+    shell.lastDrawnValues = {};
+    shell.analysisCurrent = false;
+    shell.storedText.clear();
+    shell.quitRequested = false;
+}
