@@ -1,0 +1,170 @@
+#include "shell/Commands.h"
+
+#include <map>
+
+#include "shell/ControlNumbers.h"
+#include "shell/ShellState.h"
+#include "shell/StartUp.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using CommandsTest = ShellTest;
+
+constexpr std::u16string_view kSample = u"The cat sat on the mat. It was happy there.";
+
+TEST_F(CommandsTest, ClearEmptiesEverythingCollapsesAndSavesTheEmptyText) {
+    StartAndOpenWindow();
+    TypeAt(10000, kSample);
+    ASSERT_EQ(recording::Window().contentHeight, 770);
+
+    recording::Click(kClearButton);
+    RunPendingEvents();
+    EXPECT_EQ(recording::Window().contentHeight, 320);
+    EXPECT_EQ(TextOf(kEditor), u"");
+    EXPECT_EQ(TextOf(kSummaryLine), u"");
+    for (const int number : {22, 23, 24, 25, 26, 27, 28, 29, 30, 222, 226, 230}) {
+        EXPECT_EQ(TextOf(number), u"") << number;
+    }
+    EXPECT_FALSE(recording::Control(kFirstRowHelpIcon)->visible);
+    EXPECT_FALSE(recording::Control(122)->visible);
+    EXPECT_FALSE(recording::Control(130)->visible);
+    for (const int number : {kRecommendationsButton, kExportButton, kClearButton}) {
+        EXPECT_FALSE(recording::Control(number)->enabled) << number;
+    }
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"");
+    EXPECT_TRUE(shell.currentJob.text.empty());
+    EXPECT_EQ(shell.currentJob.fleschReadingEase, 0.0);
+
+    // The next edit brings the captions back.
+    TypeAt(11000, kSample);
+    EXPECT_EQ(TextOf(25).substr(0, 29), u"Automated Readability Index: ");
+    EXPECT_TRUE(recording::Control(122)->visible);
+}
+
+TEST_F(CommandsTest, VariantToggleStoresAndReanalysesOnlyWithText) {
+    StartAndOpenWindow();
+    recording::Click(kVariantButton);
+    RunPendingEvents();
+    EXPECT_EQ(TextOf(kVariantButton), u"🇬🇧 English");
+    EXPECT_EQ(recording::Control(kVariantButton)->tooltip, u"UK / Commonwealth English");
+    EXPECT_EQ(recording::StoredPreference("Locale"), u"1");
+    EXPECT_EQ(TextOf(kSummaryLine), u"");
+
+    TypeAt(10000, kSample);
+    recording::Click(kVariantButton);
+    RunPendingEvents();
+    EXPECT_EQ(recording::StoredPreference("Locale"), u"0");
+    ExpectRowsShow(Analysed(kSample));
+}
+
+TEST_F(CommandsTest, ScenarioRatesFollowTheVariantAtTheChangeOnly) {
+    recording::StorePreference("Locale", u"1");
+    StartAndOpenWindow();
+    recording::SelectItem(kScenarioDropDown, 3);
+    RunPendingEvents();
+    EXPECT_EQ(shell.rates.readingWordsPerMinute, 140.0);
+    EXPECT_EQ(shell.rates.speakingWordsPerMinute, 85.0);
+    EXPECT_EQ(TextOf(kSummaryLine), u"");  // nothing to analyse
+
+    recording::Click(kVariantButton);
+    RunPendingEvents();
+    EXPECT_EQ(shell.rates.readingWordsPerMinute, 140.0);
+    EXPECT_EQ(shell.rates.speakingWordsPerMinute, 85.0);
+
+    TypeAt(10000, kSample);
+    RunTrailingPass();
+    ExpectRowsShow(Analysed(kSample, EnglishVariant::Us, shell.rates));
+}
+
+TEST_F(CommandsTest, AboutDisablesTheWindowsCommandsWhileItIsUp) {
+    StartAndOpenWindow();
+    std::map<int, bool> enabledDuringAlert;
+    recording::SetAlertHook([&](const recording::AlertRecord&) {
+        for (const int number : {5, 3, 4, 233, 9, 234, 8}) {
+            enabledDuringAlert[number] = recording::Control(number)->enabled;
+        }
+    });
+    recording::AnswerNextAlerts({2});
+    recording::ChooseMenuItem(kAboutItem);
+    RunPendingEvents();
+    ASSERT_EQ(recording::Alerts().size(), 1u);
+    const auto& alert = recording::Alerts()[0];
+    EXPECT_EQ(alert.title, u"Quillory v1.02\n(x86-64)");
+    EXPECT_TRUE(alert.text.starts_with(
+        u"\nA text readability analyzer for macOS\nmade with great angst\n\r"));
+    EXPECT_EQ(alert.defaultButton, 2);
+    EXPECT_EQ(alert.button1, u"See My Other Apps");
+    EXPECT_EQ(alert.button2, u"Ok");
+    for (const auto& [number, enabled] : enabledDuringAlert) {
+        EXPECT_FALSE(enabled) << number;
+    }
+    EXPECT_TRUE(recording::OpenedUrls().empty());
+    for (const int number : {233, 9, 234, 8}) {
+        EXPECT_TRUE(recording::Control(number)->enabled) << number;
+    }
+    for (const int number : {5, 3, 4}) {  // the editor is empty
+        EXPECT_FALSE(recording::Control(number)->enabled) << number;
+    }
+
+    TypeAt(10000, kSample);
+    recording::AnswerNextAlerts({1});
+    recording::ChooseMenuItem(kAboutItem);
+    RunPendingEvents();
+    EXPECT_EQ(recording::OpenedUrls(), std::vector<std::string>{"https://velmoor.com/apps"});
+    for (const int number : {5, 3, 4}) {
+        EXPECT_TRUE(recording::Control(number)->enabled) << number;
+    }
+}
+
+TEST_F(CommandsTest, ShortcutsActOnlyWhileTheWindowExists) {
+    ASSERT_TRUE(StartUp());
+    const auto writesBefore = recording::PreferenceLog().size();
+    for (const int number : {kClearShortcut, kCloseWindowShortcut, kRecommendationsShortcut}) {
+        recording::ChooseMenuItem(number);
+    }
+    RunPendingEvents();
+    EXPECT_EQ(recording::PreferenceLog().size(), writesBefore);
+    EXPECT_TRUE(recording::Alerts().empty());
+
+    recording::ClickStatusItem();
+    RunPendingEvents();
+    TypeAt(10000, kSample);
+    EXPECT_TRUE(recording::PressShortcut("Alt+Shift+C"));
+    RunPendingEvents();
+    EXPECT_EQ(recording::Window().contentHeight, 320);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"");
+
+    EXPECT_TRUE(recording::PressShortcut("Ctrl+W"));
+    RunPendingEvents();
+    EXPECT_FALSE(recording::Window().exists);
+    EXPECT_FALSE(recording::PressShortcut("Ctrl+W"));
+}
+
+TEST_F(CommandsTest, MenuCommandsLinksAndQuit) {
+    StartAndOpenWindow();
+    recording::ChooseMenuItem(kAlwaysOnTopItem);
+    RunPendingEvents();
+    EXPECT_TRUE(recording::Window().floating);
+    EXPECT_TRUE(recording::GearMenu().checked.at(kAlwaysOnTopItem));
+    EXPECT_EQ(recording::StoredPreference("TopWin"), u"1");
+
+    recording::ChooseMenuItem(kDonationItem);
+    recording::Click(kHelpDocumentButton);
+    recording::Click(kGearButton);
+    RunPendingEvents();
+    EXPECT_EQ(recording::OpenedUrls(),
+              (std::vector<std::string>{"https://www.buymeacoffee.com/velmoor",
+                                        "https://velmoor.com/apps/Quillory.pdf"}));
+    EXPECT_EQ(recording::GearMenu().timesShown, 1);
+
+    TypeAt(10000, kSample);
+    recording::ChooseMenuItem(kApplicationQuit);
+    RunPendingEvents();
+    EXPECT_TRUE(shell.quitRequested);
+    EXPECT_FALSE(recording::Window().exists);
+    EXPECT_FALSE(recording::StatusItemExists());
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), kSample);
+}
+
+}  // namespace

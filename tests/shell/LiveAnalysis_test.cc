@@ -1,0 +1,172 @@
+#include "shell/LiveAnalysis.h"
+
+#include "engine/TextStatistics.h"
+#include "results/MetricRows.h"
+#include "shell/ControlNumbers.h"
+#include "shell/ShellState.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using LiveAnalysisTest = ShellTest;
+
+constexpr std::u16string_view kFirst = u"The cat sat on the mat. It was happy there.";
+constexpr std::u16string_view kLonger =
+    u"The cat sat on the mat. It was happy there. Then an extraordinarily complicated "
+    u"consideration arrived unexpectedly.";
+
+std::u16string RepeatedText(std::size_t length) {
+    std::u16string text;
+    while (text.size() < length) {
+        text += u"Some words here. ";
+    }
+    text.resize(length);
+    return text;
+}
+
+int AlertsTitledError() {
+    int count = 0;
+    for (const auto& alert : recording::Alerts()) {
+        count += alert.title == u"Error!" ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(LiveIntervalTest, GrowsWithTheTextBetween120And1000) {
+    EXPECT_EQ(LiveInterval(0), 120);
+    EXPECT_EQ(LiveInterval(12050), 120);  // 120.5 ties to even
+    EXPECT_EQ(LiveInterval(12150), 122);  // 121.5 ties to even
+    EXPECT_EQ(LiveInterval(32768), 328);
+    EXPECT_EQ(LiveInterval(200000), 1000);
+}
+
+TEST_F(LiveAnalysisTest, TypingFillsRowsSummaryAndTheStoreWithTheEditorsOwnText) {
+    StartAndOpenWindow();
+    TypeAt(10000, u"Hello world.");
+    EXPECT_EQ(TextOf(kSummaryLine), u"2 words, 1 sentences, 1 paragraphs, and 1 page");
+    EXPECT_EQ(recording::Window().contentHeight, 770);
+    EXPECT_TRUE(recording::Control(kRecommendationsButton)->enabled);
+    EXPECT_TRUE(recording::Control(kClearButton)->enabled);
+    // The live pass draws the first two rows whatever the worker does.
+    const AnalysisJob hello = Analysed(u"Hello world.");
+    EXPECT_EQ(TextOf(22), MetricValueText(kMetricRows[0], hello));
+    RunTrailingPass();
+    ExpectRowsShow(hello);
+
+    // Under UK English the job's text is respelt and trimmed; the store keeps the user's words.
+    ResetShellState();
+    recording::Reset();
+    recording::SetLocaleIdentifier("en_GB");
+    StartAndOpenWindow();
+    const std::u16string_view typed = u"  The color of the sky.  ";
+    TypeAt(10000, typed);
+    RunTrailingPass();
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), typed);
+    EXPECT_EQ(TextOf(kEditor), typed);
+    ExpectRowsShow(Analysed(typed, EnglishVariant::Uk), EnglishVariant::Uk);
+}
+
+TEST_F(LiveAnalysisTest, MeasuresOutsideABarsRangeShowAtItsNearestEnd) {
+    StartAndOpenWindow();
+    TypeAt(10000, u"Go. Go.");  // reading ease above 100, readability index below 0
+    RunTrailingPass();
+    EXPECT_GT(shell.currentJob.fleschReadingEase, 100.0);
+    EXPECT_EQ(recording::Control(122)->value, 100);
+    EXPECT_LT(shell.currentJob.automatedIndex, -1.0);
+    EXPECT_EQ(recording::Control(125)->value, 0);
+}
+
+TEST_F(LiveAnalysisTest, ThrottledChangesAreCaughtUpByTheTrailingPass) {
+    StartAndOpenWindow();
+    TypeAt(10000, kFirst);
+    TypeAt(10050, kLonger);  // within 120 ms: no live pass
+    EXPECT_EQ(shell.live.lastLiveText, kFirst);
+    const AnalysisJob longer = Analysed(kLonger);
+    EXPECT_NE(TextOf(22), MetricValueText(kMetricRows[0], longer));
+    EXPECT_EQ(TextOf(kSummaryLine), u"17 words, 3 sentences, 1 paragraphs, and 1 page");
+
+    const auto delayed = recording::DelayedEvents();
+    ASSERT_EQ(delayed.size(), 1u);
+    EXPECT_EQ(delayed[0].event.kind, kTrailingPassEvent);
+    EXPECT_LE(delayed[0].milliseconds, LiveInterval(kLonger.size()));
+    RunTrailingPass();
+    ExpectRowsShow(longer);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), kLonger);
+}
+
+TEST_F(LiveAnalysisTest, SameLengthEditKeepsQuickCountsUntilTheTrailingPass) {
+    StartAndOpenWindow();
+    TypeAt(10000, u"Hello world.");
+    RunTrailingPass();
+    const std::u16string_view edited = u"Hxllo world.";  // one syllable fewer
+    TypeAt(20000, edited);
+    const QuickCounts quick = QuickCount(edited);
+    EXPECT_EQ(shell.currentJob.wordCount, quick.words);
+    EXPECT_EQ(shell.currentJob.sentenceCount, quick.sentenceGroups);
+    EXPECT_EQ(shell.currentJob.characterCount, quick.characters);
+    const AnalysisJob expected = Analysed(edited);
+    EXPECT_NE(TextOf(22), MetricValueText(kMetricRows[0], expected));
+    RunTrailingPass();
+    ExpectRowsShow(expected);
+}
+
+TEST_F(LiveAnalysisTest, LengthLimitAlertsAndNothingIsLost) {
+    StartAndOpenWindow();
+    TypeAt(10000, RepeatedText(32768));
+    EXPECT_EQ(AlertsTitledError(), 0);
+
+    // Two input checks and the worker's length check each raise it.
+    const std::u16string tooLong = RepeatedText(32769);
+    TypeAt(11000, tooLong);
+    EXPECT_EQ(AlertsTitledError(), 3);
+    EXPECT_EQ(recording::Alerts().back().text,
+              u"The input text exceeds the maximum allowed length of 32768 characters.\n\n");
+    EXPECT_TRUE(recording::Control(kClearButton)->enabled);
+    EXPECT_FALSE(recording::Control(kExportButton)->enabled);
+
+    const std::u16string pasted = RepeatedText(40000);
+    TypeAt(12000, pasted);
+    RunTrailingPass();
+    EXPECT_EQ(TextOf(kEditor), pasted);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), pasted);
+    ExpectRowsShow(Analysed(pasted));
+}
+
+TEST_F(LiveAnalysisTest, UnanalysableTextStopsEarlyButSurvivesClosing) {
+    StartAndOpenWindow();
+    TypeAt(10000, u"///&&&\U0001F600");
+    RunTrailingPass();
+    EXPECT_FALSE(recording::Control(kAutomatedIndexValue));
+    EXPECT_EQ(recording::Window().contentHeight, 320);
+    EXPECT_TRUE(recording::Control(kRecommendationsButton)->enabled);
+    EXPECT_TRUE(recording::Control(kExportButton)->enabled);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"");
+    recording::ClickCloseButton();
+    RunPendingEvents();
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"///&&&\U0001F600");
+
+    // Emoji and a lone surrogate inside real text are analysed as they stand.
+    recording::ClickStatusItem();
+    RunPendingEvents();
+    const std::u16string_view odd = u"Hi there \U0001F600. A lone \xDC00 one.";
+    TypeAt(20000, odd);
+    RunTrailingPass();
+    ExpectRowsShow(Analysed(odd));
+
+    // Emptying the editor is a Clear.
+    TypeAt(30000, u"");
+    EXPECT_EQ(recording::Window().contentHeight, 320);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"");
+}
+
+TEST_F(LiveAnalysisTest, FailingPreferenceWritesLoseNothingOnScreen) {
+    StartAndOpenWindow();
+    recording::SetPreferencesFailing(true);
+    TypeAt(10000, kFirst);
+    RunTrailingPass();
+    EXPECT_EQ(TextOf(kEditor), kFirst);
+    ExpectRowsShow(Analysed(kFirst));
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"");
+}
+
+}  // namespace

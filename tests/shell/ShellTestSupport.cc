@@ -1,0 +1,63 @@
+#include "tests/shell/ShellTestSupport.h"
+
+#include "results/MetricRows.h"
+#include "shell/AnalysisWorker.h"
+#include "shell/EventDispatch.h"
+#include "shell/ShellState.h"
+#include "shell/StartUp.h"
+
+void ShellTest::SetUp() {
+    ResetShellState();
+    recording::Reset();
+    recording::SetNow(10000);
+}
+
+void ShellTest::TearDown() {
+    WaitForAnalysisWorker();
+}
+
+void RunPendingEvents() {
+    platform::Event event;
+    while (platform::PollEvent(event)) {
+        DispatchEvent(event);
+    }
+}
+
+void StartAndOpenWindow() {
+    ASSERT_TRUE(StartUp());
+    recording::ClickStatusItem();
+    RunPendingEvents();
+    ASSERT_TRUE(recording::Window().exists);
+}
+
+void TypeAt(std::int64_t milliseconds, std::u16string_view text) {
+    recording::SetNow(milliseconds);
+    recording::TypeIntoEditor(text);
+    RunPendingEvents();
+}
+
+void RunTrailingPass() {
+    recording::SetNow(platform::NowMilliseconds() + 1000);
+    RunPendingEvents();
+}
+
+std::u16string TextOf(int number) {
+    const auto* control = recording::Control(number);
+    return control ? control->text : u"<absent>";
+}
+
+AnalysisJob Analysed(std::u16string_view text, EnglishVariant variant, ReadingRates rates) {
+    AnalysisJob job;
+    job.text = text;
+    RunAnalysis(job, variant, rates);
+    return job;
+}
+
+void ExpectRowsShow(const AnalysisJob& job, EnglishVariant variant) {
+    for (const MetricRow& row : kMetricRows) {
+        const MetricRowView view = ViewMetricRow(row, job, variant);
+        EXPECT_EQ(TextOf(row.valueControl), view.valueText);
+        EXPECT_EQ(recording::Control(row.barControl)->value, view.barValue);
+        EXPECT_EQ(TextOf(row.labelControl), view.label);
+    }
+}
