@@ -170,8 +170,10 @@ QFont ControlFont(FontKind font) {
     if (font == FontKind::System) {
         return QApplication::font();
     }
+    // The window's geometry is in macOS points, one pixel each, and so are the
+    // sizes; Qt's points would be a third larger and clip the captions.
     QFont systemFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    systemFont.setPointSize(font == FontKind::Summary ? 11 : 14);
+    systemFont.setPixelSize(font == FontKind::Summary ? 11 : 14);
     systemFont.setBold(font == FontKind::MetricName);
     return systemFont;
 }

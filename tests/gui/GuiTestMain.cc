@@ -45,8 +45,15 @@ void PointUserFoldersAt(const QString& home) {
     qputenv("XDG_RUNTIME_DIR", folder.filePath(QStringLiteral("runtime")).toUtf8());
     // No desktop portal: the palette decides dark mode, the same on every machine.
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Wide enough for the program's screen check, tall enough for the expanded window.
+    const QString screens = folder.filePath(QStringLiteral("screens.json"));
+    QFile config(screens);
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write(R"({"screens": [{"name": "main", "width": 1440, "height": 900}]})");
+    }
+    const QByteArray display = qgetenv("QT_QPA_PLATFORM");
+    if (display.isEmpty() || display == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toUtf8());
     }
 }
 

@@ -2,25 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QTimer>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
-constexpr int kAlertPollMilliseconds = 20;
-
-void ClickWhenModal(const QString& buttonText) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) {
-        QTimer::singleShot(kAlertPollMilliseconds, [buttonText] { ClickWhenModal(buttonText); });
-        return;
-    }
-    for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
-        if (button->text() == buttonText) {
-            button->click();
-            return;
-        }
-    }
-}
+constexpr int kAlertPollMilliseconds = 10;
 
 }  // namespace
 
@@ -48,6 +35,28 @@ std::vector<EventFields> DrainEvents() {
     return events;
 }
 
-void AnswerNextAlert(const QString& buttonText) {
-    QTimer::singleShot(0, [buttonText] { ClickWhenModal(buttonText); });
+AlertAnswerer::AlertAnswerer(const QString& buttonText, std::function<void()> whileOpen) {
+    QObject::connect(&poll, &QTimer::timeout, [this, buttonText, whileOpen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        if (whileOpen) {
+            whileOpen();
+        }
+        headlines.append(box->text());
+        details.append(box->informativeText());
+        if (buttonText.isEmpty() && box->defaultButton() != nullptr) {
+            box->defaultButton()->click();
+            return;
+        }
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText) {
+                button->click();
+                return;
+            }
+        }
+        box->close();
+    });
+    poll.start(kAlertPollMilliseconds);
 }

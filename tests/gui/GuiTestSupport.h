@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -13,7 +16,8 @@
 inline constexpr char kSecondInstanceFlag[] = "--second-instance";
 inline constexpr int kAnotherInstanceRuns = 3;
 
-// HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR under `home`; offscreen display.
+// HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR under `home`; an offscreen display
+// with one 1440 x 900 screen.
 void PointUserFoldersAt(const QString& home);
 
 // The open main window's widget, and one control's widget by number.
@@ -26,5 +30,13 @@ using EventFields = std::array<int, 3>;
 // Every queued program event, after handling pending input.
 std::vector<EventFields> DrainEvents();
 
-// Clicks the button with this text in the next modal box, once it is open.
-void AnswerNextAlert(const QString& buttonText);
+// While it lives, every modal box that opens is answered with the button of
+// this text (kDefaultButton: the default one, as Return would), after `whileOpen` ran; the
+// boxes' texts are kept in order.
+inline const QString kDefaultButton;
+struct AlertAnswerer {
+    explicit AlertAnswerer(const QString& buttonText, std::function<void()> whileOpen = {});
+    QStringList headlines;
+    QStringList details;
+    QTimer poll;
+};

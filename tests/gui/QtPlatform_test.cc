@@ -168,20 +168,21 @@ TEST_F(QtPlatformTest, GearMenuReportsChoicesAndKeepsTheProgramsCheckMarks) {
 }
 
 TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
-    AnswerNextAlert(QStringLiteral("See My Other Apps"));
-    EXPECT_EQ(platform::ShowAlert(u"Quillory v1.02", u"text", platform::AlertIcon::Note, 2,
-                                  u"See My Other Apps", u"Ok"),
-              1);
-    AnswerNextAlert(QStringLiteral("No Thanks!"));
-    EXPECT_EQ(platform::ShowAlert(u"A new version is available!", u"", platform::AlertIcon::Note, 1,
-                                  u"Download Now", u"No Thanks!"),
-              2);
-    AnswerNextAlert(QStringLiteral("Ok"));
-    EXPECT_EQ(platform::ShowAlert(u"Quillory", u"latest", platform::AlertIcon::Note, 1, u"Ok", u""),
-              1);
-    AnswerNextAlert(QStringLiteral("OK"));
+    const auto alert = [](const QString& answer, int defaultButton, std::u16string_view button2) {
+        const AlertAnswerer answerer(answer);
+        return platform::ShowAlert(u"Quillory v1.02", u"text", platform::AlertIcon::Note,
+                                   defaultButton, u"See My Other Apps", button2);
+    };
+    EXPECT_EQ(alert(QStringLiteral("See My Other Apps"), 2, u"Ok"), 1);
+    EXPECT_EQ(alert(QStringLiteral("Ok"), 2, u"Ok"), 2);
+    EXPECT_EQ(alert(kDefaultButton, 2, u"Ok"), 2);
+    EXPECT_EQ(alert(kDefaultButton, 1, u"Ok"), 1);
+    EXPECT_EQ(alert(kDefaultButton, 1, u""), 1);
+
+    const AlertAnswerer answerer(kDefaultButton);
     platform::ShowMessage(u"Error!", u"<b>not markup</b>\n", platform::AlertIcon::Stop);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(answerer.headlines, QStringList{QStringLiteral("Error!")});
+    EXPECT_EQ(answerer.details, QStringList{QStringLiteral("<b>not markup</b>\n")});
 }
 
 TEST(QtEvents, DelayedEventsAreReplacedAndOtherThreadsWakeTheLoop) {
