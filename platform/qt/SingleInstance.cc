@@ -58,7 +58,7 @@ void Listen(const QString& socketPath) {
         while (QLocalSocket* client = server->nextPendingConnection()) {
             // The sender may be gone before its words are read, so read on both signals.
             const auto readRequest = [client] {
-                if (client->isReadable() && client->readAll().contains(kToggleMessage)) {
+                if (client->bytesAvailable() > 0 && client->readAll().contains(kToggleMessage)) {
                     PostEvent({9, 0, 0});
                 }
             };

@@ -60,7 +60,11 @@ void PointUserFoldersAt(const QString& home) {
 int main(int argc, char** argv) {
     // A second start of the program, as the single-instance test runs it.
     if (argc == 2 && std::strcmp(argv[1], kSecondInstanceFlag) == 0) {
-        return platform::InitialisePlatform(argc, argv) ? EXIT_SUCCESS : kAnotherInstanceRuns;
+        if (!platform::InitialisePlatform(argc, argv)) {
+            return kAnotherInstanceRuns;
+        }
+        platform::ShutdownPlatform();
+        return EXIT_SUCCESS;
     }
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new QtSession(argc, argv));
