@@ -45,9 +45,9 @@ fail() {
   exit 1
 }
 
-# Polls a command for up to five seconds.
+# Polls a command for up to ten seconds.
 wait_for() {
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     if "$@" >/dev/null 2>&1; then
       return 0
     fi
