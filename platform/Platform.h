@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "results/ExportDocument.h"
+
 namespace platform {
 
 struct Point {
@@ -171,6 +173,27 @@ bool IsDarkMode();
 std::u16string ProcessorFamily(); // e.g. "x86-64"
 // A string that does not form a URL opens nothing.
 void OpenUrl(std::string_view url);
+
+// ---- Export ----------------------------------------------------------------
+
+// Modal save panel over the window, offering one file filter (e.g. "Text Files",
+// "*.txt") but enforcing none; the window that was key is key again afterwards.
+// The chosen path in UTF-8, or "" when the user cancels.
+std::string ShowSavePanel(std::u16string_view title, std::u16string_view proposedName,
+                          std::u16string_view filterDescription, std::u16string_view filterPattern);
+LocalDateTime LocalNow();
+void PlaySystemSound();
+// Shows the file selected in the file manager without waiting; failures are silent.
+void RevealFile(std::string_view path);
+
+// ---- Start at login --------------------------------------------------------
+
+// The running program's absolute path, or "" when it cannot be told.
+std::string ApplicationPath();
+// Writes (or replaces) the per-user entry that starts the application at login,
+// or removes it; false when that failed.
+bool InstallLoginItem(std::string_view applicationPath);
+bool RemoveLoginItem();
 
 // ---- Threads ---------------------------------------------------------------
 

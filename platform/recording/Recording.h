@@ -75,9 +75,22 @@ struct DelayedEvent {
     Event event;
 };
 
+struct SavePanelRecord {
+    std::u16string title;
+    std::u16string proposedName;
+    std::u16string filterDescription;
+    std::u16string filterPattern;
+};
+
+struct LoginItemCall {
+    bool install = false;
+    std::string applicationPath;  // empty for a removal
+};
+
 // A blank desktop: one 1440 x 900 screen, the pointer at (720, 10), a menu bar
 // 25 high, locale "en_US", light mode, a tray, no preferences, no window, an
-// empty queue, the clock at 0.
+// empty queue, the clock at 0; save panels cancel, the local time is
+// 7 March 2025 14:05:09, the program is /usr/bin/quillory and login items succeed.
 void Reset();
 
 // ---- What the shell built ----
@@ -126,5 +139,19 @@ void SetLocaleIdentifier(std::string identifier);
 void SetDarkMode(bool dark);
 void SetHasStatusArea(bool hasStatusArea);
 const std::vector<std::string>& OpenedUrls();
+
+// ---- Export ----
+// What the coming save panels answer; "" cancels.
+void AnswerSavePanels(std::string path);
+const std::vector<SavePanelRecord>& SavePanels();
+void SetLocalNow(LocalDateTime now);
+int SystemSoundsPlayed();
+const std::vector<std::string>& RevealedFiles();
+
+// ---- Start at login ----
+void SetApplicationPath(std::string path);  // "" when the program cannot tell
+// Install and remove report failure (they are still logged).
+void SetLoginItemsFailing(bool failing);
+const std::vector<LoginItemCall>& LoginItemCalls();
 
 }  // namespace platform::recording

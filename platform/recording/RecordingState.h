@@ -37,6 +37,16 @@ struct Desktop {
     std::string locale = "en_US";
     bool darkMode = false;
     std::vector<std::string> openedUrls;
+
+    std::string savePanelAnswer;
+    std::vector<SavePanelRecord> savePanels;
+    LocalDateTime localNow{2025, 3, 7, 14, 5, 9};
+    int systemSounds = 0;
+    std::vector<std::string> revealedFiles;
+
+    std::string applicationPath = "/usr/bin/quillory";
+    bool loginItemsFailing = false;
+    std::vector<LoginItemCall> loginItemCalls;
 };
 
 Desktop& TheDesktop();

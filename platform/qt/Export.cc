@@ -1,0 +1,83 @@
+// The export's desktop side: the save panel, the clock of its date stamp, the
+// sound and the reveal of the written file.
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "platform/Platform.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtText.h"
+
+namespace platform {
+namespace {
+
+QString StartFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void OpenFolderOf(const QString& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
+}
+
+}  // namespace
+
+std::string ShowSavePanel(std::u16string_view title, std::u16string_view proposedName,
+                          std::u16string_view filterDescription,
+                          std::u16string_view filterPattern) {
+    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const QString filter = qt::ToQString(filterDescription) + QStringLiteral(" (") +
+                           qt::ToQString(filterPattern) + QStringLiteral(")");
+    const QString chosen = QFileDialog::getSaveFileName(
+        qt::MainWindowWidget(), qt::ToQString(title),
+        QDir(StartFolder()).filePath(qt::ToQString(proposedName)), filter);
+    if (previous != nullptr) {
+        previous->activateWindow();
+    }
+    return chosen.toStdString();
+}
+
+LocalDateTime LocalNow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(),  now.date().day(),
+            now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+void PlaySystemSound() {
+    QApplication::beep();
+}
+
+void RevealFile(std::string_view path) {
+    const QString file = QFileInfo(qt::Utf8ToQString(path)).absoluteFilePath();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        OpenFolderOf(file);
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
+    // The file manager may take a while to start; the window must not wait for it.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), QApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [file](QDBusPendingCallWatcher* finished) {
+                         if (finished->isError()) {
+                             OpenFolderOf(file);
+                         }
+                         finished->deleteLater();
+                     });
+}
+
+}  // namespace platform

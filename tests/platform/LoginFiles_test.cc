@@ -1,0 +1,108 @@
+#include "platform/common/LoginFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "results/LoginEntry.h"
+#include "tests/platform/TemporaryFolder.h"
+
+namespace {
+
+// Sets an environment variable for the scope.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        const char* old = std::getenv(name);
+        hadOld_ = old != nullptr;
+        old_ = hadOld_ ? old : "";
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() { hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_); }
+
+  private:
+    const char* name_;
+    bool hadOld_;
+    std::string old_;
+};
+
+bool IsPrivateFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0777) == 0700;
+}
+
+// launchctl is not waited for: the log once it holds that many runs, or after 5 s.
+std::string WaitForRuns(const std::string& log, long runs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    std::string text = ReadFile(log);
+    while (std::count(text.begin(), text.end(), '\n') < runs &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        text = ReadFile(log);
+    }
+    return text;
+}
+
+TEST(LoginFiles, AutostartEntryOnOffOn) {
+    const TemporaryFolder home;
+    const std::string config = home / "config & more";
+    const std::string entry = config + "/autostart/com.velmoor.Quillory.desktop";
+    const std::string program = "/opt/R&D tools/quillory";
+
+    EXPECT_TRUE(platform::InstallAutostartEntry(config, program));
+    EXPECT_TRUE(IsPrivateFolder(config) && IsPrivateFolder(config + "/autostart"));
+    EXPECT_EQ(ReadFile(entry), AutostartDesktopEntry(program));
+    if (std::system("command -v desktop-file-validate >/dev/null") == 0) {
+        EXPECT_EQ(std::system(("desktop-file-validate '" + entry + "'").c_str()), 0);
+    }
+    EXPECT_TRUE(platform::RemoveAutostartEntry(config));
+    EXPECT_TRUE(platform::RemoveAutostartEntry(config));
+    EXPECT_EQ(ListFolder(config + "/autostart"), "");
+
+    // On again over an old entry.
+    WriteFile(entry, std::string(5000, '#'));
+    EXPECT_TRUE(platform::InstallAutostartEntry(config, "/usr/bin/quillory"));
+    EXPECT_EQ(ReadFile(entry), AutostartDesktopEntry("/usr/bin/quillory"));
+
+    WriteFile(home / "blocked", "");
+    EXPECT_FALSE(platform::InstallAutostartEntry(home / "blocked", program));
+    EXPECT_FALSE(platform::InstallAutostartEntry("relative", program));
+}
+
+TEST(LoginFiles, LaunchAgentOnOffOnWithLaunchctl) {
+    const TemporaryFolder bin;
+    const std::string log = bin / "runs.log";
+    WriteFile(bin / "launchctl",
+              "#!/bin/sh\nprintf '%s|' \"$@\" >> '" + log + "'\necho >> '" + log + "'\n");
+    chmod((bin / "launchctl").c_str(), 0755);
+    const ScopedVariable path("PATH", bin.Path());
+    const TemporaryFolder folder;
+    const std::string home = folder / "Jo & Al";
+    const std::string agent = home + "/Library/LaunchAgents/com.velmoor.Quillory.plist";
+    const std::string bundle = "/Applications/My <Apps>/Quillory.app";
+
+    EXPECT_TRUE(platform::RemoveLaunchAgent(home));  // nothing to unload
+    EXPECT_TRUE(platform::InstallLaunchAgent(home, bundle));
+    EXPECT_TRUE(IsPrivateFolder(home + "/Library/LaunchAgents"));
+    EXPECT_EQ(ReadFile(agent), LaunchAgentPlist(bundle));
+    EXPECT_EQ(WaitForRuns(log, 1), "load|" + agent + "|\n");
+
+    EXPECT_TRUE(platform::RemoveLaunchAgent(home));
+    EXPECT_EQ(ReadFile(agent), "<missing>");
+    EXPECT_EQ(WaitForRuns(log, 2), "load|" + agent + "|\nunload|" + agent + "|\n");
+
+    EXPECT_TRUE(platform::InstallLaunchAgent(home, bundle));
+    EXPECT_TRUE(WaitForRuns(log, 3).ends_with("|\nload|" + agent + "|\n"));
+
+    // Without launchctl the file work still happens.
+    const ScopedVariable noPath("PATH", folder.Path());
+    EXPECT_TRUE(platform::RemoveLaunchAgent(home));
+    EXPECT_EQ(ReadFile(agent), "<missing>");
+    EXPECT_FALSE(platform::InstallLaunchAgent("", bundle));
+}
+
+}  // namespace
