@@ -5,11 +5,13 @@
 #include "shell/Commands.h"
 #include "shell/ControlNumbers.h"
 #include "shell/EditorEvents.h"
-#include "shell/LaterCommands.h"
+#include "shell/Export.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
 #include "shell/Quit.h"
 #include "shell/ShellState.h"
+#include "shell/StartAtLogin.h"
+#include "shell/UpdateCheck.h"
 
 namespace {
 
@@ -84,10 +86,10 @@ void DispatchEvent(const platform::Event& event) {
             OnAppearanceChanged();
             break;
         case kNewerVersionEvent:
-            OnNewerVersionFound();
+            ShowNewVersion();
             break;
         case kNoNewerVersionEvent:
-            OnNoNewerVersion();
+            ShowUpToDate();
             break;
         case kTrailingPassEvent:
             CompleteLiveAnalysis();

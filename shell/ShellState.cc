@@ -17,4 +17,6 @@ void ResetShellState() {
     shell.analysisCurrent = false;
     shell.storedText.clear();
     shell.quitRequested = false;
+    shell.latestVersion.clear();
+    shell.releaseNotes.clear();
 }

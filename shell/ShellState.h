@@ -36,6 +36,9 @@ struct ShellState {
     bool analysisCurrent = false;
     std::u16string storedText;  // what was last written under "AnalyzeText"
     bool quitRequested = false;
+    // The version the last update check offered, and its notes; "No Thanks!" resets the version.
+    std::u16string latestVersion;
+    std::u16string releaseNotes;
 
     std::recursive_mutex analysisLock;
     std::condition_variable_any workerEnded;

@@ -1,0 +1,94 @@
+#include "shell/Export.h"
+
+#include "engine/TwoDecimals.h"
+#include "engine/Utf8.h"
+#include "shell/ControlNumbers.h"
+#include "shell/ShellState.h"
+#include "tests/platform/TemporaryFolder.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using ExportTest = ShellTest;
+
+constexpr std::u16string_view kText = u"Para one line one\nline two\n\nPara two is \"here\" now.";
+
+void ExportTo(const std::string& path) {
+    recording::AnswerSavePanels(path);
+    recording::Click(kExportButton);
+    RunPendingEvents();
+}
+
+TEST_F(ExportTest, WritesTheAnalysisOfTheTextOnScreenAndRevealsIt) {
+    const TemporaryFolder folder;
+    StartAndOpenWindow();
+    recording::SelectItem(kScenarioDropDown, 2);
+    // The second change comes inside the throttle: only the export itself can
+    // bring the measures up to date.
+    TypeAt(10000, u"Short.");
+    TypeAt(10010, kText);
+    ExportTo(folder / "my export.txt");
+
+    const std::string file = ReadFile(folder / "my export.txt");
+    const AnalysisJob job = Analysed(kText, EnglishVariant::Us, shell.rates);
+    EXPECT_TRUE(
+        file.starts_with("Quillory Analysis Export \xF0\x9F\x87\xBA\xF0\x9F\x87\xB8\n"
+                         "==================================\n"
+                         "Technical Document Scenario\n"
+                         "===================================\n"
+                         "Text: " +
+                         EncodeUtf8(kText) +
+                         "...\r\n\n"
+                         "Word Count: " +
+                         std::to_string(job.wordCount) + "\n"))
+        << file;
+    EXPECT_NE(file.find("\nParagraph Count: 2\nFlesch-Kincaid Ease: " +
+                        EncodeUtf8(FormatTwoDecimals(job.fleschReadingEase)) + "\n"),
+              std::string::npos);
+    EXPECT_NE(file.find(" mins\n\r\nRecommendations:\n---"), std::string::npos);
+
+    const recording::SavePanelRecord& panel = recording::SavePanels().at(0);
+    EXPECT_EQ(panel.title, u"Export Quillory Analysis");
+    EXPECT_EQ(panel.proposedName, u"03-07-2025-20509_Quillory_Export.txt");
+    EXPECT_EQ(panel.filterDescription + panel.filterPattern, u"Text Files*.txt");
+    EXPECT_EQ(recording::SystemSoundsPlayed(), 1);
+    EXPECT_EQ(recording::RevealedFiles(), std::vector<std::string>{folder / "my export.txt"});
+    EXPECT_TRUE(recording::Alerts().empty());
+
+    // A longer file is replaced by exactly the new content.
+    WriteFile(folder / "old.txt", std::string(200000, 'o'));
+    ExportTo(folder / "old.txt");
+    EXPECT_EQ(ReadFile(folder / "old.txt"), file);
+    EXPECT_EQ(ListFolder(folder.Path()), "my export.txt;old.txt;");
+}
+
+TEST_F(ExportTest, EmptyTextCancelAndAnUnwritablePathEndInErrors) {
+    const TemporaryFolder folder;
+    WriteFile(folder / "plain", "kept");
+    StartAndOpenWindow();
+    ExportResults();
+    EXPECT_TRUE(recording::SavePanels().empty());
+    TypeAt(10000, kText);
+    recording::SetLocaleIdentifier("en_GB");  // the stamp follows the system, not the variant
+    ExportTo("");
+    ExportTo(folder / "no such folder/out.txt");
+    ExportTo(folder / "plain/out.txt");
+
+    std::vector<std::u16string> texts;
+    for (const recording::AlertRecord& alert : recording::Alerts()) {
+        EXPECT_EQ(alert.title, u"Error!");
+        texts.push_back(alert.text);
+    }
+    const std::u16string notWritten = u"The analysis could not be written to ";
+    EXPECT_EQ(texts, (std::vector<std::u16string>{
+                         u"Please enter text before attempting to export anything.\n\n",
+                         u"Your export of the analysis and recommedations was canceled.\n",
+                         notWritten + DecodeUtf8(folder / "no such folder/out.txt").text + u".\n",
+                         notWritten + DecodeUtf8(folder / "plain/out.txt").text + u".\n"}));
+    EXPECT_EQ(recording::SavePanels().at(0).proposedName, u"07-03-202520509_Quillory_Export.txt");
+    EXPECT_EQ(ListFolder(folder.Path()), "plain;");
+    EXPECT_EQ(recording::SystemSoundsPlayed(), 0);
+    EXPECT_TRUE(recording::RevealedFiles().empty());
+}
+
+}  // namespace

@@ -1,0 +1,47 @@
+#include "shell/StartAtLogin.h"
+
+#include "shell/ControlNumbers.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using StartAtLoginTest = ShellTest;
+
+void ChooseStartAtLogin() {
+    recording::ChooseMenuItem(kStartAtLoginItem);
+    RunPendingEvents();
+}
+
+TEST_F(StartAtLoginTest, OnOffOnInstallsRemovesAndStoresEachTime) {
+    StartAndOpenWindow();
+    const std::size_t logged = recording::PreferenceLog().size();
+    for (const bool on : {true, false, true}) {
+        ChooseStartAtLogin();
+        EXPECT_EQ(platform::MenuItemChecked(kStartAtLoginItem), on);
+        EXPECT_EQ(recording::StoredPreference("Login"), on ? u"1" : u"0");
+    }
+    const auto& calls = recording::LoginItemCalls();
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_TRUE(calls[0].install && !calls[1].install && calls[2].install);
+    EXPECT_EQ(calls[0].applicationPath, "/usr/bin/quillory");
+    // Each store is flushed at once.
+    ASSERT_EQ(recording::PreferenceLog().size(), logged + 6);
+    EXPECT_TRUE(recording::PreferenceLog()[logged + 3].isSync);
+}
+
+TEST_F(StartAtLoginTest, FailuresAreSilentAndTheFlagStillFlips) {
+    StartAndOpenWindow();
+    recording::SetLoginItemsFailing(true);
+    ChooseStartAtLogin();
+    EXPECT_TRUE(platform::MenuItemChecked(kStartAtLoginItem));
+    EXPECT_EQ(recording::StoredPreference("Login"), u"1");
+
+    // Without a program to start, nothing is installed or removed.
+    recording::SetApplicationPath("");
+    ChooseStartAtLogin();
+    EXPECT_EQ(recording::StoredPreference("Login"), u"0");
+    EXPECT_EQ(recording::LoginItemCalls().size(), 1u);
+    EXPECT_TRUE(recording::Alerts().empty());
+}
+
+}  // namespace
