@@ -32,10 +32,16 @@ struct Rect {
 
 // ---- Session ----------------------------------------------------------------
 
-// Sets up the desktop session. Returns false when another instance of the
-// program already runs for this user; that instance has been told to toggle
-// its window, and this one should exit.
-bool InitialisePlatform(int& argc, char** argv);
+enum class SessionStart {
+    Started,
+    // Another instance runs for this user and has been told to toggle its
+    // window; this one should exit.
+    AnotherInstance,
+    // There is no graphical session to show anything in; a line saying so has
+    // been written to standard error.
+    NoDisplay,
+};
+SessionStart InitialisePlatform(int& argc, char** argv);
 void ShutdownPlatform();
 
 // ---- Events ---------------------------------------------------------------

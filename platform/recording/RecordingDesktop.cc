@@ -34,8 +34,8 @@ void WritePreference(std::string_view key, std::u16string value) {
 
 // ---- Session ----
 
-bool InitialisePlatform(int&, char**) {
-    return true;
+SessionStart InitialisePlatform(int&, char**) {
+    return SessionStart::Started;
 }
 void ShutdownPlatform() {
     TheDesktop().shutDown = true;

@@ -21,7 +21,7 @@ class QtSession final : public testing::Environment {
     void SetUp() override {
         ASSERT_TRUE(home_.isValid());
         PointUserFoldersAt(home_.path());
-        ASSERT_TRUE(platform::InitialisePlatform(argc_, argv_));
+        ASSERT_EQ(platform::InitialisePlatform(argc_, argv_), platform::SessionStart::Started);
     }
 
     void TearDown() override { platform::ShutdownPlatform(); }
@@ -60,7 +60,7 @@ void PointUserFoldersAt(const QString& home) {
 int main(int argc, char** argv) {
     // A second start of the program, as the single-instance test runs it.
     if (argc == 2 && std::strcmp(argv[1], kSecondInstanceFlag) == 0) {
-        if (!platform::InitialisePlatform(argc, argv)) {
+        if (platform::InitialisePlatform(argc, argv) != platform::SessionStart::Started) {
             return kAnotherInstanceRuns;
         }
         platform::ShutdownPlatform();
