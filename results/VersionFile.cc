@@ -36,8 +36,8 @@ VersionFileResult ReadVersionFile(std::string_view body, std::u16string_view lat
     const std::vector<std::u16string_view> lines = SplitAt(decoded.text, u'\n');
     const std::u16string_view first = TrimBlanks(lines[0]);
     const std::vector<std::u16string_view> fields = SplitAt(first, u' ');
-    // Without a second field there is no version to offer.
-    if (!first.starts_with(u"Quillory") || fields.size() < 2) {
+    // Without a second field, or with an empty one, there is no version to offer.
+    if (!first.starts_with(u"Quillory") || fields.size() < 2 || fields[1].empty()) {
         return result;
     }
     result.version = fields[1];

@@ -49,7 +49,8 @@ std::optional<std::string> HttpGet(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_USERAGENT, "Mozilla/5.0 Gecko/41.0 Firefox/41.0");
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, request.connectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, 0L);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS,
+                     request.connectTimeoutMs + request.stallSeconds * 1000);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, request.stallSeconds);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);

@@ -11,7 +11,9 @@ struct HttpRequest {
     // Protocols allowed for the request and for every redirect (curl's list syntax).
     std::string allowedProtocols = "https";
     long connectTimeoutMs = 30000;
-    // A transfer slower than one byte a second for this long is abandoned.
+    // A transfer slower than one byte a second for this long is abandoned, and
+    // so is one still running after the connect time plus this long, so a
+    // server that trickles data cannot hold the caller either.
     long stallSeconds = 30;
     std::size_t maxBodyBytes = 1024 * 1024;
 };

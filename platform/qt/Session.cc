@@ -30,7 +30,8 @@ void ExitOnFatalStartMessage(QtMsgType type, const QMessageLogContext&, const QS
 bool HasGraphicalSession() {
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 #else
     return true;
 #endif

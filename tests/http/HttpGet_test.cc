@@ -51,10 +51,14 @@ TEST(HttpGet, FailsOnRefusedStalledOrDisallowedTransfers) {
     const std::string refused = "http://127.0.0.1:" + std::to_string(LocalHttpServer::UnusedPort());
     EXPECT_FALSE(platform::HttpGet(LocalRequest(refused)).has_value());
 
-    LocalHttpServer stalled("", /*stall=*/true);
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(platform::HttpGet(LocalRequest(stalled.Url("/"))).has_value());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    // Neither a silent server nor one that trickles data holds the caller.
+    LocalHttpServer stalled("", LocalHttpServer::Pace::Stall);
+    LocalHttpServer trickling(HttpResponse(std::string(4096, 'x')), LocalHttpServer::Pace::Trickle);
+    for (const LocalHttpServer* server : {&stalled, &trickling}) {
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_FALSE(platform::HttpGet(LocalRequest(server->Url("/"))).has_value());
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    }
 
     LocalHttpServer plain(HttpResponse("Quillory 1.03\n"));
     auto httpsOnly = LocalRequest(plain.Url("/"));

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -34,8 +35,8 @@ bool Readable(int fd, int ms) {
 
 }  // namespace
 
-LocalHttpServer::LocalHttpServer(std::string rawResponse, bool stall)
-    : response_(std::move(rawResponse)), stall_(stall) {
+LocalHttpServer::LocalHttpServer(std::string rawResponse, Pace pace)
+    : response_(std::move(rawResponse)), pace_(pace) {
     listener_ = ListenOnLoopback(port_);
     thread_ = std::thread([this] { Serve(); });
 }
@@ -70,14 +71,17 @@ void LocalHttpServer::Serve() {
         if (Readable(client, 2000)) {
             [[maybe_unused]] const auto received = recv(client, request, sizeof request, 0);
         }
-        if (stall_) {
+        if (pace_ == Pace::Stall) {
             while (!stopping_ && !Readable(client, 50)) {
             }
         } else {
             std::size_t sent = 0;
-            while (sent < response_.size()) {
-                const auto n = send(client, response_.data() + sent, response_.size() - sent,
-                                    MSG_NOSIGNAL);
+            while (sent < response_.size() && !stopping_) {
+                const std::size_t chunk = pace_ == Pace::Trickle ? 1 : response_.size() - sent;
+                if (pace_ == Pace::Trickle && Readable(client, 100)) {
+                    break;  // the client has gone
+                }
+                const auto n = send(client, response_.data() + sent, chunk, MSG_NOSIGNAL);
                 if (n <= 0) {
                     break;
                 }
@@ -89,6 +93,7 @@ void LocalHttpServer::Serve() {
 }
 
 std::string HttpResponse(const std::string& body, const std::string& status) {
-    return "HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-           std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }

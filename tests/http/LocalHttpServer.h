@@ -5,11 +5,12 @@
 #include <thread>
 
 // A one-connection-at-a-time HTTP server on 127.0.0.1 that answers every
-// request with the same raw bytes, optionally holding the connection open
-// without sending anything (a stalled server).
+// request with the same raw bytes, all at once, or one byte every 100 ms (a
+// trickling server), or not at all while holding the connection (a stalled one).
 class LocalHttpServer {
-public:
-    explicit LocalHttpServer(std::string rawResponse, bool stall = false);
+  public:
+    enum class Pace { AllAtOnce, Trickle, Stall };
+    explicit LocalHttpServer(std::string rawResponse, Pace pace = Pace::AllAtOnce);
     ~LocalHttpServer();
     LocalHttpServer(const LocalHttpServer&) = delete;
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
@@ -19,11 +20,11 @@ public:
     // A port on which nothing listens.
     static int UnusedPort();
 
-private:
+  private:
     void Serve();
 
     std::string response_;
-    bool stall_;
+    Pace pace_;
     int listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
