@@ -24,6 +24,8 @@ mkdir -p build/fuzz/corpus
 build/fuzz/fuzz/analysis_fuzzer -max_total_time="$fuzz_seconds" -max_len=70000 \
   -print_final_stats=1 build/fuzz/corpus 2>&1 | tail -n 12
 
+bash tools/check-package.sh
+
 run_preset tsan
 run_preset asan
 run_preset dev
