@@ -21,3 +21,10 @@ std::u16string FormatTwoDecimals(double value) {
     }
     return std::u16string(digits.begin(), digits.end());
 }
+
+std::u16string FormatCount(std::int64_t count) {
+    // 19 digits and a sign.
+    char buffer[20];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, count);
+    return std::u16string(buffer, end);
+}

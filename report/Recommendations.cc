@@ -21,11 +21,6 @@ void AppendLine(std::u16string& report, std::initializer_list<std::u16string_vie
     report += u"\r\n";
 }
 
-std::u16string FormatCount(std::int64_t count) {
-    const std::string digits = std::to_string(count);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 void AppendSection(std::u16string& report, const GradedSection& section) {
     AppendLine(report, {section.headline});
     AppendLine(report, {section.firstAdvice});

@@ -23,15 +23,37 @@ std::u16string_view Preview(std::u16string_view text) {
     return text.substr(0, length);
 }
 
+bool IsLineBreak(char16_t unit) {
+    return unit == u'\r' || unit == u'\n';
+}
+
+// The position of the first CR or LF from the given one on, or the length. Blocks without a
+// break are passed over whole; a fixed-length test vectorises where an early exit would not.
+std::size_t FindLineBreak(std::u16string_view text, std::size_t from) {
+    constexpr std::size_t kBlock = 32;
+    for (; from + kBlock <= text.size(); from += kBlock) {
+        unsigned breaks = 0;
+        for (std::size_t i = from; i < from + kBlock; ++i) {
+            breaks += IsLineBreak(text[i]) ? 1 : 0;
+        }
+        if (breaks != 0) {
+            break;
+        }
+    }
+    while (from < text.size() && !IsLineBreak(text[from])) {
+        ++from;
+    }
+    return from;
+}
+
 void AppendLine(std::u16string& document, std::u16string_view line) {
     document += line;
     document += u'\n';
 }
 
 void AppendCountLine(std::u16string& document, std::u16string_view caption, std::int64_t count) {
-    const std::string digits = std::to_string(count);
     document += caption;
-    document.append(digits.begin(), digits.end());
+    document += FormatCount(count);
     document += u'\n';
 }
 
@@ -51,24 +73,25 @@ std::int64_t CountExportParagraphs(std::u16string_view text, EnglishVariant vari
     const char16_t removedQuote = variant == EnglishVariant::Uk ? u'\'' : u'"';
     std::int64_t paragraphs = 0;
     bool previousLineBlank = true;
-    bool lineHasText = false;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-        const bool atEnd = i == text.size();
-        const char16_t unit = atEnd ? u'\n' : text[i];
-        if (unit != u'\r' && unit != u'\n') {
-            lineHasText = lineHasText || (unit != u' ' && unit != removedQuote);
-            continue;
-        }
-        if (unit == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+    for (std::size_t i = 0;; ++i) {
+        // Only the head of a line is read unit by unit: once it holds text, the rest of it is
+        // skipped up to the break.
+        while (i < text.size() && (text[i] == u' ' || text[i] == removedQuote)) {
             ++i;
         }
-        if (lineHasText && previousLineBlank) {
-            ++paragraphs;
+        const bool lineHasText = i < text.size() && !IsLineBreak(text[i]);
+        if (lineHasText) {
+            i = FindLineBreak(text, i);
         }
+        paragraphs += (lineHasText && previousLineBlank) ? 1 : 0;
         previousLineBlank = !lineHasText;
-        lineHasText = false;
+        if (i == text.size()) {
+            return paragraphs;
+        }
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;
+        }
     }
-    return paragraphs;
 }
 
 std::u16string ExportDocument(const AnalysisJob& job, int scenario, EnglishVariant variant,

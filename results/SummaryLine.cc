@@ -1,27 +1,25 @@
 #include "results/SummaryLine.h"
 
+#include "engine/TwoDecimals.h"
+
 namespace {
 
+// Bitwise, so that loops over it stay free of jumps.
 bool IsLineBreak(char16_t unit) {
-    return unit == u'\r' || unit == u'\n';
-}
-
-void AppendDecimal(std::u16string& text, std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    text.append(digits.begin(), digits.end());
+    return (unit == u'\r') | (unit == u'\n');
 }
 
 }  // namespace
 
 std::int64_t CountSummaryParagraphs(std::u16string_view text) {
-    std::int64_t paragraphs = 0;
-    bool previousWasBreak = true;
-    for (const char16_t unit : text) {
-        const bool isBreak = IsLineBreak(unit);
-        if (!isBreak && previousWasBreak) {
-            ++paragraphs;
-        }
-        previousWasBreak = isBreak;
+    if (text.empty()) {
+        return 0;
+    }
+    // A paragraph starts wherever a break is followed by something else. Each step reads
+    // only its two code units, so the loop vectorises.
+    std::int64_t paragraphs = IsLineBreak(text[0]) ? 0 : 1;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        paragraphs += IsLineBreak(text[i - 1]) > IsLineBreak(text[i]) ? 1 : 0;
     }
     return paragraphs;
 }
@@ -50,14 +48,13 @@ std::u16string SummaryLineText(SummaryMemory& memory, const AnalysisJob& job, in
         memory.pages = CountPages(job.text.size(), charactersPerPage);
     }
 
-    std::u16string line;
-    AppendDecimal(line, job.wordCount);
+    std::u16string line = FormatCount(job.wordCount);
     line += u" words, ";
-    AppendDecimal(line, job.sentenceCount);
+    line += FormatCount(job.sentenceCount);
     line += u" sentences, ";
-    AppendDecimal(line, memory.paragraphs);
+    line += FormatCount(memory.paragraphs);
     line += u" paragraphs, and ";
-    AppendDecimal(line, memory.pages);
+    line += FormatCount(memory.pages);
     line += memory.pages >= 2 ? u" pages" : u" page";
     return line;
 }

@@ -20,3 +20,11 @@ TEST(FormatTwoDecimals, WritesSpecialValues) {
     EXPECT_EQ(FormatTwoDecimals(-std::numeric_limits<double>::infinity()), u"-Infinity");
     EXPECT_EQ(FormatTwoDecimals(std::numeric_limits<double>::quiet_NaN()), u"NaN");
 }
+
+TEST(FormatCount, WritesPlainDecimalsAtTheEndsOfTheRange) {
+    EXPECT_EQ(FormatCount(0), u"0");
+    EXPECT_EQ(FormatCount(-12), u"-12");
+    EXPECT_EQ(FormatCount(1234567), u"1234567");
+    EXPECT_EQ(FormatCount(std::numeric_limits<std::int64_t>::max()), u"9223372036854775807");
+    EXPECT_EQ(FormatCount(std::numeric_limits<std::int64_t>::min()), u"-9223372036854775808");
+}
