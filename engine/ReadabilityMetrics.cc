@@ -38,14 +38,15 @@ void ComputeMetrics(AnalysisJob& job, EnglishVariant variant, const ReadingRates
         0.0588 * (100.0 * characters / words) - 0.296 * (100.0 * sentences / words) - 15.8;
     job.automatedIndex = 4.71 * (characters / words) + 0.5 * wps - 21.43;
 
-    const auto complexWords = static_cast<double>(CountComplexWords(job.text, variant));
+    const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
+    const auto complexWords = static_cast<double>(asciiWords.complexWords);
     if (complexWords >= 1) {
         job.smogIndex = 1.043 * std::sqrt(30.0 * complexWords / sentences) + 3.1291;
         if (uk) {
             job.smogIndex -= 1.0;
         }
     }
-    const auto longWords = static_cast<double>(CountLongWords(job.text, variant));
+    const auto longWords = static_cast<double>(asciiWords.longWords);
     job.lixIndex = wps + 100.0 * longWords / words;
     job.gunningFogIndex = 0.4 * (wps + 100.0 * complexWords / words);
     if (uk) {

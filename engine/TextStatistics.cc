@@ -1,53 +1,99 @@
 #include "engine/TextStatistics.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "engine/SpellingNormalisation.h"
 
+// A class comes from one table look-up, every code unit above U+00FF sharing the last entry,
+// and counts grow by 0 or 1 arithmetically rather than through jumps that depend on letters.
+
 namespace {
 
-enum CodeUnitClass : std::uint8_t {
-    kSeparator = 1,
-    kSentenceMark = 2,
-    kPlainVowel = 4,
-    kExtendedVowel = 8,
-    kAsciiAlphanumeric = 16,
-};
+constexpr std::size_t kAboveFF = 256;
 
-constexpr std::array<std::uint8_t, 256> BuildClassTable() {
-    std::array<std::uint8_t, 256> table{};
-    for (char16_t c : std::u16string_view(u" \r\n")) {
-        table[c] |= kSeparator;
+// Runs the walk with the table index of a code unit. Most texts lie below U+0100, and then
+// the code unit is its own index; one vectorised pass tells.
+template <typename Walk>
+auto WithTableIndex(std::u16string_view text, Walk walk) {
+    unsigned allBits = 0;
+    for (const char16_t c : text) {
+        allBits |= c;
     }
-    for (char16_t c : std::u16string_view(u".!?\u00A1\u00BF")) {
-        table[c] |= kSentenceMark;
+    if (allBits < kAboveFF) {
+        return walk([](char16_t c) { return std::size_t{c}; });
     }
-    for (char16_t c : std::u16string_view(u"aeiouyAEIOUY")) {
-        table[c] |= kPlainVowel | kExtendedVowel;
-    }
-    for (char16_t c : std::u16string_view(u"áéíóúÁÉÍÓÚäëïöüÄËÏÖÜ")) {
-        table[c] |= kExtendedVowel;
-    }
+    return walk([](char16_t c) { return std::min<std::size_t>(c, kAboveFF); });
+}
+
+constexpr std::size_t TableIndex(char16_t c) {
+    return std::min<std::size_t>(c, kAboveFF);
+}
+
+constexpr bool IsSeparator(int c) {
+    return c == ' ' || c == '\r' || c == '\n';
+}
+
+constexpr bool IsSentenceMark(int c) {
+    return std::u16string_view(u".!?\u00A1\u00BF").find(static_cast<char16_t>(c)) !=
+           std::u16string_view::npos;
+}
+
+constexpr bool IsPlainVowel(int c) {
+    return std::u16string_view(u"aeiouyAEIOUY").find(static_cast<char16_t>(c)) !=
+           std::u16string_view::npos;
+}
+
+constexpr bool IsExtendedVowel(int c) {
+    return IsPlainVowel(c) ||
+           std::u16string_view(u"áéíóúÁÉÍÓÚäëïöüÄËÏÖÜ").find(static_cast<char16_t>(c)) !=
+               std::u16string_view::npos;
+}
+
+constexpr bool IsAsciiAlphanumeric(int c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// CountText keeps its three counts in 21-bit fields of one accumulator: a field grows by at
+// most one per code unit, so summing 2^20 code units at a time keeps the fields apart.
+constexpr int kFieldBits = 21;
+constexpr std::size_t kSumLength = std::size_t{1} << 20;
+constexpr std::uint64_t kFieldMask = (std::uint64_t{1} << kFieldBits) - 1;
+constexpr std::uint64_t kWordField = 1;                          // not a separator
+constexpr std::uint64_t kVowelField = kWordField << kFieldBits;  // extended vowel
+constexpr std::uint64_t kMarkField = kVowelField << kFieldBits;  // sentence mark
+constexpr std::uint64_t kRunFields = kFieldMask | (kFieldMask << kFieldBits);
+
+constexpr std::array<std::uint64_t, kAboveFF + 1> BuildCountTable() {
+    std::array<std::uint64_t, kAboveFF + 1> table{};
     for (int c = 0; c < 256; ++c) {
-        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
-            table[c] |= kAsciiAlphanumeric;
-        }
+        table[c] = (IsSeparator(c) ? 0 : kWordField) | (IsExtendedVowel(c) ? kVowelField : 0) |
+                   (IsSentenceMark(c) ? kMarkField : 0);
+    }
+    table[kAboveFF] = kWordField;
+    return table;
+}
+
+constexpr std::array<std::uint64_t, kAboveFF + 1> kCountTable = BuildCountTable();
+
+// The words of CountAsciiWords: runs of ASCII alphanumerics. Inside them the extended vowels
+// are the plain ones, so both variants share one table. A vowel is -1 and a consonant -2, so
+// that the lowest bit tells vowels apart and the complement of a vowel clears it.
+constexpr std::int8_t kAsciiVowel = -1;
+constexpr std::int8_t kAsciiConsonant = -2;
+
+constexpr std::array<std::int8_t, kAboveFF + 1> BuildAsciiWordTable() {
+    std::array<std::int8_t, kAboveFF + 1> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = IsPlainVowel(c) ? kAsciiVowel : IsAsciiAlphanumeric(c) ? kAsciiConsonant : 0;
     }
     return table;
 }
 
-// Built once at compile time; read-only, so safe from any thread.
-constexpr std::array<std::uint8_t, 256> kClassTable = BuildClassTable();
-
-constexpr std::uint8_t ClassOf(char16_t c) {
-    return c < 256 ? kClassTable[c] : 0;
-}
-
-constexpr std::uint8_t VowelClass(EnglishVariant variant) {
-    return variant == EnglishVariant::Uk ? kExtendedVowel : kPlainVowel;
-}
+constexpr std::array<std::int8_t, kAboveFF + 1> kAsciiWordTable = BuildAsciiWordTable();
 
 constexpr std::int64_t ComplexSyllables(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? 2 : 3;
@@ -66,100 +112,100 @@ void CountText(AnalysisJob& job, EnglishVariant variant) {
     job.syllableCount = 0;
     NormaliseSpelling(job, variant);
 
-    std::int64_t words = 0;
-    std::int64_t sentences = 0;
-    std::int64_t syllables = 0;
-    bool inWord = false;
-    bool inVowels = false;
-    for (char16_t c : job.text) {
-        const std::uint8_t cls = ClassOf(c);
-        if (cls & kSeparator) {
-            words += inWord ? 1 : 0;
-            inWord = false;
-            inVowels = false;
-            continue;
+    // Words and syllables are the runs of non-separators and of vowels, counted where a run
+    // starts: the code units of a run less those whose predecessor belongs to it too.
+    const std::u16string_view text = job.text;
+    WithTableIndex(text, [&](auto index) {
+        std::uint64_t before = 0;
+        for (std::size_t start = 0; start < text.size(); start += kSumLength) {
+            std::uint64_t units = 0;
+            std::uint64_t continued = 0;
+#pragma GCC unroll 4
+            for (const char16_t c : text.substr(start, kSumLength)) {
+                const std::uint64_t cls = kCountTable[index(c)];
+                units += cls;
+                continued += cls & before;
+                before = cls;
+            }
+            const std::uint64_t fields = units - (continued & kRunFields);
+            job.wordCount += static_cast<std::int64_t>(fields & kFieldMask);
+            job.syllableCount += static_cast<std::int64_t>((fields >> kFieldBits) & kFieldMask);
+            job.sentenceCount += static_cast<std::int64_t>(fields >> (2 * kFieldBits));
         }
-        if (cls & kExtendedVowel) {
-            syllables += inVowels ? 0 : 1;
-            inVowels = true;
-        } else {
-            inVowels = false;
-        }
-        sentences += (cls & kSentenceMark) ? 1 : 0;
-        inWord = true;
-    }
-    job.wordCount = words + (inWord ? 1 : 0);
-    job.sentenceCount = sentences;
-    job.characterCount = static_cast<std::int64_t>(job.text.size());
-    job.syllableCount = syllables;
+    });
+    job.characterCount = static_cast<std::int64_t>(text.size());
 }
 
 std::int64_t CountSyllables(std::u16string_view word, EnglishVariant variant) {
-    const std::uint8_t vowel = VowelClass(variant);
+    const bool uk = variant == EnglishVariant::Uk;
     std::int64_t syllables = 0;
     bool inVowels = false;
-    for (char16_t c : word) {
-        const bool isVowel = (ClassOf(c) & vowel) != 0;
+    for (const char16_t c : word) {
+        // The plain set is the ASCII part of the extended one.
+        const bool isVowel = uk ? (kCountTable[TableIndex(c)] & kVowelField) != 0
+                                : kAsciiWordTable[TableIndex(c)] == kAsciiVowel;
         syllables += (isVowel && !inVowels) ? 1 : 0;
         inVowels = isVowel;
     }
     return syllables;
 }
 
-std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant) {
-    // Syllables are counted as the word is walked, which gives what
-    // CountSyllables would give for the collected word.
-    const std::uint8_t vowel = VowelClass(variant);
-    const std::int64_t threshold = ComplexSyllables(variant);
-    std::int64_t complexWords = 0;
-    std::int64_t syllables = 0;
-    bool inVowels = false;
-    for (char16_t c : text) {
-        const std::uint8_t cls = ClassOf(c);
-        if (cls & kAsciiAlphanumeric) {
-            const bool isVowel = (cls & vowel) != 0;
-            syllables += (isVowel && !inVowels) ? 1 : 0;
-            inVowels = isVowel;
-            continue;
+AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant) {
+    // The jump at the end of a word is taken once per word and well predicted; inside a word
+    // the syllables are counted without jumps, which gives what CountSyllables would give
+    // for the collected word.
+    const std::int64_t complexSyllables = ComplexSyllables(variant);
+    const std::int64_t longLength = LongWordLength(variant);
+    return WithTableIndex(text, [&](auto index) {
+        AsciiWordCounts counts;
+        std::int64_t syllables = 0;
+        std::int64_t length = 0;
+        std::int64_t notAfterVowel = -1;  // the lowest bit is set unless a vowel came just before
+#pragma GCC unroll 2
+        for (const char16_t c : text) {
+            const std::int64_t cls = kAsciiWordTable[index(c)];
+            if (cls != 0) {
+                syllables += cls & notAfterVowel & 1;
+                notAfterVowel = ~cls;
+                ++length;
+                continue;
+            }
+            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
+            counts.longWords += length >= longLength ? 1 : 0;
+            syllables = 0;
+            length = 0;
+            notAfterVowel = -1;
         }
-        complexWords += syllables >= threshold ? 1 : 0;
-        syllables = 0;
-        inVowels = false;
-    }
-    return complexWords + (syllables >= threshold ? 1 : 0);
+        counts.complexWords += syllables >= complexSyllables ? 1 : 0;
+        counts.longWords += length >= longLength ? 1 : 0;
+        return counts;
+    });
+}
+
+std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant) {
+    return CountAsciiWords(text, variant).complexWords;
 }
 
 std::int64_t CountLongWords(std::u16string_view text, EnglishVariant variant) {
-    const std::int64_t threshold = LongWordLength(variant);
-    std::int64_t longWords = 0;
-    std::int64_t run = 0;
-    for (char16_t c : text) {
-        if (ClassOf(c) & kAsciiAlphanumeric) {
-            ++run;
-            continue;
-        }
-        longWords += run >= threshold ? 1 : 0;
-        run = 0;
-    }
-    return longWords + (run >= threshold ? 1 : 0);
+    return CountAsciiWords(text, variant).longWords;
 }
 
 QuickCounts QuickCount(std::u16string_view text) {
     QuickCounts counts{0, 0, static_cast<std::int64_t>(text.size())};
     bool inWord = false;
     bool inMarks = false;
-    for (char16_t c : text) {
-        const std::uint8_t cls = ClassOf(c);
-        if (cls & kSeparator) {
+    for (const char16_t c : text) {
+        const std::uint64_t cls = kCountTable[TableIndex(c)];
+        if (!(cls & kWordField)) {
             counts.words += inWord ? 1 : 0;
             inWord = false;
             continue;
         }
         inWord = true;
-        if (cls & kSentenceMark) {
+        if (cls & kMarkField) {
             counts.sentenceGroups += inMarks ? 0 : 1;
             inMarks = true;
-        } else if (c < 256) {
+        } else if (c < kAboveFF) {
             inMarks = false;
         }
     }

@@ -19,6 +19,13 @@ std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant)
 // Runs of ASCII alphanumerics at least 7 (US) or 6 (UK) long.
 std::int64_t CountLongWords(std::u16string_view text, EnglishVariant variant);
 
+// Both of the above in one walk.
+struct AsciiWordCounts {
+    std::int64_t complexWords = 0;
+    std::int64_t longWords = 0;
+};
+AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant);
+
 // The live pass's cheap change detector.
 struct QuickCounts {
     std::int64_t words = -1;

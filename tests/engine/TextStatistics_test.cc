@@ -28,6 +28,16 @@ TEST(CountText, CountsCharactersWordsSentencesAndVowelRuns) {
     // Extended vowels whatever the variant; anything above U+00FF ends a run.
     EXPECT_EQ(Counted(u"a\u00E9 a\u0101e").syllableCount, 3);
     EXPECT_EQ(Counted(u"").wordCount, 0);
+
+    // Longer than the stretch the counts are summed over at a time.
+    std::u16string many;
+    for (int i = 0; i < 600000; ++i) {
+        many += u"ai. ";
+    }
+    const AnalysisJob manyCounted = Counted(many);
+    EXPECT_EQ(manyCounted.wordCount, 600000);
+    EXPECT_EQ(manyCounted.sentenceCount, 600000);
+    EXPECT_EQ(manyCounted.syllableCount, 600000);
 }
 
 TEST(CountText, SplitsWordsAtSpaceCarriageReturnAndLineFeedOnly) {
@@ -55,11 +65,13 @@ TEST(CountComplexAndLongWords, UseAsciiRunsAndTheVariantsThresholds) {
     // Syllables do not carry over from one run to the next.
     EXPECT_EQ(CountComplexWords(u"wa-ter ba'na.na", kUk), 0);
     EXPECT_EQ(CountComplexWords(u"banana, water; beautiful", kUs), 2);
+    EXPECT_EQ(CountComplexWords(u"ba\u4E00nana", kUk), 1);
 
     EXPECT_EQ(CountLongWords(u"readers", kUs), 1);
     EXPECT_EQ(CountLongWords(u"reader", kUs), 0);
     EXPECT_EQ(CountLongWords(u"reader", kUk), 1);
     EXPECT_EQ(CountLongWords(u"well-known 1234567 caf\u00E9s, readers", kUs), 2);
+    EXPECT_EQ(CountLongWords(u"read\u4E00ers reader\u2019s", kUk), 1);
 }
 
 TEST(QuickCount, CountsSentenceGroupsInsteadOfMarks) {
