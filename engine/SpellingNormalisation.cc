@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -35,6 +36,7 @@ constexpr std::array<SpellingPair, 31> kSpellingPairs = {{
     {u"learned", u"learnt"},
 }};
 
+constexpr std::size_t kShortestSpelling = 4;
 constexpr std::size_t kLongestSpelling = 12;
 
 // A bit per row whose source spelling has the given length and first letter, so
@@ -52,6 +54,16 @@ constexpr RowIndex BuildRowIndex(bool fromUs) {
 
 constexpr RowIndex kUsRowIndex = BuildRowIndex(true);
 constexpr RowIndex kUkRowIndex = BuildRowIndex(false);
+
+constexpr bool SpellingLengthsWithinBounds() {
+    for (const SpellingPair& pair : kSpellingPairs) {
+        if (std::min(pair.us.size(), pair.uk.size()) < kShortestSpelling) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(SpellingLengthsWithinBounds(), "shorter tokens are never compared");
 
 char16_t LowerCodeUnit(char16_t c) {
     if (c < 0x80) {
@@ -74,9 +86,6 @@ bool EqualsIgnoringCase(std::u16string_view token, std::u16string_view source) {
 
 // The other variant's spelling when the token is one of the source spellings.
 std::u16string_view Replacement(std::u16string_view token, EnglishVariant variant) {
-    if (token.empty() || token.size() > kLongestSpelling) {
-        return {};
-    }
     const char16_t first = LowerCodeUnit(token[0]);
     if (first < u'a' || first > u'z') {
         return {};
@@ -92,35 +101,67 @@ std::u16string_view Replacement(std::u16string_view token, EnglishVariant varian
     return {};
 }
 
-}  // namespace
-
-std::u16string NormalisedSpelling(std::u16string_view text, EnglishVariant variant) {
-    // Joining the tokens with single spaces gives the text back, so only the
-    // outer spaces go and only a replaced token breaks the copy.
+// The text without its outer blanks.
+std::u16string_view Trimmed(std::u16string_view text) {
     const std::size_t first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) {
         return {};
     }
-    text = text.substr(first, text.find_last_not_of(u' ') + 1 - first);
+    return text.substr(first, text.find_last_not_of(u' ') + 1 - first);
+}
 
-    std::u16string result;
-    result.reserve(text.size() + 16);
+// The trimmed text with its tokens replaced, or nothing when no token is. Joining the tokens
+// with single blanks gives the text back, so only a replaced token breaks the copy.
+std::optional<std::u16string> ReplacedTokens(std::u16string_view text, EnglishVariant variant) {
+    std::optional<std::u16string> result;
     std::size_t copied = 0;
     for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find(u' ', start), text.size());
-        const std::u16string_view replacement =
-            Replacement(text.substr(start, end - start), variant);
-        if (!replacement.empty()) {
-            result.append(text.substr(copied, start - copied));
-            result.append(replacement);
-            copied = end;
+        std::size_t end = start;
+        while (end < text.size() && text[end] != u' ') {
+            ++end;
+        }
+        const std::size_t length = end - start;
+        if (length >= kShortestSpelling && length <= kLongestSpelling) {
+            const std::u16string_view replacement =
+                Replacement(text.substr(start, length), variant);
+            if (!replacement.empty()) {
+                if (!result) {
+                    result.emplace().reserve(text.size() + 16);
+                }
+                result->append(text.substr(copied, start - copied));
+                result->append(replacement);
+                copied = end;
+            }
         }
         start = end + 1;
     }
-    result.append(text.substr(copied));
+    if (result) {
+        result->append(text.substr(copied));
+    }
     return result;
 }
 
+}  // namespace
+
+std::u16string NormalisedSpelling(std::u16string_view text, EnglishVariant variant) {
+    text = Trimmed(text);
+    std::optional<std::u16string> replaced = ReplacedTokens(text, variant);
+    return replaced ? std::move(*replaced) : std::u16string(text);
+}
+
 void NormaliseSpelling(AnalysisJob& job, EnglishVariant variant) {
-    job.text = NormalisedSpelling(job.text, variant);
+    // Most texts hold no paired spelling: then trimming in place saves a copy.
+    const std::u16string_view text = Trimmed(job.text);
+    if (text.empty()) {
+        job.text.clear();
+        return;
+    }
+    std::optional<std::u16string> replaced = ReplacedTokens(text, variant);
+    if (replaced) {
+        job.text = std::move(*replaced);
+        return;
+    }
+    const auto first = static_cast<std::size_t>(text.data() - job.text.data());
+    job.text.resize(first + text.size());
+    job.text.erase(0, first);
 }

@@ -30,3 +30,15 @@ TEST(NormalisedSpelling, RemovesOnlyOuterSpaces) {
     EXPECT_EQ(NormalisedSpelling(u"   ", kUk), u"");
     EXPECT_EQ(NormalisedSpelling(u"", kUs), u"");
 }
+
+TEST(NormaliseSpelling, TrimsTheJobsTextWhenNoTokenIsReplaced) {
+    AnalysisJob job{.text = u"  Colour  skies "};
+    NormaliseSpelling(job, kUk);
+    EXPECT_EQ(job.text, u"Colour  skies");
+    job.text = u"   ";
+    NormaliseSpelling(job, kUk);
+    EXPECT_EQ(job.text, u"");
+    job.text = u" color ";
+    NormaliseSpelling(job, kUk);
+    EXPECT_EQ(job.text, u"colour");
+}
