@@ -5,59 +5,113 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
 constexpr std::size_t kMostFrequentCount = 5;
 
-// Code-unit-wise, so the lower-cased text has the same length and fields keep their positions.
-std::u16string LowerCodeUnits(std::u16string_view text) {
-    std::u16string lower(text);
-    // Branch-free for ASCII, which is most of any English text, so that it vectorises; ICU
-    // only when something beyond ASCII is there.
-    unsigned allBits = 0;
-    for (char16_t& unit : lower) {
-        allBits |= unit;
-        unit = static_cast<char16_t>(unit + (static_cast<char16_t>(unit - u'A') < 26 ? 0x20 : 0));
+// Grown as distinct words come; most texts repeat a few hundred words.
+constexpr std::size_t kInitialSlots = 256;
+
+// Fields are read four code units at a time, each 16-bit lane of a 64-bit value holding one,
+// the first code unit in the lowest lane.
+constexpr std::size_t kLaneCount = 4;
+constexpr std::uint64_t kLaneOnes = 0x0001000100010001;
+constexpr std::uint64_t kBlanks = kLaneOnes * u' ';
+
+// Four code units from the position on; those past the end read as blanks, so that the end
+// of the text ends the last field.
+std::uint64_t LoadUnits(std::u16string_view text, std::size_t at) {
+    std::uint64_t units;
+    if (at + kLaneCount <= text.size()) {
+        std::memcpy(&units, text.data() + at, sizeof units);
+        return units;
     }
-    if (allBits < 0x80) {
-        return lower;
+    units = kBlanks;
+    for (std::size_t lane = 0; at + lane < text.size(); ++lane) {
+        units ^= (std::uint64_t{text[at + lane]} ^ u' ') << (16 * lane);
     }
-    for (char16_t& unit : lower) {
-        if (unit >= 0x80) {
-            const UChar32 mapped = u_tolower(unit);
-            unit = mapped <= 0xFFFF ? static_cast<char16_t>(mapped) : unit;
+    return units;
+}
+
+// The top bit of each lane that holds a blank, and no other bit: adding 0x7FFF to the low 15
+// bits of a lane carries into its top bit exactly when they are not all zero.
+std::uint64_t BlankLanes(std::uint64_t units) {
+    constexpr std::uint64_t kLow15 = kLaneOnes * 0x7FFF;
+    const std::uint64_t difference = units ^ kBlanks;
+    return ~(((difference & kLow15) + kLow15) | difference) & ~kLow15;
+}
+
+char16_t LowerCodeUnit(char16_t unit) {
+    if (unit < 0x80) {
+        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 0x20) : unit;
+    }
+    // A surrogate half, or a mapping beyond U+FFFF, stays as it is.
+    const UChar32 mapped = u_tolower(unit);
+    return mapped <= 0xFFFF ? static_cast<char16_t>(mapped) : unit;
+}
+
+// What a word is hashed on: its lower-cased code units with bit 5 set in every lane. For ASCII,
+// most of any English text, setting the bit is all it takes, as it is what lower-casing
+// changes.
+std::uint64_t FoldedUnits(std::uint64_t units) {
+    if ((units & ~(kLaneOnes * 0x7F)) != 0) {
+        std::uint64_t lower = 0;
+        for (std::size_t lane = 0; lane < kLaneCount; ++lane) {
+            const auto unit = static_cast<char16_t>(units >> (16 * lane));
+            lower |= std::uint64_t{LowerCodeUnit(unit)} << (16 * lane);
         }
+        units = lower;
     }
-    return lower;
+    return units | (kLaneOnes * 0x20);
+}
+
+std::uint64_t MixUnits(std::uint64_t hash, std::uint64_t units) {
+    hash = (hash ^ units) * 0x9E3779B97F4A7C15ull;
+    return hash ^ (hash >> 32);
 }
 
 struct WordEntry {
-    std::u16string_view word;  // into the lower-cased text
+    std::size_t start = 0;  // of its first appearance in the text
+    std::size_t length = 0;
+    std::uint64_t hash = 0;
     std::int64_t count = 0;
 };
 
-// Open addressing over a small array of entry numbers (0 marks a free slot), so a word costs
-// no allocation; entries stay in order of first appearance.
+// Open addressing over a small array of entry numbers (0 marks a free slot), so a word seen
+// before costs no allocation; entries stay in order of first appearance.
 struct WordTable {
-    std::vector<std::size_t> slots;
+    std::u16string_view text;
+    std::vector<std::uint32_t> slots;
     std::vector<WordEntry> entries;
 };
 
-std::size_t HashWord(std::u16string_view word) {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const char16_t unit : word) {
-        hash = (hash ^ unit) * 1099511628211ull;
+// Equal when lower-cased; mostly the code units are equal as they stand.
+bool SameWord(std::u16string_view text, std::size_t first, std::size_t second, std::size_t length) {
+    if (std::memcmp(text.data() + first, text.data() + second, length * sizeof(char16_t)) == 0) {
+        return true;
     }
-    return static_cast<std::size_t>(hash ^ (hash >> 29));
+    for (std::size_t i = 0; i < length; ++i) {
+        if (LowerCodeUnit(text[first + i]) != LowerCodeUnit(text[second + i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The slot that holds the word, or the free slot where it belongs.
-std::size_t& FindSlot(WordTable& table, std::u16string_view word) {
+std::uint32_t& FindSlot(WordTable& table, std::size_t start, std::size_t length,
+                        std::uint64_t hash) {
     const std::size_t mask = table.slots.size() - 1;
-    for (std::size_t i = HashWord(word) & mask;; i = (i + 1) & mask) {
-        std::size_t& slot = table.slots[i];
-        if (slot == 0 || table.entries[slot - 1].word == word) {
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        std::uint32_t& slot = table.slots[i];
+        if (slot == 0) {
+            return slot;
+        }
+        const WordEntry& entry = table.entries[slot - 1];
+        if (entry.hash == hash && entry.length == length &&
+            SameWord(table.text, entry.start, start, length)) {
             return slot;
         }
     }
@@ -66,29 +120,38 @@ std::size_t& FindSlot(WordTable& table, std::u16string_view word) {
 void GrowSlots(WordTable& table) {
     table.slots.assign(table.slots.size() * 2, 0);
     for (std::size_t number = 1; number <= table.entries.size(); ++number) {
-        FindSlot(table, table.entries[number - 1].word) = number;
+        const WordEntry& entry = table.entries[number - 1];
+        FindSlot(table, entry.start, entry.length, entry.hash) = static_cast<std::uint32_t>(number);
     }
 }
 
 // Counts one occurrence; true when the word had been seen before.
-bool AddWord(WordTable& table, std::u16string_view word) {
-    std::size_t& slot = FindSlot(table, word);
+bool AddWord(WordTable& table, std::size_t start, std::size_t length, std::uint64_t hash) {
+    std::uint32_t& slot = FindSlot(table, start, length, hash);
     if (slot != 0) {
         ++table.entries[slot - 1].count;
         return true;
     }
-    table.entries.push_back({word, 1});
-    slot = table.entries.size();
+    table.entries.push_back({start, length, hash, 1});
+    slot = static_cast<std::uint32_t>(table.entries.size());
     if (table.entries.size() * 2 > table.slots.size()) {
         GrowSlots(table);
     }
     return false;
 }
 
+std::u16string LowerCased(std::u16string_view word) {
+    std::u16string lower(word);
+    for (char16_t& unit : lower) {
+        unit = LowerCodeUnit(unit);
+    }
+    return lower;
+}
+
 // Strictly greater counts move ahead, so among equal counts the earlier word stays first.
-std::vector<WordFrequency> MostFrequent(const std::vector<WordEntry>& entries) {
+std::vector<WordFrequency> MostFrequent(const WordTable& table) {
     std::vector<const WordEntry*> top;
-    for (const WordEntry& entry : entries) {
+    for (const WordEntry& entry : table.entries) {
         if (top.size() == kMostFrequentCount && entry.count <= top.back()->count) {
             continue;
         }
@@ -102,7 +165,8 @@ std::vector<WordFrequency> MostFrequent(const std::vector<WordEntry>& entries) {
     }
     std::vector<WordFrequency> frequent;
     for (const WordEntry* entry : top) {
-        frequent.push_back({std::u16string(entry->word), entry->count});
+        frequent.push_back(
+            {LowerCased(table.text.substr(entry->start, entry->length)), entry->count});
     }
     return frequent;
 }
@@ -110,26 +174,33 @@ std::vector<WordFrequency> MostFrequent(const std::vector<WordEntry>& entries) {
 }  // namespace
 
 LexicalStatistics ScanLexicon(std::u16string_view text) {
-    const std::u16string lower = LowerCodeUnits(text);
-    const std::u16string_view fields(lower);
-
     LexicalStatistics stats;
-    WordTable table;
-    table.slots.assign(std::bit_ceil(std::max<std::size_t>(fields.size() / 4, 64)), 0);
-    std::size_t start = 0;
-    for (std::size_t end = 0; end <= fields.size(); ++end) {
-        if (end < fields.size() && fields[end] != u' ') {
-            continue;
+    WordTable table{text, std::vector<std::uint32_t>(kInitialSlots), {}};
+    // Each field is read and hashed in loads from its own start, so that equal words hash alike
+    // wherever they stand; the load that holds the closing blank is cut before it.
+    for (std::size_t start = 0; start <= text.size();) {
+        std::uint64_t hash = 0;
+        std::size_t end = start;
+        for (;; end += kLaneCount) {
+            const std::uint64_t units = LoadUnits(text, end);
+            const std::uint64_t blanks = BlankLanes(units);
+            if (blanks != 0) {
+                const int bitsBefore = std::countr_zero(blanks) & ~15;
+                end += static_cast<std::size_t>(bitsBefore / 16);
+                hash = MixUnits(hash, FoldedUnits(units) & ((std::uint64_t{1} << bitsBefore) - 1));
+                break;
+            }
+            hash = MixUnits(hash, FoldedUnits(units));
         }
-        if (end > start) {
-            const std::u16string_view word = fields.substr(start, end - start);
+        const std::size_t length = end - start;
+        if (length > 0) {
             ++stats.wordsScanned;
-            stats.totalCharacters += static_cast<std::int64_t>(word.size());
-            stats.repeatedOccurrences += AddWord(table, word) ? 1 : 0;
+            stats.totalCharacters += static_cast<std::int64_t>(length);
+            stats.repeatedOccurrences += AddWord(table, start, length, hash) ? 1 : 0;
         }
         start = end + 1;
     }
     stats.distinctWords = static_cast<std::int64_t>(table.entries.size());
-    stats.mostFrequent = MostFrequent(table.entries);
+    stats.mostFrequent = MostFrequent(table);
     return stats;
 }

@@ -33,11 +33,18 @@ TEST(ScanLexicon, OnlyTheBlankSeparatesAndEmptyFieldsAreSkipped) {
     EXPECT_EQ(ScanLexicon(u"").wordsScanned, 0);
     EXPECT_TRUE(ScanLexicon(u"   ").mostFrequent.empty());
     EXPECT_EQ(ScanLexicon(u"word word,").distinctWords, 2);
+    // Fields are read four code units at a time: ends on and off those steps.
+    EXPECT_EQ(ScanLexicon(u"abcdefgh abcdefgh abcdefg").distinctWords, 2);
+    EXPECT_EQ(ScanLexicon(u"abcd abcd").repeatedOccurrences, 1);
+    EXPECT_EQ(ScanLexicon(std::u16string_view(u"a\0 a", 4)).distinctWords, 2);
 }
 
 TEST(ScanLexicon, LowerCasesEachCodeUnitAlone) {
     EXPECT_EQ(ScanLexicon(u"\u00C9t\u00C9 \u00E9t\u00E9 \u0394").distinctWords, 2);
     EXPECT_EQ(Words(ScanLexicon(u"\u0394")), std::vector<std::u16string>{u"\u03B4"});
+    // Case-folded words are one word, however their code units are spelled.
+    EXPECT_EQ(ScanLexicon(u"\u212Aelvin KELVIN kelvin kelvins").distinctWords, 2);
+    EXPECT_EQ(Words(ScanLexicon(u"W\u212A k\u212A")), (std::vector<std::u16string>{u"wk", u"kk"}));
     // The halves of a surrogate pair are not letters, so a pair is never case-folded.
     EXPECT_EQ(Words(ScanLexicon(u"\U00010400")), std::vector<std::u16string>{u"\U00010400"});
 }
