@@ -5,12 +5,15 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "engine/AnalysisJob.h"
 #include "engine/InputValidation.h"
 #include "engine/ReadingRates.h"
 #include "engine/Scenario.h"
 #include "engine/SpellingNormalisation.h"
+#include "engine/TwoDecimals.h"
+#include "report/LexicalStatistics.h"
 #include "report/Recommendations.h"
 #include "results/ExportDocument.h"
 #include "results/MetricRows.h"
@@ -24,8 +27,23 @@ void Check(bool condition) {
     }
 }
 
-// Every line ends in CR LF; a scored report may open with one bare LF.
-bool EndsEveryLineWithCrLf(const std::u16string& report) {
+// Every line ends in CR LF; a scored report may open with one bare LF. The
+// frequency lines quote words of the text, line breaks and all, so they are
+// checked as a whole and left out.
+bool EndsEveryLineWithCrLf(std::u16string report, std::u16string_view text) {
+    const std::u16string heading = u"Word Frequency Analysis:\r\n";
+    if (const auto at = report.find(heading); at != std::u16string::npos) {
+        std::size_t position = at + heading.size();
+        for (const WordFrequency& entry : ScanLexicon(text).mostFrequent) {
+            const std::u16string line = u"  \u2022 '" + entry.word + u"' appears " +
+                                        FormatCount(entry.count) + u" times\r\n";
+            if (report.compare(position, line.size(), line) != 0) {
+                return false;
+            }
+            report.replace(position, line.size(), u"\r\n");
+            position += 2;
+        }
+    }
     std::size_t start = report.size() > 0 && report[0] == u'\n' ? 1 : 0;
     if (report.size() < start + 2 || report.back() != u'\n') {
         return false;
@@ -69,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::u16string report = BuildRecommendations(job, scenario, variant);
-    Check(EndsEveryLineWithCrLf(report));
+    Check(EndsEveryLineWithCrLf(report, job.text));
 
     const std::u16string document = ExportDocument(job, scenario, variant, report);
     Check(document.size() > report.size() && document.back() == u'\n');
