@@ -90,7 +90,7 @@ icon=$(find_icon)
 xdotool mousemove --window "$icon" 10 10 click 1
 eval "$(xdotool getmouselocation --shell)"
 
-# Part 3.3: centred under the pointer, kept inside the screen, top below the menu bar.
+# Centred under the pointer, kept inside the screen, top below the menu bar.
 left=$((X - window_width / 2))
 if [ "$left" -lt 0 ]; then
   left=0
