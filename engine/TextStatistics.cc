@@ -80,8 +80,8 @@ constexpr std::array<std::uint64_t, kAboveFF + 1> BuildCountTable() {
 constexpr std::array<std::uint64_t, kAboveFF + 1> kCountTable = BuildCountTable();
 
 // The words of CountAsciiWords: runs of ASCII alphanumerics. Inside them the extended vowels
-// are the plain ones, so both variants share one table. A vowel is -1 and a consonant -2, so
-// that the lowest bit tells vowels apart and the complement of a vowel clears it.
+// are the plain ones, so both variants share one table. A vowel is -1 and a consonant -2: a
+// vowel ANDed with the complement of what came before is 1 exactly where a vowel run starts.
 constexpr std::int8_t kAsciiVowel = -1;
 constexpr std::int8_t kAsciiConsonant = -2;
 
@@ -99,7 +99,7 @@ constexpr std::int64_t ComplexSyllables(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? 2 : 3;
 }
 
-constexpr std::int64_t LongWordLength(EnglishVariant variant) {
+constexpr std::size_t LongWordLength(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? 6 : 7;
 }
 
@@ -155,29 +155,29 @@ AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant
     // the syllables are counted without jumps, which gives what CountSyllables would give
     // for the collected word.
     const std::int64_t complexSyllables = ComplexSyllables(variant);
-    const std::int64_t longLength = LongWordLength(variant);
+    const std::size_t longLength = LongWordLength(variant);
     return WithTableIndex(text, [&](auto index) {
         AsciiWordCounts counts;
         std::int64_t syllables = 0;
-        std::int64_t length = 0;
-        std::int64_t notAfterVowel = -1;  // the lowest bit is set unless a vowel came just before
-#pragma GCC unroll 2
-        for (const char16_t c : text) {
-            const std::int64_t cls = kAsciiWordTable[index(c)];
+        std::int64_t notAfterVowel = 1;  // 1 unless a vowel came just before, then 0
+        std::size_t wordStart = 0;
+        const auto countWord = [&](std::size_t end) {
+            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
+            counts.longWords += end - wordStart >= longLength ? 1 : 0;
+        };
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const std::int64_t cls = kAsciiWordTable[index(text[i])];
             if (cls != 0) {
-                syllables += cls & notAfterVowel & 1;
+                syllables += cls & notAfterVowel;
                 notAfterVowel = ~cls;
-                ++length;
                 continue;
             }
-            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
-            counts.longWords += length >= longLength ? 1 : 0;
+            countWord(i);
             syllables = 0;
-            length = 0;
-            notAfterVowel = -1;
+            notAfterVowel = 1;
+            wordStart = i + 1;
         }
-        counts.complexWords += syllables >= complexSyllables ? 1 : 0;
-        counts.longWords += length >= longLength ? 1 : 0;
+        countWord(text.size());
         return counts;
     });
 }

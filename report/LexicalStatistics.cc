@@ -14,57 +14,53 @@ constexpr std::size_t kMostFrequentCount = 5;
 // Grown as distinct words come; most texts repeat a few hundred words.
 constexpr std::size_t kInitialSlots = 256;
 
+// The text is lower-cased a block at a time into a small buffer, a block ending at a blank so
+// that no field spans two. A field longer than a block makes that block longer.
+constexpr std::size_t kBlockLength = 2048;
+
 // Fields are read four code units at a time, each 16-bit lane of a 64-bit value holding one,
-// the first code unit in the lowest lane.
+// the first code unit in the lowest lane. A lower-cased block is followed by a blank, which
+// ends its last field, and by zeros up to a whole load past it.
 constexpr std::size_t kLaneCount = 4;
 constexpr std::uint64_t kLaneOnes = 0x0001000100010001;
-constexpr std::uint64_t kBlanks = kLaneOnes * u' ';
 
-// Four code units from the position on; those past the end read as blanks, so that the end
-// of the text ends the last field.
-std::uint64_t LoadUnits(std::u16string_view text, std::size_t at) {
-    std::uint64_t units;
-    if (at + kLaneCount <= text.size()) {
-        std::memcpy(&units, text.data() + at, sizeof units);
-        return units;
+// Code-unit-wise, so a field keeps its length.
+void LowerBlock(std::u16string_view block, std::u16string& lower) {
+    lower.assign(block.size() + kLaneCount, u'\0');
+    // Branch-free for ASCII, which is most of any English text, so that it vectorises; ICU
+    // only when something beyond ASCII is there.
+    unsigned allBits = 0;
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        const char16_t unit = block[i];
+        allBits |= unit;
+        lower[i] =
+            static_cast<char16_t>(unit + (static_cast<char16_t>(unit - u'A') < 26 ? 0x20 : 0));
     }
-    units = kBlanks;
-    for (std::size_t lane = 0; at + lane < text.size(); ++lane) {
-        units ^= (std::uint64_t{text[at + lane]} ^ u' ') << (16 * lane);
+    lower[block.size()] = u' ';
+    if (allBits < 0x80) {
+        return;
     }
-    return units;
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        if (block[i] >= 0x80) {
+            // A surrogate half, or a mapping beyond U+FFFF, stays as it is.
+            const UChar32 mapped = u_tolower(block[i]);
+            lower[i] = mapped <= 0xFFFF ? static_cast<char16_t>(mapped) : block[i];
+        }
+    }
+}
+
+std::uint64_t LoadUnits(const char16_t* units) {
+    std::uint64_t bits;
+    std::memcpy(&bits, units, sizeof bits);
+    return bits;
 }
 
 // The top bit of each lane that holds a blank, and no other bit: adding 0x7FFF to the low 15
 // bits of a lane carries into its top bit exactly when they are not all zero.
 std::uint64_t BlankLanes(std::uint64_t units) {
     constexpr std::uint64_t kLow15 = kLaneOnes * 0x7FFF;
-    const std::uint64_t difference = units ^ kBlanks;
+    const std::uint64_t difference = units ^ (kLaneOnes * u' ');
     return ~(((difference & kLow15) + kLow15) | difference) & ~kLow15;
-}
-
-char16_t LowerCodeUnit(char16_t unit) {
-    if (unit < 0x80) {
-        return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 0x20) : unit;
-    }
-    // A surrogate half, or a mapping beyond U+FFFF, stays as it is.
-    const UChar32 mapped = u_tolower(unit);
-    return mapped <= 0xFFFF ? static_cast<char16_t>(mapped) : unit;
-}
-
-// What a word is hashed on: its lower-cased code units with bit 5 set in every lane. For ASCII,
-// most of any English text, setting the bit is all it takes, as it is what lower-casing
-// changes.
-std::uint64_t FoldedUnits(std::uint64_t units) {
-    if ((units & ~(kLaneOnes * 0x7F)) != 0) {
-        std::uint64_t lower = 0;
-        for (std::size_t lane = 0; lane < kLaneCount; ++lane) {
-            const auto unit = static_cast<char16_t>(units >> (16 * lane));
-            lower |= std::uint64_t{LowerCodeUnit(unit)} << (16 * lane);
-        }
-        units = lower;
-    }
-    return units | (kLaneOnes * 0x20);
 }
 
 std::uint64_t MixUnits(std::uint64_t hash, std::uint64_t units) {
@@ -73,7 +69,7 @@ std::uint64_t MixUnits(std::uint64_t hash, std::uint64_t units) {
 }
 
 struct WordEntry {
-    std::size_t start = 0;  // of its first appearance in the text
+    std::size_t start = 0;  // into the table's words
     std::size_t length = 0;
     std::uint64_t hash = 0;
     std::int64_t count = 0;
@@ -82,27 +78,13 @@ struct WordEntry {
 // Open addressing over a small array of entry numbers (0 marks a free slot), so a word seen
 // before costs no allocation; entries stay in order of first appearance.
 struct WordTable {
-    std::u16string_view text;
     std::vector<std::uint32_t> slots;
     std::vector<WordEntry> entries;
+    std::u16string words;  // the distinct words, lower-cased, one after the other
 };
 
-// Equal when lower-cased; mostly the code units are equal as they stand.
-bool SameWord(std::u16string_view text, std::size_t first, std::size_t second, std::size_t length) {
-    if (std::memcmp(text.data() + first, text.data() + second, length * sizeof(char16_t)) == 0) {
-        return true;
-    }
-    for (std::size_t i = 0; i < length; ++i) {
-        if (LowerCodeUnit(text[first + i]) != LowerCodeUnit(text[second + i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The slot that holds the word, or the free slot where it belongs.
-std::uint32_t& FindSlot(WordTable& table, std::size_t start, std::size_t length,
-                        std::uint64_t hash) {
+std::uint32_t& FindSlot(WordTable& table, std::u16string_view word, std::uint64_t hash) {
     const std::size_t mask = table.slots.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         std::uint32_t& slot = table.slots[i];
@@ -110,8 +92,9 @@ std::uint32_t& FindSlot(WordTable& table, std::size_t start, std::size_t length,
             return slot;
         }
         const WordEntry& entry = table.entries[slot - 1];
-        if (entry.hash == hash && entry.length == length &&
-            SameWord(table.text, entry.start, start, length)) {
+        if (entry.hash == hash && entry.length == word.size() &&
+            std::memcmp(table.words.data() + entry.start, word.data(),
+                        word.size() * sizeof(char16_t)) == 0) {
             return slot;
         }
     }
@@ -121,18 +104,20 @@ void GrowSlots(WordTable& table) {
     table.slots.assign(table.slots.size() * 2, 0);
     for (std::size_t number = 1; number <= table.entries.size(); ++number) {
         const WordEntry& entry = table.entries[number - 1];
-        FindSlot(table, entry.start, entry.length, entry.hash) = static_cast<std::uint32_t>(number);
+        const std::u16string_view word(table.words.data() + entry.start, entry.length);
+        FindSlot(table, word, entry.hash) = static_cast<std::uint32_t>(number);
     }
 }
 
 // Counts one occurrence; true when the word had been seen before.
-bool AddWord(WordTable& table, std::size_t start, std::size_t length, std::uint64_t hash) {
-    std::uint32_t& slot = FindSlot(table, start, length, hash);
+bool AddWord(WordTable& table, std::u16string_view word, std::uint64_t hash) {
+    std::uint32_t& slot = FindSlot(table, word, hash);
     if (slot != 0) {
         ++table.entries[slot - 1].count;
         return true;
     }
-    table.entries.push_back({start, length, hash, 1});
+    table.entries.push_back({table.words.size(), word.size(), hash, 1});
+    table.words += word;
     slot = static_cast<std::uint32_t>(table.entries.size());
     if (table.entries.size() * 2 > table.slots.size()) {
         GrowSlots(table);
@@ -140,12 +125,33 @@ bool AddWord(WordTable& table, std::size_t start, std::size_t length, std::uint6
     return false;
 }
 
-std::u16string LowerCased(std::u16string_view word) {
-    std::u16string lower(word);
-    for (char16_t& unit : lower) {
-        unit = LowerCodeUnit(unit);
+// Counts the fields of a lower-cased block. Each is hashed in loads from its own start, so
+// that equal words hash alike wherever they stand; the load that holds the closing blank is
+// cut before it.
+void ScanBlock(std::u16string_view lower, LexicalStatistics& stats, WordTable& table) {
+    const std::size_t blockLength = lower.size() - kLaneCount;
+    for (std::size_t start = 0; start <= blockLength;) {
+        std::uint64_t hash = 0;
+        std::size_t end = start;
+        for (;; end += kLaneCount) {
+            const std::uint64_t units = LoadUnits(lower.data() + end);
+            const std::uint64_t blanks = BlankLanes(units);
+            if (blanks != 0) {
+                const int bitsBefore = std::countr_zero(blanks) & ~15;
+                end += static_cast<std::size_t>(bitsBefore / 16);
+                hash = MixUnits(hash, units & ((std::uint64_t{1} << bitsBefore) - 1));
+                break;
+            }
+            hash = MixUnits(hash, units);
+        }
+        if (end > start) {
+            ++stats.wordsScanned;
+            stats.totalCharacters += static_cast<std::int64_t>(end - start);
+            stats.repeatedOccurrences +=
+                AddWord(table, lower.substr(start, end - start), hash) ? 1 : 0;
+        }
+        start = end + 1;
     }
-    return lower;
 }
 
 // Strictly greater counts move ahead, so among equal counts the earlier word stays first.
@@ -165,8 +171,7 @@ std::vector<WordFrequency> MostFrequent(const WordTable& table) {
     }
     std::vector<WordFrequency> frequent;
     for (const WordEntry* entry : top) {
-        frequent.push_back(
-            {LowerCased(table.text.substr(entry->start, entry->length)), entry->count});
+        frequent.push_back({table.words.substr(entry->start, entry->length), entry->count});
     }
     return frequent;
 }
@@ -175,29 +180,15 @@ std::vector<WordFrequency> MostFrequent(const WordTable& table) {
 
 LexicalStatistics ScanLexicon(std::u16string_view text) {
     LexicalStatistics stats;
-    WordTable table{text, std::vector<std::uint32_t>(kInitialSlots), {}};
-    // Each field is read and hashed in loads from its own start, so that equal words hash alike
-    // wherever they stand; the load that holds the closing blank is cut before it.
+    WordTable table{std::vector<std::uint32_t>(kInitialSlots), {}, {}};
+    std::u16string lower;
     for (std::size_t start = 0; start <= text.size();) {
-        std::uint64_t hash = 0;
-        std::size_t end = start;
-        for (;; end += kLaneCount) {
-            const std::uint64_t units = LoadUnits(text, end);
-            const std::uint64_t blanks = BlankLanes(units);
-            if (blanks != 0) {
-                const int bitsBefore = std::countr_zero(blanks) & ~15;
-                end += static_cast<std::size_t>(bitsBefore / 16);
-                hash = MixUnits(hash, FoldedUnits(units) & ((std::uint64_t{1} << bitsBefore) - 1));
-                break;
-            }
-            hash = MixUnits(hash, FoldedUnits(units));
+        std::size_t end = std::min(text.size(), start + kBlockLength);
+        while (end < text.size() && text[end] != u' ') {
+            ++end;
         }
-        const std::size_t length = end - start;
-        if (length > 0) {
-            ++stats.wordsScanned;
-            stats.totalCharacters += static_cast<std::int64_t>(length);
-            stats.repeatedOccurrences += AddWord(table, start, length, hash) ? 1 : 0;
-        }
+        LowerBlock(text.substr(start, end - start), lower);
+        ScanBlock(lower, stats, table);
         start = end + 1;
     }
     stats.distinctWords = static_cast<std::int64_t>(table.entries.size());

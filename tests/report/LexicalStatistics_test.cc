@@ -39,6 +39,22 @@ TEST(ScanLexicon, OnlyTheBlankSeparatesAndEmptyFieldsAreSkipped) {
     EXPECT_EQ(ScanLexicon(std::u16string_view(u"a\0 a", 4)).distinctWords, 2);
 }
 
+TEST(ScanLexicon, KeepsFieldsWholeInLongTexts) {
+    std::u16string words;
+    for (int i = 0; i < 700; ++i) {
+        words += i % 2 == 0 ? u"Word " : u"word  ";
+    }
+    const LexicalStatistics repeated = ScanLexicon(words);
+    EXPECT_EQ(repeated.wordsScanned, 700);
+    EXPECT_EQ(repeated.distinctWords, 1);
+    EXPECT_EQ(repeated.totalCharacters, 2800);
+
+    const LexicalStatistics longFields =
+        ScanLexicon(std::u16string(5000, u'a') + u" " + std::u16string(5000, u'A'));
+    EXPECT_EQ(longFields.wordsScanned, 2);
+    EXPECT_EQ(longFields.distinctWords, 1);
+}
+
 TEST(ScanLexicon, LowerCasesEachCodeUnitAlone) {
     EXPECT_EQ(ScanLexicon(u"\u00C9t\u00C9 \u00E9t\u00E9 \u0394").distinctWords, 2);
     EXPECT_EQ(Words(ScanLexicon(u"\u0394")), std::vector<std::u16string>{u"\u03B4"});
