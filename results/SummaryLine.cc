@@ -1,5 +1,7 @@
 #include "results/SummaryLine.h"
 
+#include <algorithm>
+
 #include "engine/TwoDecimals.h"
 
 namespace {
@@ -15,11 +17,19 @@ std::int64_t CountSummaryParagraphs(std::u16string_view text) {
     if (text.empty()) {
         return 0;
     }
-    // A paragraph starts wherever a break is followed by something else. Each step reads
-    // only its two code units, so the loop vectorises.
+    // A paragraph starts wherever a break is followed by something else. Each step reads only
+    // its two code units and counts in 16 bits, a block at a time, so the loop vectorises with
+    // eight or more steps at once.
+    constexpr std::size_t kBlockLength = 0xFFFF;
     std::int64_t paragraphs = IsLineBreak(text[0]) ? 0 : 1;
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        paragraphs += IsLineBreak(text[i - 1]) > IsLineBreak(text[i]) ? 1 : 0;
+    for (std::size_t start = 1; start < text.size(); start += kBlockLength) {
+        const std::size_t end = std::min(text.size(), start + kBlockLength);
+        std::uint16_t starts = 0;
+        for (std::size_t i = start; i < end; ++i) {
+            starts = static_cast<std::uint16_t>(
+                starts + (IsLineBreak(text[i - 1]) > IsLineBreak(text[i]) ? 1 : 0));
+        }
+        paragraphs += starts;
     }
     return paragraphs;
 }
