@@ -158,27 +158,27 @@ AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant
     const std::size_t longLength = LongWordLength(variant);
     return WithTableIndex(text, [&](auto index) {
         AsciiWordCounts counts;
-        std::int64_t syllables = 0;
-        std::int64_t notAfterVowel = 1;  // 1 unless a vowel came just before, then 0
-        std::size_t wordStart = 0;
-        const auto countWord = [&](std::size_t end) {
-            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
-            counts.longWords += end - wordStart >= longLength ? 1 : 0;
-        };
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const std::int64_t cls = kAsciiWordTable[index(text[i])];
-            if (cls != 0) {
+        const char16_t* unit = text.data();
+        const char16_t* const end = unit + text.size();
+        for (;;) {
+            const char16_t* const wordStart = unit;
+            std::int64_t syllables = 0;
+            std::int64_t notAfterVowel = 1;  // 1 unless a vowel came just before, then 0
+            for (; unit != end; ++unit) {
+                const std::int64_t cls = kAsciiWordTable[index(*unit)];
+                if (cls == 0) {
+                    break;
+                }
                 syllables += cls & notAfterVowel;
                 notAfterVowel = ~cls;
-                continue;
             }
-            countWord(i);
-            syllables = 0;
-            notAfterVowel = 1;
-            wordStart = i + 1;
+            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
+            counts.longWords += static_cast<std::size_t>(unit - wordStart) >= longLength ? 1 : 0;
+            if (unit == end) {
+                return counts;
+            }
+            ++unit;  // the code unit that ended the word
         }
-        countWord(text.size());
-        return counts;
     });
 }
 

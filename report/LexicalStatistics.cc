@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstring>
@@ -63,12 +64,27 @@ std::uint64_t BlankLanes(std::uint64_t units) {
     return ~(((difference & kLow15) + kLow15) | difference) & ~kLow15;
 }
 
+// One multiplication a load; the high bits are folded in once the word is complete.
 std::uint64_t MixUnits(std::uint64_t hash, std::uint64_t units) {
-    hash = (hash ^ units) * 0x9E3779B97F4A7C15ull;
-    return hash ^ (hash >> 32);
+    return (hash ^ units) * 0x9E3779B97F4A7C15ull;
 }
 
+std::uint64_t FinishHash(std::uint64_t hash) {
+    return hash ^ (hash >> 29);
+}
+
+// The first two loads of a word, the lanes past its end zero: all of most words, so that those
+// are told apart without going back to the code units.
+constexpr std::size_t kHeadLoads = 2;
+constexpr std::size_t kHeadLength = kHeadLoads * kLaneCount;
+struct WordHead {
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    friend bool operator==(const WordHead&, const WordHead&) = default;
+};
+
 struct WordEntry {
+    WordHead head;
     std::size_t start = 0;  // into the table's words
     std::size_t length = 0;
     std::uint64_t hash = 0;
@@ -83,41 +99,50 @@ struct WordTable {
     std::u16string words;  // the distinct words, lower-cased, one after the other
 };
 
+bool SameWord(const WordTable& table, const WordEntry& entry, const WordEntry& word,
+              const char16_t* units) {
+    return entry.hash == word.hash && entry.length == word.length && entry.head == word.head &&
+           (word.length <= kHeadLength ||
+            std::memcmp(table.words.data() + entry.start + kHeadLength, units + kHeadLength,
+                        (word.length - kHeadLength) * sizeof(char16_t)) == 0);
+}
+
 // The slot that holds the word, or the free slot where it belongs.
-std::uint32_t& FindSlot(WordTable& table, std::u16string_view word, std::uint64_t hash) {
+std::uint32_t& FindSlot(WordTable& table, const WordEntry& word, const char16_t* units) {
     const std::size_t mask = table.slots.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    for (std::size_t i = word.hash & mask;; i = (i + 1) & mask) {
         std::uint32_t& slot = table.slots[i];
-        if (slot == 0) {
-            return slot;
-        }
-        const WordEntry& entry = table.entries[slot - 1];
-        if (entry.hash == hash && entry.length == word.size() &&
-            std::memcmp(table.words.data() + entry.start, word.data(),
-                        word.size() * sizeof(char16_t)) == 0) {
+        if (slot == 0 || SameWord(table, table.entries[slot - 1], word, units)) {
             return slot;
         }
     }
 }
 
+// The entries are distinct, so each goes to the first free slot from its hash on.
 void GrowSlots(WordTable& table) {
     table.slots.assign(table.slots.size() * 2, 0);
+    const std::size_t mask = table.slots.size() - 1;
     for (std::size_t number = 1; number <= table.entries.size(); ++number) {
-        const WordEntry& entry = table.entries[number - 1];
-        const std::u16string_view word(table.words.data() + entry.start, entry.length);
-        FindSlot(table, word, entry.hash) = static_cast<std::uint32_t>(number);
+        std::size_t i = table.entries[number - 1].hash & mask;
+        while (table.slots[i] != 0) {
+            i = (i + 1) & mask;
+        }
+        table.slots[i] = static_cast<std::uint32_t>(number);
     }
 }
 
-// Counts one occurrence; true when the word had been seen before.
-bool AddWord(WordTable& table, std::u16string_view word, std::uint64_t hash) {
-    std::uint32_t& slot = FindSlot(table, word, hash);
+// Counts one occurrence of the word whose code units are given; true when it had been seen
+// before.
+bool AddWord(WordTable& table, WordEntry word, const char16_t* units) {
+    std::uint32_t& slot = FindSlot(table, word, units);
     if (slot != 0) {
         ++table.entries[slot - 1].count;
         return true;
     }
-    table.entries.push_back({table.words.size(), word.size(), hash, 1});
-    table.words += word;
+    word.start = table.words.size();
+    word.count = 1;
+    table.entries.push_back(word);
+    table.words.append(units, word.length);
     slot = static_cast<std::uint32_t>(table.entries.size());
     if (table.entries.size() * 2 > table.slots.size()) {
         GrowSlots(table);
@@ -131,24 +156,28 @@ bool AddWord(WordTable& table, std::u16string_view word, std::uint64_t hash) {
 void ScanBlock(std::u16string_view lower, LexicalStatistics& stats, WordTable& table) {
     const std::size_t blockLength = lower.size() - kLaneCount;
     for (std::size_t start = 0; start <= blockLength;) {
+        std::array<std::uint64_t, kHeadLoads + 1> loads{};  // the last takes every later load
         std::uint64_t hash = 0;
         std::size_t end = start;
-        for (;; end += kLaneCount) {
-            const std::uint64_t units = LoadUnits(lower.data() + end);
+        for (std::size_t load = 0;; end += kLaneCount, load = std::min(load + 1, kHeadLoads)) {
+            std::uint64_t units = LoadUnits(lower.data() + end);
             const std::uint64_t blanks = BlankLanes(units);
             if (blanks != 0) {
                 const int bitsBefore = std::countr_zero(blanks) & ~15;
                 end += static_cast<std::size_t>(bitsBefore / 16);
-                hash = MixUnits(hash, units & ((std::uint64_t{1} << bitsBefore) - 1));
+                units &= (std::uint64_t{1} << bitsBefore) - 1;
+                loads[load] = units;
+                hash = MixUnits(hash, units);
                 break;
             }
+            loads[load] = units;
             hash = MixUnits(hash, units);
         }
         if (end > start) {
+            const WordEntry word{{loads[0], loads[1]}, 0, end - start, FinishHash(hash), 0};
             ++stats.wordsScanned;
-            stats.totalCharacters += static_cast<std::int64_t>(end - start);
-            stats.repeatedOccurrences +=
-                AddWord(table, lower.substr(start, end - start), hash) ? 1 : 0;
+            stats.totalCharacters += static_cast<std::int64_t>(word.length);
+            stats.repeatedOccurrences += AddWord(table, word, lower.data() + start) ? 1 : 0;
         }
         start = end + 1;
     }
