@@ -17,7 +17,9 @@ std::string CliTextTable(const CliAnalysis& analysis) {
         line.resize(valueWidth + 2, ' ');
         table += line + EncodeUtf8(row.label) + "\n";
     }
-    table += "\n" + EncodeUtf8(analysis.summary) + "\n";
+    table += '\n';
+    table += EncodeUtf8(analysis.summary);
+    table += '\n';
     table += "Overall Weighted Quillory Score: ";
     if (analysis.score) {
         table += EncodeUtf8(FormatTwoDecimals(analysis.score->overallScore)) + "/100\n";
