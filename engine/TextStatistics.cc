@@ -19,9 +19,9 @@ constexpr std::size_t kAboveFF = 256;
 // the code unit is its own index; one vectorised pass tells.
 template <typename Walk>
 auto WithTableIndex(std::u16string_view text, Walk walk) {
-    unsigned allBits = 0;
+    char16_t allBits = 0;
     for (const char16_t c : text) {
-        allBits |= c;
+        allBits = static_cast<char16_t>(allBits | c);
     }
     if (allBits < kAboveFF) {
         return walk([](char16_t c) { return std::size_t{c}; });

@@ -30,10 +30,10 @@ void LowerBlock(std::u16string_view block, std::u16string& lower) {
     lower.assign(block.size() + kLaneCount, u'\0');
     // Branch-free for ASCII, which is most of any English text, so that it vectorises; ICU
     // only when something beyond ASCII is there.
-    unsigned allBits = 0;
+    char16_t allBits = 0;
     for (std::size_t i = 0; i < block.size(); ++i) {
         const char16_t unit = block[i];
-        allBits |= unit;
+        allBits = static_cast<char16_t>(allBits | unit);
         lower[i] =
             static_cast<char16_t>(unit + (static_cast<char16_t>(unit - u'A') < 26 ? 0x20 : 0));
     }

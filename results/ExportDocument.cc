@@ -32,9 +32,9 @@ bool IsLineBreak(char16_t unit) {
 std::size_t FindLineBreak(std::u16string_view text, std::size_t from) {
     constexpr std::size_t kBlock = 32;
     for (; from + kBlock <= text.size(); from += kBlock) {
-        unsigned breaks = 0;
+        std::uint16_t breaks = 0;
         for (std::size_t i = from; i < from + kBlock; ++i) {
-            breaks += IsLineBreak(text[i]) ? 1 : 0;
+            breaks = static_cast<std::uint16_t>(breaks | (IsLineBreak(text[i]) ? 1 : 0));
         }
         if (breaks != 0) {
             break;
