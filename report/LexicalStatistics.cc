@@ -27,7 +27,7 @@ constexpr std::uint64_t kLaneOnes = 0x0001000100010001;
 
 // Code-unit-wise, so a field keeps its length.
 void LowerBlock(std::u16string_view block, std::u16string& lower) {
-    lower.assign(block.size() + kLaneCount, u'\0');
+    lower.resize(block.size() + kLaneCount);
     // Branch-free for ASCII, which is most of any English text, so that it vectorises; ICU
     // only when something beyond ASCII is there.
     char16_t allBits = 0;
@@ -37,6 +37,7 @@ void LowerBlock(std::u16string_view block, std::u16string& lower) {
         lower[i] =
             static_cast<char16_t>(unit + (static_cast<char16_t>(unit - u'A') < 26 ? 0x20 : 0));
     }
+    std::fill(lower.begin() + static_cast<std::ptrdiff_t>(block.size()), lower.end(), u'\0');
     lower[block.size()] = u' ';
     if (allBits < 0x80) {
         return;
