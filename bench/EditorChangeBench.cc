@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
     qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
-    if (!platform::InitialisePlatform(argc, argv) || !StartUp()) {
+    if (platform::InitialisePlatform(argc, argv) != platform::SessionStart::Started || !StartUp()) {
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
