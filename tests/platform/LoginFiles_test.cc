@@ -13,21 +13,11 @@
 
 namespace {
 
-// Sets an environment variable for the scope.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        const char* old = std::getenv(name);
-        hadOld_ = old != nullptr;
-        old_ = hadOld_ ? old : "";
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() { hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_); }
-
-  private:
-    const char* name_;
-    bool hadOld_;
-    std::string old_;
+// Sets PATH for the scope.
+struct ScopedPath {
+    explicit ScopedPath(const std::string& value) { setenv("PATH", value.c_str(), 1); }
+    ~ScopedPath() { setenv("PATH", old.c_str(), 1); }
+    const std::string old = std::getenv("PATH");
 };
 
 bool IsPrivateFolder(const std::string& path) {
@@ -79,7 +69,7 @@ TEST(LoginFiles, LaunchAgentOnOffOnWithLaunchctl) {
     WriteFile(bin / "launchctl",
               "#!/bin/sh\nprintf '%s|' \"$@\" >> '" + log + "'\necho >> '" + log + "'\n");
     chmod((bin / "launchctl").c_str(), 0755);
-    const ScopedVariable path("PATH", bin.Path());
+    const ScopedPath path(bin.Path());
     const TemporaryFolder folder;
     const std::string home = folder / "Jo & Al";
     const std::string agent = home + "/Library/LaunchAgents/com.velmoor.Quillory.plist";
@@ -99,7 +89,7 @@ TEST(LoginFiles, LaunchAgentOnOffOnWithLaunchctl) {
     EXPECT_TRUE(WaitForRuns(log, 3).ends_with("|\nload|" + agent + "|\n"));
 
     // Without launchctl the file work still happens.
-    const ScopedVariable noPath("PATH", folder.Path());
+    const ScopedPath noPath(folder.Path());
     EXPECT_TRUE(platform::RemoveLaunchAgent(home));
     EXPECT_EQ(ReadFile(agent), "<missing>");
     EXPECT_FALSE(platform::InstallLaunchAgent("", bundle));

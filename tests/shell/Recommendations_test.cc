@@ -31,9 +31,7 @@ TEST_F(RecommendationsTest, TitleReportAndButtonsAroundTheAlert) {
     RunPendingEvents();
     ASSERT_EQ(recording::Alerts().size(), 1u);
     const auto& alert = recording::Alerts()[0];
-    EXPECT_TRUE(alert.isMessage);
     EXPECT_EQ(alert.title, u"Recommendations: Blog Post Scenario \U0001F1FA\U0001F1F8");
-    EXPECT_EQ(alert.icon, platform::AlertIcon::Note);
     const ReadingRates blogRates = RatesForScenario(4, EnglishVariant::Us);
     EXPECT_EQ(alert.text, BuildRecommendations(Analysed(kText, EnglishVariant::Us, blogRates), 4,
                                                EnglishVariant::Us));
