@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -139,6 +140,15 @@ TEST_F(AppWindowTest, OverlongPasteWarnsAndKeepsTheText) {
     Type(QStringLiteral(" End."));
     EXPECT_EQ(platform::ControlText(kEditor), odd + u" End.");
     ExpectRowsDescribe(odd + u" End.");
+}
+
+TEST_F(AppWindowTest, ExpandedWindowScreenshot) {
+    platform::SetControlText(kEditor, u"");
+    Paste(SampleEnglishText(600));
+    ASSERT_EQ(platform::WindowContentHeight(), 770);
+    const QString folder = QStringLiteral(QUILLORY_ARTIFACTS_DIR);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    EXPECT_TRUE(MainWindowForTest()->grab().save(folder + QStringLiteral("/window-expanded.png")));
 }
 
 }  // namespace
