@@ -16,8 +16,9 @@ CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenari
     RunAnalysis(analysis.job, variant, analysis.rates);
 
     const AnalysisJob& job = analysis.job;
-    analysis.complexWordCount = CountComplexWords(job.text, variant);
-    analysis.longWordCount = CountLongWords(job.text, variant);
+    const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
+    analysis.complexWordCount = asciiWords.complexWords;
+    analysis.longWordCount = asciiWords.longWords;
     for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
         analysis.rows[i] = ViewMetricRow(kMetricRows[i], job, variant);
     }
