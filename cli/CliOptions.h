@@ -19,8 +19,6 @@ struct CliOptions {
     std::string usageError;  // set for CliAction::UsageError
 };
 
-inline constexpr std::string_view kCliVersionText = "quillory-cli 1.02\n";
-
 inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
     "[--format text|json|report|export] [FILE|-]";

@@ -13,6 +13,7 @@
 #include "cli/CliTextTable.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
+#include "product/Product.h"
 #include "results/ExportDocument.h"
 
 namespace {
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
         case CliAction::ShowHelp:
             return Write(CliHelpText());
         case CliAction::ShowVersion:
-            return Write(kCliVersionText);
+            return Write("quillory-cli " + std::string(kVersionUtf8) + "\n");
         case CliAction::UsageError:
             return Fail(kExitBadInput, options.usageError);
         case CliAction::Analyse:

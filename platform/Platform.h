@@ -4,14 +4,14 @@
 // Qt for the application, a recording stand-in for the shell's tests.
 // Everything here runs on the main thread unless it says otherwise.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "results/ExportDocument.h"
 
 namespace platform {
 
@@ -46,10 +46,28 @@ void ShutdownPlatform();
 
 // ---- Events ---------------------------------------------------------------
 
+// The program's events. The numbers are the design's own; the shell chooses
+// the control, menu and shortcut numbers and the backends echo them back.
+enum class EventKind {
+    Menu = 1,                   // number: the gear-menu item or shortcut
+    CloseWindow = 2,            // the window's close button
+    Control = 3,                // number: the control; type: what happened
+    StatusItem = 9,             // a click on the tray icon
+    AppearanceChanged = 66436,  // light and dark mode
+    NewerVersion = 67636,       // the update check found a new version
+    NoNewerVersion = 67637,     // the update check found ours the latest
+    TrailingPass = 67638,       // the live analysis's catch-up after typing
+};
+
+enum class EventType {
+    Click = 0,
+    Change = 768,
+};
+
 struct Event {
-    int kind = 0;
+    EventKind kind{};
     int number = 0;
-    int type = 0;
+    EventType type = EventType::Click;
 };
 
 // Blocks until the next program event arrives.
@@ -73,7 +91,7 @@ std::int64_t NowMilliseconds();
 
 bool WindowExists();
 // Content area of the given size with its frame's top-left at `topLeft`;
-// titled and closable only. Its close button posts event kind 2.
+// titled and closable only. Its close button posts CloseWindow.
 void CreateWindow(Point topLeft, int contentWidth, int contentHeight, std::u16string_view title);
 void DestroyWindow();
 // Changes the content height, keeping the window's top edge in place.
@@ -94,11 +112,11 @@ enum class ControlKind {
     Label,         // borderless, non-selectable text
     CentredLabel,  // the same, centred
     HelpIcon,      // image with a tooltip
-    PushButton,    // click posts kind 3, type 0
+    PushButton,    // a click posts Control, Click
     RoundButton,   // circular push button
     ImageButton,   // square button showing only an image
-    Editor,        // plain text, word wrap; a user change posts kind 3, type 768
-    DropDown,      // not editable; a user change of selection posts kind 3, type 768
+    Editor,        // plain text, word wrap; a user change posts Control, Change
+    DropDown,      // not editable; a user change of selection posts Control, Change
     ProgressBar,   // determinate, range 0 to a maximum
 };
 
@@ -114,7 +132,7 @@ void SetControlText(int number, std::u16string_view text);  // never posts a cha
 std::u16string ControlText(int number);
 void SetControlValue(int number, int value);  // bar position or drop-down index
 int ControlValue(int number);
-void SetControlMaximum(int number, int maximum);  // bars
+void SetControlMaximum(int number, int maximum);                                  // bars
 void SetControlItems(int number, const std::vector<std::u16string_view>& items);  // drop-down
 void SetControlTooltip(int number, std::u16string_view text);
 void SetControlEnabled(int number, bool enabled);
@@ -132,7 +150,7 @@ struct MenuItem {
     int number;
     std::u16string_view title;
 };
-// Separators stand between neighbours; choosing an item posts kind 1 with its number.
+// Separators stand between neighbours; choosing an item posts Menu with its number.
 void CreateGearMenu(const std::vector<MenuItem>& items);
 bool GearMenuExists();
 void SetMenuItemChecked(int number, bool checked);
@@ -143,8 +161,8 @@ void ShowGearMenuAtPointer();
 
 // False where the desktop offers no tray; the shell then opens the window itself.
 bool HasStatusArea();
-// A click posts kind 9.
-void CreateStatusItem();
+// A click posts StatusItem; its menu's "Quit" posts Menu with `quitNumber`.
+void CreateStatusItem(int quitNumber);
 void RemoveStatusItem();
 
 // ---- Alerts ----------------------------------------------------------------
@@ -171,12 +189,12 @@ void SyncPreferences();
 
 // ---- Environment -----------------------------------------------------------
 
-std::string LocaleIdentifier();   // e.g. "en_US"
-std::vector<Rect> Screens();      // desktop coordinates, main screen first
-Point PointerPosition();          // desktop coordinates
-int MenuBarHeight();              // top inset of the pointer's screen
+std::string LocaleIdentifier();  // e.g. "en_US"
+std::vector<Rect> Screens();     // desktop coordinates, main screen first
+Point PointerPosition();         // desktop coordinates
+int MenuBarHeight();             // top inset of the pointer's screen
 bool IsDarkMode();
-std::u16string ProcessorFamily(); // e.g. "x86-64"
+std::u16string ProcessorFamily();  // e.g. "x86-64"
 // A string that does not form a URL opens nothing.
 void OpenUrl(std::string_view url);
 
@@ -187,18 +205,40 @@ void OpenUrl(std::string_view url);
 // The chosen path in UTF-8, or "" when the user cancels.
 std::string ShowSavePanel(std::u16string_view title, std::u16string_view proposedName,
                           std::u16string_view filterDescription, std::u16string_view filterPattern);
-LocalDateTime LocalNow();
+std::chrono::local_seconds LocalNow();
 void PlaySystemSound();
 // Shows the file selected in the file manager without waiting; failures are silent.
 void RevealFile(std::string_view path);
+
+// ---- Files ------------------------------------------------------------------
+
+// Replaces the file at `path` (UTF-8) with `bytes`, or leaves it as it was: never
+// a half-written file. A replaced file keeps its permission bits. False when
+// the folder cannot take the file or the target is not a regular file that may
+// be written.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// ---- Network ------------------------------------------------------------------
+
+// One HTTPS GET that follows redirects over HTTPS only and gives up on a server
+// that stalls or trickles. The body of any completed response, whatever its
+// status; nothing when the transfer fails or the body is over 1 MiB. Blocks;
+// safe from any thread.
+std::optional<std::string> HttpsGet(const std::string& url);
 
 // ---- Start at login --------------------------------------------------------
 
 // The running program's absolute path, or "" when it cannot be told.
 std::string ApplicationPath();
-// Writes (or replaces) the per-user entry that starts the application at login,
-// or removes it; false when that failed.
-bool InstallLoginItem(std::string_view applicationPath);
+// The form of the per-user entry that starts a program at login here.
+enum class LoginItemForm {
+    AutostartEntry,  // an XDG autostart desktop entry
+    LaunchAgent,     // a macOS launch agent property list
+};
+LoginItemForm LoginItemFormHere();
+// Writes (or replaces) the entry with the given content, or removes it; false
+// when that failed.
+bool InstallLoginItem(std::string_view entry);
 bool RemoveLoginItem();
 
 // ---- Threads ---------------------------------------------------------------

@@ -128,17 +128,28 @@ std::u16string ExportDocument(const AnalysisJob& job, int scenario, EnglishVaria
     return document;
 }
 
-std::string DefaultExportFileName(std::string_view localeIdentifier, const LocalDateTime& now) {
-    const int hour12 = now.hour % 12 == 0 ? 12 : now.hour % 12;
+std::string DefaultExportFileName(std::string_view localeIdentifier,
+                                  std::chrono::local_seconds now) {
+    using namespace std::chrono;
+    const local_days day = floor<days>(now);
+    const year_month_day date{day};
+    const hh_mm_ss time{now - day};
+    const int year = static_cast<int>(date.year());
+    const int month = static_cast<int>(static_cast<unsigned>(date.month()));
+    const int dayOfMonth = static_cast<int>(static_cast<unsigned>(date.day()));
+    const int hour = static_cast<int>(time.hours().count());
+    const int minute = static_cast<int>(time.minutes().count());
+    const int second = static_cast<int>(time.seconds().count());
+    const int hour12 = hour % 12 == 0 ? 12 : hour % 12;
     const bool monthFirst = localeIdentifier == "en_US" || localeIdentifier == "en_CA";
     // Wide enough for six ints of any value.
     char stamp[96];
     if (monthFirst) {
-        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d-%d%02d%02d", now.month, now.day,
-                      now.year, hour12, now.minute, now.second);
+        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d-%d%02d%02d", month, dayOfMonth, year,
+                      hour12, minute, second);
     } else {
-        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d%d%02d%02d", now.day, now.month, now.year,
-                      hour12, now.minute, now.second);
+        std::snprintf(stamp, sizeof stamp, "%02d-%02d-%04d%d%02d%02d", dayOfMonth, month, year,
+                      hour12, minute, second);
     }
     return std::string(stamp) + "_Quillory_Export.txt";
 }

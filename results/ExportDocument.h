@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,14 +18,6 @@ std::int64_t CountExportParagraphs(std::u16string_view text, EnglishVariant vari
 std::u16string ExportDocument(const AnalysisJob& job, int scenario, EnglishVariant variant,
                               std::u16string_view report);
 
-struct LocalDateTime {
-    int year = 0;
-    int month = 0;   // 1-12
-    int day = 0;     // 1-31
-    int hour = 0;    // 0-23
-    int minute = 0;
-    int second = 0;
-};
-
 // Date stamp for the locale identifier (e.g. "en_US") + "_Quillory_Export.txt".
-std::string DefaultExportFileName(std::string_view localeIdentifier, const LocalDateTime& now);
+std::string DefaultExportFileName(std::string_view localeIdentifier,
+                                  std::chrono::local_seconds now);

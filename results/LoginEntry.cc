@@ -1,5 +1,7 @@
 #include "results/LoginEntry.h"
 
+#include "product/Product.h"
+
 namespace {
 
 std::string EscapeXml(std::string_view text) {

@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-inline constexpr std::string_view kBundleIdentifier = "com.velmoor.Quillory";
-
 // The per-user launch agent that opens the application at login (macOS), with
 // the path escaped for XML.
 std::string LaunchAgentPlist(std::string_view applicationPath);

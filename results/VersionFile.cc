@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/Utf8.h"
+#include "product/Product.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ VersionFileResult ReadVersionFile(std::string_view body, std::u16string_view lat
         return result;
     }
     result.version = fields[1];
-    if (result.version == kOwnVersion || result.version == latestVersion) {
+    if (result.version == kVersion || result.version == latestVersion) {
         result.outcome = VersionFileResult::Outcome::UpToDate;
         return result;
     }

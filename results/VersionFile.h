@@ -3,8 +3,6 @@
 #include <string>
 #include <string_view>
 
-inline constexpr std::u16string_view kOwnVersion = u"1.02";
-
 struct VersionFileResult {
     enum class Outcome { Unusable, UpToDate, NewVersion };
     Outcome outcome = Outcome::Unusable;
@@ -15,4 +13,5 @@ struct VersionFileResult {
 // Reads a downloaded version file ("Quillory <version>", then release notes).
 // A version equal to ours, or to the one the user was last offered and took,
 // is up to date; any other version is new.
+// Ours is kVersion.
 VersionFileResult ReadVersionFile(std::string_view body, std::u16string_view latestVersion);

@@ -30,7 +30,7 @@ void ShowAbout() {
     SetCommandControlsEnabled(false);
     platform::BringWindowToFront();
 
-    std::u16string title = u"Quillory v1.02\n(";
+    std::u16string title = WindowTitle() + u"\n(";
     title += platform::ProcessorFamily();
     title += u")";
     const int answer = platform::ShowAlert(title, kAboutText, platform::AlertIcon::Note, 2,

@@ -13,7 +13,8 @@
 namespace {
 
 // A control event for no control: it only wakes a waiting event loop.
-constexpr platform::Event kWakeUp{kControlEvent, kUnnumbered, kClickEvent};
+constexpr platform::Event kWakeUp{platform::EventKind::Control, kUnnumbered,
+                                  platform::EventType::Click};
 
 void EndWorker() {
     const std::lock_guard lock(shell.analysisLock);

@@ -2,13 +2,13 @@
 
 #include "engine/ReadingRates.h"
 #include "platform/Platform.h"
-#include "results/RecommendationsView.h"
-#include "results/ResultsArea.h"
 #include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
+#include "shell/RecommendationsView.h"
+#include "shell/ResultsArea.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"
 

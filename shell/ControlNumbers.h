@@ -1,7 +1,8 @@
 #pragma once
 
 // Every control, gear-menu item, shortcut and program event is addressed by
-// its number; the numbers are fixed by the window's design.
+// its number; the numbers are fixed by the window's design. The kinds of
+// event are the platform's (platform::EventKind).
 
 // ---- Controls ----
 inline constexpr int kUnnumbered = 0;
@@ -30,17 +31,3 @@ inline constexpr int kApplicationQuit = -4;
 inline constexpr int kCloseWindowShortcut = 4004;
 inline constexpr int kClearShortcut = 4005;
 inline constexpr int kRecommendationsShortcut = 4006;
-
-// ---- Event kinds ----
-inline constexpr int kMenuEvent = 1;
-inline constexpr int kCloseWindowEvent = 2;
-inline constexpr int kControlEvent = 3;
-inline constexpr int kStatusItemEvent = 9;
-inline constexpr int kAppearanceChangedEvent = 66436;
-inline constexpr int kNewerVersionEvent = 67636;
-inline constexpr int kNoNewerVersionEvent = 67637;
-inline constexpr int kTrailingPassEvent = 67638;  // the live analysis's catch-up after typing
-
-// ---- Control event types ----
-inline constexpr int kClickEvent = 0;
-inline constexpr int kChangeEvent = 768;

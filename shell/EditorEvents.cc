@@ -4,18 +4,18 @@
 
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "results/ResultsArea.h"
 #include "shell/ControlNumbers.h"
 #include "shell/InputGate.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
+#include "shell/ResultsArea.h"
 #include "shell/ShellState.h"
 
-void OnEditorEvent(int type) {
+void OnEditorEvent(platform::EventType type) {
     // Read once: for a long text the copy out of the editor is not free.
     const std::u16string text = platform::ControlText(kEditor);
     PrepareResultsArea(text);
-    if (type == kChangeEvent) {
+    if (type == platform::EventType::Change) {
         OnEditorChange(text);
     }
 }

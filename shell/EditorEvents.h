@@ -2,8 +2,10 @@
 
 #include <string_view>
 
+#include "platform/Platform.h"
+
 // Every event of the editor: PrepareResultsArea, then for a change the live analysis.
-void OnEditorEvent(int type);
+void OnEditorEvent(platform::EventType type);
 
 // Button states, the input gate, the counts, the expanded window with its rows
 // reset to captions, and the summary line. Computes no measure.

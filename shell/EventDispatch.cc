@@ -35,19 +35,19 @@ constexpr MenuRoute kMenuRoutes[] = {
 
 struct ControlRoute {
     int number;
-    int type;
+    platform::EventType type;
     void (*handler)();
 };
 
 // The editor is not here: it takes every event type (OnEditorEvent).
 constexpr ControlRoute kControlRoutes[] = {
-    {kClearButton, kClickEvent, Clear},
-    {kRecommendationsButton, kClickEvent, OnRecommendationsButton},
-    {kExportButton, kClickEvent, ExportResults},
-    {kVariantButton, kClickEvent, ToggleVariant},
-    {kGearButton, kClickEvent, ShowGearMenu},
-    {kHelpDocumentButton, kClickEvent, OpenHelpDocument},
-    {kScenarioDropDown, kChangeEvent, ChangeScenario},
+    {kClearButton, platform::EventType::Click, Clear},
+    {kRecommendationsButton, platform::EventType::Click, OnRecommendationsButton},
+    {kExportButton, platform::EventType::Click, ExportResults},
+    {kVariantButton, platform::EventType::Click, ToggleVariant},
+    {kGearButton, platform::EventType::Click, ShowGearMenu},
+    {kHelpDocumentButton, platform::EventType::Click, OpenHelpDocument},
+    {kScenarioDropDown, platform::EventType::Change, ChangeScenario},
 };
 
 void DispatchMenuEvent(const platform::Event& event) {
@@ -76,28 +76,28 @@ void DispatchControlEvent(const platform::Event& event) {
 
 void DispatchEvent(const platform::Event& event) {
     switch (event.kind) {
-        case kStatusItemEvent:
+        case platform::EventKind::StatusItem:
             ToggleMainWindow();
             break;
-        case kCloseWindowEvent:
+        case platform::EventKind::CloseWindow:
             CloseMainWindow();
             break;
-        case kAppearanceChangedEvent:
+        case platform::EventKind::AppearanceChanged:
             OnAppearanceChanged();
             break;
-        case kNewerVersionEvent:
+        case platform::EventKind::NewerVersion:
             ShowNewVersion();
             break;
-        case kNoNewerVersionEvent:
+        case platform::EventKind::NoNewerVersion:
             ShowUpToDate();
             break;
-        case kTrailingPassEvent:
+        case platform::EventKind::TrailingPass:
             CompleteLiveAnalysis();
             break;
-        case kMenuEvent:
+        case platform::EventKind::Menu:
             DispatchMenuEvent(event);
             break;
-        case kControlEvent:
+        case platform::EventKind::Control:
             DispatchControlEvent(event);
             break;
         default:

@@ -6,7 +6,6 @@
 #include "engine/Scenario.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
-#include "platform/common/AtomicFile.h"
 #include "report/Recommendations.h"
 #include "results/ExportDocument.h"
 #include "shell/Alerts.h"

@@ -2,9 +2,9 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "results/RedrawRows.h"
-#include "results/ResultsArea.h"
 #include "shell/ControlNumbers.h"
+#include "shell/RedrawRows.h"
+#include "shell/ResultsArea.h"
 #include "shell/ShellState.h"
 
 void ShowFullAnalysis(std::u16string_view text) {

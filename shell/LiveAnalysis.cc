@@ -9,14 +9,14 @@
 #include "engine/ReadabilityMetrics.h"
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "results/RedrawRows.h"
-#include "results/ResultsArea.h"
 #include "shell/AnalysisWorker.h"
 #include "shell/Commands.h"
 #include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/InputGate.h"
 #include "shell/Preferences.h"
+#include "shell/RedrawRows.h"
+#include "shell/ResultsArea.h"
 #include "shell/ShellState.h"
 
 std::int64_t LiveInterval(std::size_t length) {
@@ -49,7 +49,7 @@ void OnEditorChange(std::u16string_view text) {
     }
     platform::SetControlEnabled(kClearButton, true);
     platform::PostEventAfter(static_cast<int>(LiveInterval(text.size())),
-                             {kTrailingPassEvent, kUnnumbered, 0});
+                             {platform::EventKind::TrailingPass, kUnnumbered});
 }
 
 bool LivePass(std::u16string_view text) {

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "platform/Platform.h"
+#include "product/Product.h"
 #include "shell/EventDispatch.h"
 #include "shell/StartUp.h"
 
@@ -20,7 +21,7 @@ constexpr const char* kUsage =
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::fputs("quillory 1.02\n", stdout);
+            std::printf("quillory %s\n", kVersionUtf8.data());
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {

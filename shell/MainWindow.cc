@@ -5,6 +5,7 @@
 
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
+#include "product/Product.h"
 #include "shell/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"
@@ -63,8 +64,12 @@ void CreateControls() {
 
 }  // namespace
 
+std::u16string WindowTitle() {
+    return std::u16string(u"Quillory v") + std::u16string(kVersion);
+}
+
 void CreateMainWindow(int left, int top) {
-    platform::CreateWindow({left, top}, kWindowWidth, kCollapsedHeight, u"Quillory v1.02");
+    platform::CreateWindow({left, top}, kWindowWidth, kCollapsedHeight, WindowTitle());
     platform::SetWindowFloating(shell.topWin);
     platform::AddWindowShortcut(kCloseWindowShortcut, "Ctrl+W");
     platform::AddWindowShortcut(kClearShortcut, "Alt+Shift+C");

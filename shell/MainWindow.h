@@ -1,11 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "engine/EnglishVariant.h"
 
 inline constexpr int kWindowWidth = 720;
 inline constexpr int kCollapsedHeight = 320;
 inline constexpr int kExpandedHeight = 770;
 
+// "Quillory v" and the version.
+std::u16string WindowTitle();
 // Builds the collapsed window with every control, the shortcuts and the gear
 // menu, with the saved text in the editor (without a change event).
 void CreateMainWindow(int left, int top);

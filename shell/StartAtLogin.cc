@@ -3,9 +3,24 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "results/LoginEntry.h"
 #include "shell/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
+
+namespace {
+
+std::string LoginEntry(const std::string& applicationPath) {
+    switch (platform::LoginItemFormHere()) {
+        case platform::LoginItemForm::LaunchAgent:
+            return LaunchAgentPlist(applicationPath);
+        case platform::LoginItemForm::AutostartEntry:
+            break;
+    }
+    return AutostartDesktopEntry(applicationPath);
+}
+
+}  // namespace
 
 void ToggleStartAtLogin() {
     const bool wasOn = shell.login;
@@ -15,7 +30,7 @@ void ToggleStartAtLogin() {
         if (wasOn) {
             platform::RemoveLoginItem();
         } else {
-            platform::InstallLoginItem(applicationPath);
+            platform::InstallLoginItem(LoginEntry(applicationPath));
         }
     }
     StoreFlag(kLoginKey, shell.login);

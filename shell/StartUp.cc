@@ -5,6 +5,7 @@
 
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"
@@ -63,7 +64,7 @@ bool StartUp() {
     } else {
         InitialisePreferences();
     }
-    platform::CreateStatusItem();
+    platform::CreateStatusItem(kQuitItem);
     // Without a tray nothing would ever open the window.
     if (!platform::HasStatusArea()) {
         ToggleMainWindow();

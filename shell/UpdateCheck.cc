@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/Platform.h"
-#include "platform/http/HttpGet.h"
+#include "product/Product.h"
 #include "results/VersionFile.h"
 #include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
@@ -16,11 +16,8 @@ constexpr int kDownloadNow = 1;
 
 }  // namespace
 
-void CheckForUpdateFrom(const UpdateSource& source) {
-    platform::HttpRequest request;
-    request.url = source.versionFileAddress;
-    request.allowedProtocols = source.allowedProtocols;
-    const std::optional<std::string> body = platform::HttpGet(request);
+void CheckForUpdate() {
+    const std::optional<std::string> body = platform::HttpsGet(MakerPage(kVersionFilePath));
     if (!body) {
         return;
     }
@@ -29,25 +26,23 @@ void CheckForUpdateFrom(const UpdateSource& source) {
         case VersionFileResult::Outcome::Unusable:
             break;
         case VersionFileResult::Outcome::UpToDate:
-            platform::PostEvent({kNoNewerVersionEvent, kUnnumbered, 0});
+            platform::PostEvent({platform::EventKind::NoNewerVersion, kUnnumbered});
             break;
         case VersionFileResult::Outcome::NewVersion:
             shell.latestVersion = std::move(found.version);
             shell.releaseNotes = std::move(found.releaseNotes);
-            platform::PostEvent({kNewerVersionEvent, kUnnumbered, 0});
+            platform::PostEvent({platform::EventKind::NewerVersion, kUnnumbered});
             break;
     }
-}
-
-void CheckForUpdate() {
-    CheckForUpdateFrom({MakerPage(kVersionFilePath), "https"});
 }
 
 void ShowNewVersion() {
     platform::BringWindowToFront();
     std::u16string text = u"The latest Quillory is ";
     text += shell.latestVersion;
-    text += u"\nYou have version 1.02\n";
+    text += u"\nYou have version ";
+    text += kVersion;
+    text += u"\n";
     text += shell.releaseNotes;
     text += u"\n";
     const int answer =
@@ -57,12 +52,14 @@ void ShowNewVersion() {
         platform::OpenUrl(MakerPage(kDownloadPath));
     } else {
         // The same version is offered again at the next check.
-        shell.latestVersion = kOwnVersion;
+        shell.latestVersion = kVersion;
     }
 }
 
 void ShowUpToDate() {
     platform::BringWindowToFront();
-    platform::ShowAlert(u"Quillory", u"You have the latest version 1.02!",
-                        platform::AlertIcon::Note, 1, u"Ok", u"");
+    std::u16string text = u"You have the latest version ";
+    text += kVersion;
+    text += u"!";
+    platform::ShowAlert(u"Quillory", text, platform::AlertIcon::Note, 1, u"Ok", u"");
 }

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 struct Target {
@@ -103,4 +103,4 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace platform::posix {
 
 // Replaces the file at `path` with `bytes`, or leaves it as it was: the bytes go
 // to a temporary file in the same folder, which is renamed over the target once
@@ -12,4 +12,4 @@ namespace platform {
 // is not a regular file that may be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-}  // namespace platform
+}  // namespace platform::posix

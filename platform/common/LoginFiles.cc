@@ -10,9 +10,9 @@
 
 #include "platform/common/AtomicFile.h"
 #include "platform/common/StartProgram.h"
-#include "results/LoginEntry.h"
+#include "product/Product.h"
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 std::string ParentOf(const std::string& path) {
@@ -84,9 +84,8 @@ std::string AutostartEntryPath(const std::string& configHome) {
     return configHome + "/autostart/" + std::string(kBundleIdentifier) + ".desktop";
 }
 
-bool InstallAutostartEntry(const std::string& configHome, std::string_view executablePath) {
-    return IsAbsolute(configHome) &&
-           InstallFile(AutostartEntryPath(configHome), AutostartDesktopEntry(executablePath));
+bool InstallAutostartEntry(const std::string& configHome, std::string_view entry) {
+    return IsAbsolute(configHome) && InstallFile(AutostartEntryPath(configHome), entry);
 }
 
 bool RemoveAutostartEntry(const std::string& configHome) {
@@ -97,9 +96,9 @@ std::string LaunchAgentPath(const std::string& homeFolder) {
     return homeFolder + "/Library/LaunchAgents/" + std::string(kBundleIdentifier) + ".plist";
 }
 
-bool InstallLaunchAgent(const std::string& homeFolder, std::string_view applicationPath) {
+bool InstallLaunchAgent(const std::string& homeFolder, std::string_view plist) {
     const std::string path = LaunchAgentPath(homeFolder);
-    if (!IsAbsolute(homeFolder) || !InstallFile(path, LaunchAgentPlist(applicationPath))) {
+    if (!IsAbsolute(homeFolder) || !InstallFile(path, plist)) {
         return false;
     }
     StartProgram({"launchctl", "load", path});
@@ -120,4 +119,4 @@ bool RemoveLaunchAgent(const std::string& homeFolder) {
     return RemoveFile(path);
 }
 
-}  // namespace platform
+}  // namespace platform::posix

@@ -7,7 +7,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace platform::posix {
 namespace {
 
 constexpr std::size_t kReaperStackBytes = 64 * 1024;
@@ -32,4 +32,4 @@ bool StartProgram(const std::vector<std::string>& arguments) {
     return true;
 }
 
-}  // namespace platform
+}  // namespace platform::posix

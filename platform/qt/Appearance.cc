@@ -16,7 +16,6 @@
 namespace platform::qt {
 namespace {
 
-constexpr int kAppearanceChanged = 66436;
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalInterface = QStringLiteral("org.freedesktop.portal.Settings");
@@ -35,7 +34,7 @@ uint ColourScheme(QVariant value) {
 }
 
 void NoticeChange() {
-    PostEventAfter(0, {kAppearanceChanged, 0, 0});
+    PostEventAfter(0, {EventKind::AppearanceChanged});
 }
 
 // Listens to the portal and to Qt's own theme and palette notices.

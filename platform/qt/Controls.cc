@@ -87,7 +87,9 @@ QLabel* NewHelpIcon(QWidget* parent) {
 
 QPushButton* NewButton(QWidget* parent, int number, std::u16string_view text) {
     auto* button = new QPushButton(qt::ToQString(text), parent);
-    QObject::connect(button, &QPushButton::clicked, [number] { PostEvent({3, number, 0}); });
+    QObject::connect(button, &QPushButton::clicked, [number] {
+        PostEvent({EventKind::Control, number, EventType::Click});
+    });
     return button;
 }
 
@@ -113,7 +115,7 @@ QPlainTextEdit* NewEditor(QWidget* parent, int number, std::u16string_view text)
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QObject::connect(editor, &QPlainTextEdit::textChanged, [number] {
         if (!settingEditorText) {
-            PostEvent({3, number, 768});
+            PostEvent({EventKind::Control, number, EventType::Change});
         }
     });
     ApplyEditorColours(editor, false);
@@ -124,7 +126,9 @@ QComboBox* NewDropDown(QWidget* parent, int number) {
     auto* dropDown = new QComboBox(parent);
     dropDown->setEditable(false);
     // activated comes only from the user, never from the program's own changes.
-    QObject::connect(dropDown, &QComboBox::activated, [number] { PostEvent({3, number, 768}); });
+    QObject::connect(dropDown, &QComboBox::activated, [number] {
+        PostEvent({EventKind::Control, number, EventType::Change});
+    });
     return dropDown;
 }
 

@@ -19,7 +19,7 @@ std::mutex queueMutex;
 std::deque<Event> queue;
 
 // One pending timer per (kind, number), so a later call replaces the earlier one.
-std::map<std::pair<int, int>, QPointer<QTimer>> delayedEvents;
+std::map<std::pair<EventKind, int>, QPointer<QTimer>> delayedEvents;
 
 bool PopEvent(Event& event) {
     const std::lock_guard lock(queueMutex);

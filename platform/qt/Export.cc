@@ -47,10 +47,13 @@ std::string ShowSavePanel(std::u16string_view title, std::u16string_view propose
     return chosen.toStdString();
 }
 
-LocalDateTime LocalNow() {
+std::chrono::local_seconds LocalNow() {
+    using namespace std::chrono;
     const QDateTime now = QDateTime::currentDateTime();
-    return {now.date().year(), now.date().month(),  now.date().day(),
-            now.time().hour(), now.time().minute(), now.time().second()};
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return local_days{year{date.year()} / date.month() / date.day()} + hours{time.hour()} +
+           minutes{time.minute()} + seconds{time.second()};
 }
 
 void PlaySystemSound() {

@@ -43,7 +43,7 @@ void CreateGearMenu(const std::vector<MenuItem>& items) {
             if (action->isCheckable()) {
                 action->setChecked(!checked);
             }
-            PostEvent({1, number, 0});
+            PostEvent({EventKind::Menu, number});
         });
         menuItems[number] = action;
     }

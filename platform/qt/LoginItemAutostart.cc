@@ -5,12 +5,16 @@
 
 namespace platform {
 
-bool InstallLoginItem(std::string_view applicationPath) {
-    return InstallAutostartEntry(ConfigHome(), applicationPath);
+LoginItemForm LoginItemFormHere() {
+    return LoginItemForm::AutostartEntry;
+}
+
+bool InstallLoginItem(std::string_view entry) {
+    return posix::InstallAutostartEntry(posix::ConfigHome(), entry);
 }
 
 bool RemoveLoginItem() {
-    return RemoveAutostartEntry(ConfigHome());
+    return posix::RemoveAutostartEntry(posix::ConfigHome());
 }
 
 }  // namespace platform

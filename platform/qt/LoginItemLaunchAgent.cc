@@ -5,12 +5,16 @@
 
 namespace platform {
 
-bool InstallLoginItem(std::string_view applicationPath) {
-    return InstallLaunchAgent(HomeFolder(), applicationPath);
+LoginItemForm LoginItemFormHere() {
+    return LoginItemForm::LaunchAgent;
+}
+
+bool InstallLoginItem(std::string_view entry) {
+    return posix::InstallLaunchAgent(posix::HomeFolder(), entry);
 }
 
 bool RemoveLoginItem() {
-    return RemoveLaunchAgent(HomeFolder());
+    return posix::RemoveLaunchAgent(posix::HomeFolder());
 }
 
 }  // namespace platform

@@ -22,7 +22,7 @@ class MainWindowWidget final : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
-        PostEvent({2, 0, 0});
+        PostEvent({EventKind::CloseWindow});
     }
 };
 
@@ -105,7 +105,9 @@ void AddWindowShortcut(int number, std::string_view keys) {
         new QShortcut(QKeySequence(qt::Utf8ToQString(keys), QKeySequence::PortableText), window);
     shortcut->setContext(Qt::WindowShortcut);
     shortcut->setAutoRepeat(false);
-    QObject::connect(shortcut, &QShortcut::activated, [number] { PostEvent({1, number, 0}); });
+    QObject::connect(shortcut, &QShortcut::activated, [number] {
+        PostEvent({EventKind::Menu, number});
+    });
 }
 
 }  // namespace platform

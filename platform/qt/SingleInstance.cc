@@ -59,7 +59,7 @@ void Listen(const QString& socketPath) {
             // The sender may be gone before its words are read, so read on both signals.
             const auto readRequest = [client] {
                 if (client->bytesAvailable() > 0 && client->readAll().contains(kToggleMessage)) {
-                    PostEvent({9, 0, 0});
+                    PostEvent({EventKind::StatusItem});
                 }
             };
             QObject::connect(client, &QLocalSocket::readyRead, client, readRequest);

@@ -18,17 +18,19 @@ std::unique_ptr<QMenu> statusMenu;
 
 // Some trays (GNOME's AppIndicator) open the menu on a left click instead of
 // reporting it, so the menu must offer the same way in.
-void BuildStatusMenu() {
+void BuildStatusMenu(int quitNumber) {
     statusMenu = std::make_unique<QMenu>();
     QAction* toggle = statusMenu->addAction(QString());
-    QObject::connect(toggle, &QAction::triggered, [] { PostEvent({9, 0, 0}); });
+    QObject::connect(toggle, &QAction::triggered, [] { PostEvent({EventKind::StatusItem}); });
     QObject::connect(statusMenu.get(), &QMenu::aboutToShow, [toggle] {
         toggle->setText(WindowExists() ? QStringLiteral("Close Quillory")
                                        : QStringLiteral("Open Quillory"));
     });
     statusMenu->addSeparator();
     QAction* quit = statusMenu->addAction(QStringLiteral("Quit"));
-    QObject::connect(quit, &QAction::triggered, [] { PostEvent({1, 6, 0}); });
+    QObject::connect(quit, &QAction::triggered, [quitNumber] {
+        PostEvent({EventKind::Menu, quitNumber});
+    });
 }
 
 }  // namespace
@@ -37,18 +39,18 @@ bool HasStatusArea() {
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void CreateStatusItem() {
+void CreateStatusItem(int quitNumber) {
     if (statusItem != nullptr) {
         return;
     }
-    BuildStatusMenu();
+    BuildStatusMenu(quitNumber);
     statusItem = new QSystemTrayIcon(qt::ApplicationIcon(), QCoreApplication::instance());
     statusItem->setToolTip(QStringLiteral("Quillory"));
     statusItem->setContextMenu(statusMenu.get());
     QObject::connect(statusItem, &QSystemTrayIcon::activated,
                      [](QSystemTrayIcon::ActivationReason reason) {
                          if (reason == QSystemTrayIcon::Trigger) {
-                             PostEvent({9, 0, 0});
+                             PostEvent({EventKind::StatusItem});
                          }
                      });
     // Shown even without a tray: Qt adds it once a tray appears.

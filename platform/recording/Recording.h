@@ -3,6 +3,7 @@
 // The recording desktop: every platform operation acts on plain memory, and
 // tests drive it as a user would and read back what the shell did.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -84,13 +85,14 @@ struct SavePanelRecord {
 
 struct LoginItemCall {
     bool install = false;
-    std::string applicationPath;  // empty for a removal
+    std::string entry;  // empty for a removal
 };
 
 // A blank desktop: one 1440 x 900 screen, the pointer at (720, 10), a menu bar
 // 25 high, locale "en_US", light mode, a tray, no preferences, no window, an
 // empty queue, the clock at 0; save panels cancel, the local time is
-// 7 March 2025 14:05:09, the program is /usr/bin/quillory and login items succeed.
+// 7 March 2025 14:05:09, no files are written, no address answers, the program
+// is /usr/bin/quillory and login items (autostart entries) succeed.
 void Reset();
 
 // ---- What the shell built ----
@@ -108,6 +110,7 @@ void SelectItem(int number, int index);
 void ChooseMenuItem(int number);
 bool PressShortcut(std::string_view keys);  // false when the window has no such shortcut
 void ClickStatusItem();
+void ChooseStatusMenuQuit();  // "Quit" in the tray icon's menu
 void ClickCloseButton();
 
 // ---- Clock and delayed events ----
@@ -144,12 +147,25 @@ const std::vector<std::string>& OpenedUrls();
 // What the coming save panels answer; "" cancels.
 void AnswerSavePanels(std::string path);
 const std::vector<SavePanelRecord>& SavePanels();
-void SetLocalNow(LocalDateTime now);
+void SetLocalNow(std::chrono::local_seconds now);
 int SystemSoundsPlayed();
 const std::vector<std::string>& RevealedFiles();
 
+// ---- Files ----
+// The bytes last written to `path`, or nothing.
+std::optional<std::string> WrittenFile(std::string_view path);
+// Writes then change nothing and report failure.
+void SetFileWritesFailing(bool failing);
+
+// ---- Network (any thread) ----
+// What HttpsGet answers for `url` from now on; nothing makes the transfer fail,
+// and so does any address that was never served.
+void ServeUrl(std::string url, std::optional<std::string> body);
+std::vector<std::string> RequestedUrls();
+
 // ---- Start at login ----
 void SetApplicationPath(std::string path);  // "" when the program cannot tell
+void SetLoginItemForm(LoginItemForm form);
 // Install and remove report failure (they are still logged).
 void SetLoginItemsFailing(bool failing);
 const std::vector<LoginItemCall>& LoginItemCalls();

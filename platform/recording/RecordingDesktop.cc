@@ -145,6 +145,7 @@ Desktop& TheDesktop() {
 void Reset() {
     TheDesktop() = Desktop{};
     ResetEvents();
+    ResetNetwork();
 }
 
 bool PlatformShutDown() {

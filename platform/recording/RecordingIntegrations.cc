@@ -16,7 +16,7 @@ std::string ShowSavePanel(std::u16string_view title, std::u16string_view propose
     return desktop.savePanelAnswer;
 }
 
-LocalDateTime LocalNow() {
+std::chrono::local_seconds LocalNow() {
     return TheDesktop().localNow;
 }
 
@@ -34,9 +34,13 @@ std::string ApplicationPath() {
     return TheDesktop().applicationPath;
 }
 
-bool InstallLoginItem(std::string_view applicationPath) {
+LoginItemForm LoginItemFormHere() {
+    return TheDesktop().loginItemForm;
+}
+
+bool InstallLoginItem(std::string_view entry) {
     auto& desktop = TheDesktop();
-    desktop.loginItemCalls.push_back({true, std::string(applicationPath)});
+    desktop.loginItemCalls.push_back({true, std::string(entry)});
     return !desktop.loginItemsFailing;
 }
 
@@ -54,7 +58,7 @@ void AnswerSavePanels(std::string path) {
 const std::vector<SavePanelRecord>& SavePanels() {
     return TheDesktop().savePanels;
 }
-void SetLocalNow(LocalDateTime now) {
+void SetLocalNow(std::chrono::local_seconds now) {
     TheDesktop().localNow = now;
 }
 int SystemSoundsPlayed() {
@@ -66,6 +70,9 @@ const std::vector<std::string>& RevealedFiles() {
 
 void SetApplicationPath(std::string path) {
     TheDesktop().applicationPath = std::move(path);
+}
+void SetLoginItemForm(LoginItemForm form) {
+    TheDesktop().loginItemForm = form;
 }
 void SetLoginItemsFailing(bool failing) {
     TheDesktop().loginItemsFailing = failing;

@@ -19,6 +19,7 @@ struct Desktop {
     WindowState window;
     GearMenuState gearMenu;
     bool statusItem = false;
+    int statusItemQuitNumber = 0;
     bool hasStatusArea = true;
     bool shutDown = false;
 
@@ -40,11 +41,17 @@ struct Desktop {
 
     std::string savePanelAnswer;
     std::vector<SavePanelRecord> savePanels;
-    LocalDateTime localNow{2025, 3, 7, 14, 5, 9};
+    std::chrono::local_seconds localNow = std::chrono::local_days{std::chrono::year{2025} / 3 / 7} +
+                                          std::chrono::hours{14} + std::chrono::minutes{5} +
+                                          std::chrono::seconds{9};
     int systemSounds = 0;
     std::vector<std::string> revealedFiles;
 
+    std::map<std::string, std::string, std::less<>> files;
+    bool fileWritesFailing = false;
+
     std::string applicationPath = "/usr/bin/quillory";
+    LoginItemForm loginItemForm = LoginItemForm::AutostartEntry;
     bool loginItemsFailing = false;
     std::vector<LoginItemCall> loginItemCalls;
 };
@@ -52,5 +59,6 @@ struct Desktop {
 Desktop& TheDesktop();
 ControlState* FindControl(int number);
 void ResetEvents();
+void ResetNetwork();
 
 }  // namespace platform::recording

@@ -8,17 +8,6 @@ using recording::ControlState;
 using recording::FindControl;
 using recording::TheDesktop;
 
-namespace {
-
-constexpr int kMenuEvent = 1;
-constexpr int kCloseWindowEvent = 2;
-constexpr int kControlEvent = 3;
-constexpr int kStatusItemEvent = 9;
-constexpr int kClickEvent = 0;
-constexpr int kChangeEvent = 768;
-
-}  // namespace
-
 // ---- Window ----
 
 bool WindowExists() {
@@ -225,8 +214,9 @@ void ShowGearMenuAtPointer() {
 bool HasStatusArea() {
     return TheDesktop().hasStatusArea;
 }
-void CreateStatusItem() {
+void CreateStatusItem(int quitNumber) {
     TheDesktop().statusItem = true;
+    TheDesktop().statusItemQuitNumber = quitNumber;
 }
 void RemoveStatusItem() {
     TheDesktop().statusItem = false;
@@ -264,7 +254,7 @@ void TypeIntoEditor(std::u16string_view text) {
     for (const auto& control : TheDesktop().controls) {
         if (control.kind == ControlKind::Editor) {
             SetControlText(control.number, text);
-            PostEvent({kControlEvent, control.number, kChangeEvent});
+            PostEvent({EventKind::Control, control.number, EventType::Change});
             return;
         }
     }
@@ -272,19 +262,19 @@ void TypeIntoEditor(std::u16string_view text) {
 
 void Click(int number) {
     if (ControlEnabled(number)) {
-        PostEvent({kControlEvent, number, kClickEvent});
+        PostEvent({EventKind::Control, number, EventType::Click});
     }
 }
 
 void SelectItem(int number, int index) {
     if (ControlEnabled(number)) {
         SetControlValue(number, index);
-        PostEvent({kControlEvent, number, kChangeEvent});
+        PostEvent({EventKind::Control, number, EventType::Change});
     }
 }
 
 void ChooseMenuItem(int number) {
-    PostEvent({kMenuEvent, number, 0});
+    PostEvent({EventKind::Menu, number});
 }
 
 bool PressShortcut(std::string_view keys) {
@@ -293,19 +283,25 @@ bool PressShortcut(std::string_view keys) {
     if (found == shortcuts.end()) {
         return false;
     }
-    PostEvent({kMenuEvent, found->second, 0});
+    PostEvent({EventKind::Menu, found->second});
     return true;
 }
 
 void ClickStatusItem() {
     if (StatusItemExists()) {
-        PostEvent({kStatusItemEvent, 0, 0});
+        PostEvent({EventKind::StatusItem});
+    }
+}
+
+void ChooseStatusMenuQuit() {
+    if (StatusItemExists()) {
+        PostEvent({EventKind::Menu, TheDesktop().statusItemQuitNumber});
     }
 }
 
 void ClickCloseButton() {
     if (WindowExists()) {
-        PostEvent({kCloseWindowEvent, 0, 0});
+        PostEvent({EventKind::CloseWindow});
     }
 }
 

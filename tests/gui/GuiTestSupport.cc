@@ -30,7 +30,8 @@ std::vector<EventFields> DrainEvents() {
     std::vector<EventFields> events;
     platform::Event event;
     while (platform::PollEvent(event)) {
-        events.push_back({event.kind, event.number, event.type});
+        events.push_back(
+            {static_cast<int>(event.kind), event.number, static_cast<int>(event.type)});
     }
     return events;
 }

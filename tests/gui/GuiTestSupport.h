@@ -24,7 +24,8 @@ void PointUserFoldersAt(const QString& home);
 QWidget* MainWindowForTest();
 QWidget* ControlWidget(int number);
 
-// An event's kind, number and type, comparable in expectations.
+// An event's kind, number and type as the numbers they stand for, comparable in
+// expectations.
 using EventFields = std::array<int, 3>;
 
 // Every queued program event, after handling pending input.

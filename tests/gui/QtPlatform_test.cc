@@ -166,20 +166,21 @@ TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
 }
 
 TEST(QtEvents, DelayedEventsAreReplacedAndOtherThreadsWakeTheLoop) {
-    const std::int64_t start = platform::NowMilliseconds();
-    platform::PostEventAfter(30, {67638, 0, 0});
-    platform::PostEventAfter(120, {67638, 0, 0});
+    using platform::EventKind;
+    using platform::EventType;
+    platform::PostEventAfter(30, {EventKind::TrailingPass, 0, EventType::Click});
+    platform::PostEventAfter(120, {EventKind::TrailingPass, 0, EventType::Change});
     const Event delayed = platform::WaitForEvent();
-    EXPECT_EQ(delayed.kind, 67638);
-    EXPECT_GE(platform::NowMilliseconds() - start, 120);
+    EXPECT_EQ(delayed.kind, EventKind::TrailingPass);
+    EXPECT_EQ(delayed.type, EventType::Change);
 
     std::thread worker([] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        platform::PostEvent({3, 0, 0});
+        platform::PostEvent({EventKind::Control});
     });
     const Event wakeUp = platform::WaitForEvent();
     worker.join();
-    EXPECT_EQ(wakeUp.kind, 3);
+    EXPECT_EQ(wakeUp.kind, EventKind::Control);
     EXPECT_TRUE(DrainEvents().empty());
 }
 
@@ -215,7 +216,7 @@ TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     QApplication::setPalette(dark);
     EXPECT_TRUE(platform::IsDarkMode());
     const Event notice = platform::WaitForEvent();
-    EXPECT_EQ(notice.kind, 66436);
+    EXPECT_EQ(notice.kind, platform::EventKind::AppearanceChanged);
 }
 
 TEST(QtSingleInstance, SecondStartTogglesTheFirstAndCrashLeftoversDoNotBlock) {
@@ -223,7 +224,7 @@ TEST(QtSingleInstance, SecondStartTogglesTheFirstAndCrashLeftoversDoNotBlock) {
     second.start(QCoreApplication::applicationFilePath(), {QString(kSecondInstanceFlag)});
     ASSERT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), kAnotherInstanceRuns);
-    EXPECT_EQ(platform::WaitForEvent().kind, 9);
+    EXPECT_EQ(platform::WaitForEvent().kind, platform::EventKind::StatusItem);
 
     // A socket file and a lock of a process that is gone, as a crash leaves them.
     QTemporaryDir runtime;

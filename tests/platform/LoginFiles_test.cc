@@ -43,24 +43,27 @@ TEST(LoginFiles, AutostartEntryOnOffOn) {
     const std::string entry = config + "/autostart/com.velmoor.Quillory.desktop";
     const std::string program = "/opt/R&D tools/quillory";
 
-    EXPECT_TRUE(platform::InstallAutostartEntry(config, program));
+    EXPECT_TRUE(platform::posix::InstallAutostartEntry(config, AutostartDesktopEntry(program)));
     EXPECT_TRUE(IsPrivateFolder(config) && IsPrivateFolder(config + "/autostart"));
     EXPECT_EQ(ReadFile(entry), AutostartDesktopEntry(program));
     if (std::system("command -v desktop-file-validate >/dev/null") == 0) {
         EXPECT_EQ(std::system(("desktop-file-validate '" + entry + "'").c_str()), 0);
     }
-    EXPECT_TRUE(platform::RemoveAutostartEntry(config));
-    EXPECT_TRUE(platform::RemoveAutostartEntry(config));
+    EXPECT_TRUE(platform::posix::RemoveAutostartEntry(config));
+    EXPECT_TRUE(platform::posix::RemoveAutostartEntry(config));
     EXPECT_EQ(ListFolder(config + "/autostart"), "");
 
     // On again over an old entry.
     WriteFile(entry, std::string(5000, '#'));
-    EXPECT_TRUE(platform::InstallAutostartEntry(config, "/usr/bin/quillory"));
+    EXPECT_TRUE(
+        platform::posix::InstallAutostartEntry(config, AutostartDesktopEntry("/usr/bin/quillory")));
     EXPECT_EQ(ReadFile(entry), AutostartDesktopEntry("/usr/bin/quillory"));
 
     WriteFile(home / "blocked", "");
-    EXPECT_FALSE(platform::InstallAutostartEntry(home / "blocked", program));
-    EXPECT_FALSE(platform::InstallAutostartEntry("relative", program));
+    EXPECT_FALSE(
+        platform::posix::InstallAutostartEntry(home / "blocked", AutostartDesktopEntry(program)));
+    EXPECT_FALSE(
+        platform::posix::InstallAutostartEntry("relative", AutostartDesktopEntry(program)));
 }
 
 TEST(LoginFiles, LaunchAgentOnOffOnWithLaunchctl) {
@@ -75,24 +78,24 @@ TEST(LoginFiles, LaunchAgentOnOffOnWithLaunchctl) {
     const std::string agent = home + "/Library/LaunchAgents/com.velmoor.Quillory.plist";
     const std::string bundle = "/Applications/My <Apps>/Quillory.app";
 
-    EXPECT_TRUE(platform::RemoveLaunchAgent(home));  // nothing to unload
-    EXPECT_TRUE(platform::InstallLaunchAgent(home, bundle));
+    EXPECT_TRUE(platform::posix::RemoveLaunchAgent(home));  // nothing to unload
+    EXPECT_TRUE(platform::posix::InstallLaunchAgent(home, LaunchAgentPlist(bundle)));
     EXPECT_TRUE(IsPrivateFolder(home + "/Library/LaunchAgents"));
     EXPECT_EQ(ReadFile(agent), LaunchAgentPlist(bundle));
     EXPECT_EQ(WaitForRuns(log, 1), "load|" + agent + "|\n");
 
-    EXPECT_TRUE(platform::RemoveLaunchAgent(home));
+    EXPECT_TRUE(platform::posix::RemoveLaunchAgent(home));
     EXPECT_EQ(ReadFile(agent), "<missing>");
     EXPECT_EQ(WaitForRuns(log, 2), "load|" + agent + "|\nunload|" + agent + "|\n");
 
-    EXPECT_TRUE(platform::InstallLaunchAgent(home, bundle));
+    EXPECT_TRUE(platform::posix::InstallLaunchAgent(home, LaunchAgentPlist(bundle)));
     EXPECT_TRUE(WaitForRuns(log, 3).ends_with("|\nload|" + agent + "|\n"));
 
     // Without launchctl the file work still happens.
     const ScopedPath noPath(folder.Path());
-    EXPECT_TRUE(platform::RemoveLaunchAgent(home));
+    EXPECT_TRUE(platform::posix::RemoveLaunchAgent(home));
     EXPECT_EQ(ReadFile(agent), "<missing>");
-    EXPECT_FALSE(platform::InstallLaunchAgent("", bundle));
+    EXPECT_FALSE(platform::posix::InstallLaunchAgent("", LaunchAgentPlist(bundle)));
 }
 
 }  // namespace

@@ -103,15 +103,16 @@ TEST(ExportDocument, WritesTheTwentyLines) {
 }
 
 TEST(ExportDocument, FileNameFollowsTheLocale) {
-    const LocalDateTime afternoon{2025, 3, 7, 14, 5, 9};
+    using namespace std::chrono;
+    const local_seconds afternoon = local_days{2025y / March / 7} + 14h + 5min + 9s;
     EXPECT_EQ(DefaultExportFileName("en_GB", afternoon), "07-03-202520509_Quillory_Export.txt");
     EXPECT_EQ(DefaultExportFileName("en_US", afternoon), "03-07-2025-20509_Quillory_Export.txt");
     EXPECT_EQ(DefaultExportFileName("en_CA", afternoon), "03-07-2025-20509_Quillory_Export.txt");
     EXPECT_EQ(DefaultExportFileName("en_US_POSIX", afternoon),
               "07-03-202520509_Quillory_Export.txt");
-    EXPECT_EQ(DefaultExportFileName("en_US", {987, 12, 31, 0, 0, 0}),
+    EXPECT_EQ(DefaultExportFileName("en_US", local_days{987y / December / 31} + 0s),
               "12-31-0987-120000_Quillory_Export.txt");
-    EXPECT_EQ(DefaultExportFileName("fr_FR", {2025, 1, 2, 12, 30, 59}),
+    EXPECT_EQ(DefaultExportFileName("fr_FR", local_days{2025y / January / 2} + 12h + 30min + 59s),
               "02-01-2025123059_Quillory_Export.txt");
 }
 

@@ -13,7 +13,7 @@ namespace {
 constexpr std::u16string_view kText = u"The cat sat on the mat. It was happy there.";
 
 bool IsWakeUp(const platform::Event& event) {
-    return event.kind == kControlEvent && event.number == kUnnumbered;
+    return event.kind == platform::EventKind::Control && event.number == kUnnumbered;
 }
 
 int wakeUpsSeen = 0;

@@ -4,7 +4,6 @@
 #include "engine/Utf8.h"
 #include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
-#include "tests/platform/TemporaryFolder.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {
@@ -20,16 +19,15 @@ void ExportTo(const std::string& path) {
 }
 
 TEST_F(ExportTest, WritesTheAnalysisOfTheTextOnScreenAndRevealsIt) {
-    const TemporaryFolder folder;
     StartAndOpenWindow();
     recording::SelectItem(kScenarioDropDown, 2);
     // The second change comes inside the throttle: only the export itself can
     // bring the measures up to date.
     TypeAt(10000, u"Short.");
     TypeAt(10010, kText);
-    ExportTo(folder / "my export.txt");
+    ExportTo("/home/jo/my export.txt");
 
-    const std::string file = ReadFile(folder / "my export.txt");
+    const std::string file = recording::WrittenFile("/home/jo/my export.txt").value_or("");
     const AnalysisJob job = Analysed(kText, EnglishVariant::Us, shell.rates);
     EXPECT_TRUE(
         file.starts_with("Quillory Analysis Export \xF0\x9F\x87\xBA\xF0\x9F\x87\xB8\n"
@@ -52,27 +50,19 @@ TEST_F(ExportTest, WritesTheAnalysisOfTheTextOnScreenAndRevealsIt) {
     EXPECT_EQ(panel.proposedName, u"03-07-2025-20509_Quillory_Export.txt");
     EXPECT_EQ(panel.filterDescription + panel.filterPattern, u"Text Files*.txt");
     EXPECT_EQ(recording::SystemSoundsPlayed(), 1);
-    EXPECT_EQ(recording::RevealedFiles(), std::vector<std::string>{folder / "my export.txt"});
+    EXPECT_EQ(recording::RevealedFiles(), std::vector<std::string>{"/home/jo/my export.txt"});
     EXPECT_TRUE(recording::Alerts().empty());
-
-    // A longer file is replaced by exactly the new content.
-    WriteFile(folder / "old.txt", std::string(200000, 'o'));
-    ExportTo(folder / "old.txt");
-    EXPECT_EQ(ReadFile(folder / "old.txt"), file);
-    EXPECT_EQ(ListFolder(folder.Path()), "my export.txt;old.txt;");
 }
 
-TEST_F(ExportTest, EmptyTextCancelAndAnUnwritablePathEndInErrors) {
-    const TemporaryFolder folder;
-    WriteFile(folder / "plain", "kept");
+TEST_F(ExportTest, EmptyTextCancelAndAFailedWriteEndInErrors) {
     StartAndOpenWindow();
     ExportResults();
     EXPECT_TRUE(recording::SavePanels().empty());
     TypeAt(10000, kText);
     recording::SetLocaleIdentifier("en_GB");  // the stamp follows the system, not the variant
     ExportTo("");
-    ExportTo(folder / "no such folder/out.txt");
-    ExportTo(folder / "plain/out.txt");
+    recording::SetFileWritesFailing(true);
+    ExportTo("/home/jo/\xC3\xA9t\xC3\xA9/out.txt");
 
     std::vector<std::u16string> texts;
     for (const recording::AlertRecord& alert : recording::Alerts()) {
@@ -83,10 +73,9 @@ TEST_F(ExportTest, EmptyTextCancelAndAnUnwritablePathEndInErrors) {
     EXPECT_EQ(texts, (std::vector<std::u16string>{
                          u"Please enter text before attempting to export anything.\n\n",
                          u"Your export of the analysis and recommedations was canceled.\n",
-                         notWritten + DecodeUtf8(folder / "no such folder/out.txt").text + u".\n",
-                         notWritten + DecodeUtf8(folder / "plain/out.txt").text + u".\n"}));
+                         notWritten + u"/home/jo/\u00E9t\u00E9/out.txt.\n"}));
     EXPECT_EQ(recording::SavePanels().at(0).proposedName, u"07-03-202520509_Quillory_Export.txt");
-    EXPECT_EQ(ListFolder(folder.Path()), "plain;");
+    EXPECT_FALSE(recording::WrittenFile("/home/jo/\xC3\xA9t\xC3\xA9/out.txt"));
     EXPECT_EQ(recording::SystemSoundsPlayed(), 0);
     EXPECT_TRUE(recording::RevealedFiles().empty());
 }

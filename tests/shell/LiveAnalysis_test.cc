@@ -92,7 +92,7 @@ TEST_F(LiveAnalysisTest, ThrottledChangesAreCaughtUpByTheTrailingPass) {
 
     const auto delayed = recording::DelayedEvents();
     ASSERT_EQ(delayed.size(), 1u);
-    EXPECT_EQ(delayed[0].event.kind, kTrailingPassEvent);
+    EXPECT_EQ(delayed[0].event.kind, platform::EventKind::TrailingPass);
     EXPECT_LE(delayed[0].milliseconds, LiveInterval(kLonger.size()));
     RunTrailingPass();
     ExpectRowsShow(longer);

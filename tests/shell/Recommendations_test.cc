@@ -1,4 +1,4 @@
-#include "results/RecommendationsView.h"
+#include "shell/RecommendationsView.h"
 
 #include <map>
 
@@ -45,7 +45,8 @@ TEST_F(RecommendationsTest, TitleReportAndButtonsAroundTheAlert) {
     // With an empty editor the button only disables itself.
     recording::SetAlertHook({});
     platform::SetControlText(kEditor, u"");
-    platform::PostEvent({kControlEvent, kRecommendationsButton, kClickEvent});
+    platform::PostEvent(
+        {platform::EventKind::Control, kRecommendationsButton, platform::EventType::Click});
     RunPendingEvents();
     EXPECT_EQ(recording::Alerts().size(), 1u);
     EXPECT_FALSE(recording::Control(kRecommendationsButton)->enabled);

@@ -1,5 +1,6 @@
 #include "shell/StartAtLogin.h"
 
+#include "results/LoginEntry.h"
 #include "shell/ControlNumbers.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -23,7 +24,7 @@ TEST_F(StartAtLoginTest, OnOffOnStoresEachTimeAndFailuresAreSilent) {
     const auto& calls = recording::LoginItemCalls();
     ASSERT_EQ(calls.size(), 3u);
     EXPECT_TRUE(calls[0].install && !calls[1].install && calls[2].install);
-    EXPECT_EQ(calls[0].applicationPath, "/usr/bin/quillory");
+    EXPECT_EQ(calls[0].entry, AutostartDesktopEntry("/usr/bin/quillory"));
     // Each store is flushed at once.
     ASSERT_EQ(recording::PreferenceLog().size(), logged + 6);
     EXPECT_TRUE(recording::PreferenceLog()[logged + 3].isSync);
@@ -36,6 +37,13 @@ TEST_F(StartAtLoginTest, OnOffOnStoresEachTimeAndFailuresAreSilent) {
     ChooseStartAtLogin();
     EXPECT_EQ(recording::StoredPreference("Login"), u"1");
     EXPECT_EQ(recording::LoginItemCalls().size(), 4u);
+    recording::SetApplicationPath("/Applications/Quillory.app");
+    recording::SetLoginItemForm(platform::LoginItemForm::LaunchAgent);
+    recording::SetLoginItemsFailing(false);
+    ChooseStartAtLogin();  // off
+    ChooseStartAtLogin();
+    EXPECT_EQ(recording::LoginItemCalls().back().entry,
+              LaunchAgentPlist("/Applications/Quillory.app"));
     EXPECT_TRUE(recording::Alerts().empty());
 }
 

@@ -1,26 +1,29 @@
 #include "shell/UpdateCheck.h"
 
+#include <optional>
 #include <vector>
 
-#include "shell/ControlNumbers.h"
+#include "product/Product.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
-#include "tests/http/LocalHttpServer.h"
+#include "shell/WebAddresses.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {
 
 using UpdateCheckTest = ShellTest;
 
-constexpr std::u16string_view kUpToDate = u"You have the latest version 1.02!";
-const std::vector<int> kNewer{kNewerVersionEvent};
-const std::vector<int> kCurrent{kNoNewerVersionEvent};
-const std::vector<int> kNothing{};
+using Kinds = std::vector<platform::EventKind>;
+const Kinds kNewer{platform::EventKind::NewerVersion};
+const Kinds kCurrent{platform::EventKind::NoNewerVersion};
+const Kinds kNothing{};
 
-// Checks against the address, then dispatches and returns the kinds of what the check posted.
-std::vector<int> CheckAt(const std::string& address, const std::string& protocols = "http") {
-    CheckForUpdateFrom({address, protocols});
-    std::vector<int> posted;
+// The maker's version file answers with `body` (nothing: the transfer fails);
+// checks, then dispatches and returns the kinds of what the check posted.
+Kinds CheckVersionFile(std::optional<std::string> body) {
+    recording::ServeUrl(MakerPage(kVersionFilePath), std::move(body));
+    CheckForUpdate();
+    Kinds posted;
     platform::Event event;
     while (platform::PollEvent(event)) {
         posted.push_back(event.kind);
@@ -29,15 +32,12 @@ std::vector<int> CheckAt(const std::string& address, const std::string& protocol
     return posted;
 }
 
-std::vector<int> CheckVersionFile(const std::string& body) {
-    const LocalHttpServer server(HttpResponse(body));
-    return CheckAt(server.Url("/resources/Quillory.udt"));
-}
-
 TEST_F(UpdateCheckTest, TheOwnVersionIsTheLatestAndANewerOneIsOffered) {
     StartAndOpenWindow();
     const int raised = recording::Window().timesBroughtToFront;
     EXPECT_EQ(CheckVersionFile("Quillory 1.02\n"), kCurrent);
+    EXPECT_EQ(recording::RequestedUrls(),
+              std::vector<std::string>{"https://velmoor.com/resources/Quillory.udt"});
     const recording::AlertRecord& current = recording::Alerts().at(0);
     EXPECT_EQ(current.title + u"|" + current.text + u"|" + current.button1 + u"|" + current.button2,
               u"Quillory|You have the latest version 1.02!|Ok|");
@@ -55,7 +55,7 @@ TEST_F(UpdateCheckTest, TheOwnVersionIsTheLatestAndANewerOneIsOffered) {
               std::vector<std::string>{"https://velmoor.com/resources/Quillory_Universal.zip"});
     // Once taken, the same version counts as the latest.
     EXPECT_EQ(CheckVersionFile("Quillory 1.03\n"), kCurrent);
-    EXPECT_EQ(recording::Alerts().back().text, kUpToDate);
+    EXPECT_EQ(recording::Alerts().back().text, u"You have the latest version 1.02!");
 }
 
 TEST_F(UpdateCheckTest, NoThanksAndAnyOtherVersionKeepOffering) {
@@ -74,11 +74,9 @@ TEST_F(UpdateCheckTest, FilesThatAreNotOursAndFailedTransfersShowNothing) {
     for (const char* body : {"quillory 1.03\n", "x Quillory 1.03\n", ""}) {
         EXPECT_EQ(CheckVersionFile(body), kNothing) << body;
     }
-    const LocalHttpServer missing(HttpResponse("<html>Not Found</html>\n", "404 Not Found"));
-    EXPECT_EQ(CheckAt(missing.Url("/resources/Quillory.udt")), kNothing);
-    // Where only HTTPS is allowed, plain HTTP is not fetched.
-    const LocalHttpServer plain(HttpResponse("Quillory 1.03\n"));
-    EXPECT_EQ(CheckAt(plain.Url("/resources/Quillory.udt"), "https"), kNothing);
+    // A server's error page is a body like any other, and not ours.
+    EXPECT_EQ(CheckVersionFile("<html>Not Found</html>\n"), kNothing);
+    EXPECT_EQ(CheckVersionFile(std::nullopt), kNothing);
     EXPECT_TRUE(recording::Alerts().empty());
 }
 

@@ -1,4 +1,4 @@
-#include "results/RecommendationsView.h"
+#include "shell/RecommendationsView.h"
 
 #include <string>
 

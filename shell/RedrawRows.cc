@@ -1,4 +1,4 @@
-#include "results/RedrawRows.h"
+#include "shell/RedrawRows.h"
 
 #include <cstddef>
 

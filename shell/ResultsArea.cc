@@ -1,4 +1,4 @@
-#include "results/ResultsArea.h"
+#include "shell/ResultsArea.h"
 
 #include <array>
 #include <string_view>

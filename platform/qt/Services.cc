@@ -1,0 +1,20 @@
+// The outside services: files and the network, shared with the command line.
+
+#include "platform/Platform.h"
+#include "platform/common/AtomicFile.h"
+#include "platform/http/HttpGet.h"
+
+namespace platform {
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return posix::WriteFileAtomically(path, bytes);
+}
+
+std::optional<std::string> HttpsGet(const std::string& url) {
+    HttpRequest request;
+    request.url = url;
+    request.allowedProtocols = "https";
+    return HttpGet(request);
+}
+
+}  // namespace platform
