@@ -5,10 +5,10 @@
 
 std::u16string SampleEnglishText(std::size_t length) {
     static constexpr std::array<std::u16string_view, 24> kWords = {
-        u"the",      u"writer",   u"reads",     u"every",   u"sentence", u"aloud",
-        u"before",   u"sending",  u"it",        u"to",      u"readers",  u"who",
-        u"expect",   u"clarity",  u"colour",    u"and",     u"a",        u"beautiful",
-        u"analysis", u"of",       u"technical", u"matters", u"without",  u"jargon",
+        u"the",      u"writer",  u"reads",     u"every",   u"sentence", u"aloud",
+        u"before",   u"sending", u"it",        u"to",      u"readers",  u"who",
+        u"expect",   u"clarity", u"colour",    u"and",     u"a",        u"beautiful",
+        u"analysis", u"of",      u"technical", u"matters", u"without",  u"jargon",
     };
     std::u16string text;
     text.reserve(length + 16);

@@ -12,8 +12,8 @@ inline constexpr std::u16string_view kInputTooLongMessage =
     u"The input text exceeds the maximum allowed length of 32768 characters.\n";
 
 struct CleanedInput {
-    std::u16string text;          // the allowed code units, at most kMaxInputLength of them
-    bool exceededLimit = false;   // the caller alerts and sets the buttons
+    std::u16string text;         // the allowed code units, at most kMaxInputLength of them
+    bool exceededLimit = false;  // the caller alerts and sets the buttons
 };
 
 // Keeps only the characters worth analysing for the variant.

@@ -11,4 +11,6 @@ inline constexpr std::array<std::u16string_view, kScenarioCount> kScenarioNames 
     u"Blog Post",       u"Legal Document",   u"News Article",
 };
 
-constexpr bool IsValidScenario(int scenario) { return scenario >= 0 && scenario < kScenarioCount; }
+constexpr bool IsValidScenario(int scenario) {
+    return scenario >= 0 && scenario < kScenarioCount;
+}

@@ -89,7 +89,9 @@ constexpr std::int8_t kAsciiConsonant = -2;
 constexpr std::array<std::int8_t, kAboveFF + 1> BuildAsciiWordTable() {
     std::array<std::int8_t, kAboveFF + 1> table{};
     for (int c = 0; c < 256; ++c) {
-        table[c] = IsPlainVowel(c) ? kAsciiVowel : IsAsciiAlphanumeric(c) ? kAsciiConsonant : 0;
+        table[c] = IsPlainVowel(c)          ? kAsciiVowel
+                   : IsAsciiAlphanumeric(c) ? kAsciiConsonant
+                                            : std::int8_t{0};
     }
     return table;
 }

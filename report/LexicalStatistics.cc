@@ -200,6 +200,7 @@ std::vector<WordFrequency> MostFrequent(const WordTable& table) {
         top.insert(at, &entry);
     }
     std::vector<WordFrequency> frequent;
+    frequent.reserve(top.size());
     for (const WordEntry* entry : top) {
         frequent.push_back({table.words.substr(entry->start, entry->length), entry->count});
     }

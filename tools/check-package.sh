@@ -5,13 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-desktop-file-validate packaging/com.velmoor.Quillory.desktop
-appstreamcli validate --no-net packaging/com.velmoor.Quillory.metainfo.xml
-
 cmake --preset release >/dev/null
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
+desktop-file-validate packaging/com.velmoor.Quillory.desktop
+appstreamcli validate --no-net build/release/packaging/com.velmoor.Quillory.metainfo.xml
+
 cmake --build --preset release --target quillory quillory-cli
 (cd build/release && cpack -G DEB >/dev/null)
-deb=$(ls build/release/quillory_1.02_*.deb)
+deb=$(ls build/release/quillory_"$version"_*.deb)
 echo "package: $deb"
 
 info=$(dpkg-deb -I "$deb")
@@ -33,7 +34,7 @@ for file in usr/bin/quillory usr/bin/quillory-cli \
 done
 
 "$staging/usr/bin/quillory-cli" --format json tools/sample.txt | grep -q '"wordCount":59'
-"$staging/usr/bin/quillory" --version | grep -qx 'quillory 1.02'
+"$staging/usr/bin/quillory" --version | grep -qxF "quillory $version"
 
 # The staged application starts offscreen (no tray, so it opens its window)
 # and writes its first-run preferences.
@@ -54,7 +55,7 @@ grep -q '^Locale=' "$home/config/com.velmoor/Quillory.conf" ||
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
   [ -f /usr/share/applications/com.velmoor.Quillory.desktop ] || { echo "FAIL: not installed"; exit 1; }
-  /usr/bin/quillory --version | grep -qx 'quillory 1.02'
+  /usr/bin/quillory --version | grep -qxF "quillory $version"
   DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq quillory >/dev/null
   [ ! -e /usr/bin/quillory ] || { echo "FAIL: not removed"; exit 1; }
   echo "installed and removed the package"

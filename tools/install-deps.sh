@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build clang libclang-rt-14-dev
+  build-essential cmake ninja-build clang clang-format clang-tidy libclang-rt-14-dev
   libicu-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libcurl4-openssl-dev
   xvfb xauth xdotool trayer x11-utils desktop-file-utils appstream dpkg-dev

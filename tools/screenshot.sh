@@ -35,7 +35,7 @@ HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 pids+=($!)
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --name '^Quillory v1.02$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  window=$(xdotool search --name '^Quillory v[0-9.]+$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "the window did not open"; cat "$work/app.log"; exit 1; }

@@ -17,6 +17,7 @@ run_preset() {
 # A clang build with warnings as errors, so both compilers stay clean.
 cmake --preset dev-clang >/dev/null
 cmake --build --preset dev-clang
+bash tools/check-sources.sh build/dev-clang
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

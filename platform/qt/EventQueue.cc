@@ -1,5 +1,5 @@
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
@@ -51,9 +51,12 @@ void PostEvent(const Event& event) {
         const std::lock_guard lock(queueMutex);
         queue.push_back(event);
     }
-    // postEvent is thread-safe and wakes a loop blocked in WaitForMoreEvents.
+    // Waking the dispatcher is thread-safe and hands no object across threads.
     if (QCoreApplication* app = QCoreApplication::instance()) {
-        QCoreApplication::postEvent(app, new QEvent(QEvent::User));
+        if (QAbstractEventDispatcher* dispatcher =
+                QAbstractEventDispatcher::instance(app->thread())) {
+            dispatcher->wakeUp();
+        }
     }
 }
 

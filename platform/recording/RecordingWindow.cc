@@ -93,11 +93,27 @@ void SetControlText(int number, std::u16string_view text) {
 
 std::u16string ControlText(int number) {
     const auto* control = FindControl(number);
-    return control ? control->text : std::u16string();
+    if (control == nullptr) {
+        return {};
+    }
+    // A drop-down's text is its chosen item's title.
+    if (control->kind == ControlKind::DropDown) {
+        const bool chosen =
+            control->value >= 0 && control->value < static_cast<int>(control->items.size());
+        return chosen ? control->items[control->value] : std::u16string();
+    }
+    return control->text;
 }
 
 void SetControlValue(int number, int value) {
-    if (auto* control = FindControl(number)) {
+    auto* control = FindControl(number);
+    if (control == nullptr) {
+        return;
+    }
+    if (control->kind == ControlKind::ProgressBar) {
+        control->value = std::clamp(value, 0, control->maximum);
+    } else if (control->kind != ControlKind::DropDown ||
+               (value >= 0 && value < static_cast<int>(control->items.size()))) {
         control->value = value;
     }
 }
@@ -109,7 +125,7 @@ int ControlValue(int number) {
 
 void SetControlMaximum(int number, int maximum) {
     if (auto* control = FindControl(number)) {
-        control->maximum = maximum;
+        control->maximum = std::max(maximum, 0);
     }
 }
 

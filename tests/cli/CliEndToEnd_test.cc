@@ -7,6 +7,7 @@
 
 #include "cli/CliAnalysis.h"
 #include "engine/Utf8.h"
+#include "product/Product.h"
 #include "tests/platform/TemporaryFolder.h"
 
 namespace {
@@ -133,7 +134,7 @@ TEST_F(CliEndToEndTest, UsageAndOutputErrors) {
     EXPECT_NE(missing.err.find("missing file.txt"), std::string::npos);
     EXPECT_EQ(Run(Quote(dir_.Path())).exitCode, 2);
     EXPECT_EQ(Run("''").exitCode, 2);
-    EXPECT_EQ(Run("--version").out, "quillory-cli 1.02\n");
+    EXPECT_EQ(Run("--version").out, "quillory-cli " + std::string(kVersionUtf8) + "\n");
 
     const CliRun full = Run("--format report " + sample, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "product/Product.h"
 #include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
@@ -84,7 +85,7 @@ TEST_F(CommandsTest, AboutDisablesTheWindowsCommandsWhileItIsUp) {
     RunPendingEvents();
     ASSERT_EQ(recording::Alerts().size(), 1u);
     const auto& alert = recording::Alerts()[0];
-    EXPECT_EQ(alert.title, u"Quillory v1.02\n(x86-64)");
+    EXPECT_EQ(alert.title, u"Quillory v" + std::u16string(kVersion) + u"\n(x86-64)");
     EXPECT_TRUE(alert.text.starts_with(
         u"\nA text readability analyzer for macOS\nmade with great angst\n\r"));
     EXPECT_EQ(alert.button1 + u"|" + alert.button2, u"See My Other Apps|Ok");

@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "product/Product.h"
 #include "shell/ControlNumbers.h"
 #include "shell/ScreenGeometry.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -20,7 +21,7 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
     StartAndOpenWindow();
 
     const auto& window = recording::Window();
-    EXPECT_EQ(window.title, u"Quillory v1.02");
+    EXPECT_EQ(window.title, u"Quillory v" + std::u16string(kVersion));
     EXPECT_EQ(window.contentWidth, 720);
     EXPECT_EQ(window.contentHeight, 320);
     EXPECT_EQ(window.focusedControl, kEditor);

@@ -18,6 +18,9 @@ const Kinds kNewer{platform::EventKind::NewerVersion};
 const Kinds kCurrent{platform::EventKind::NoNewerVersion};
 const Kinds kNothing{};
 
+const std::string kOurs = "Quillory " + std::string(kVersionUtf8);
+const std::u16string kUpToDate = u"You have the latest version " + std::u16string(kVersion) + u"!";
+
 // The maker's version file answers with `body` (nothing: the transfer fails);
 // checks, then dispatches and returns the kinds of what the check posted.
 Kinds CheckVersionFile(std::optional<std::string> body) {
@@ -35,43 +38,43 @@ Kinds CheckVersionFile(std::optional<std::string> body) {
 TEST_F(UpdateCheckTest, TheOwnVersionIsTheLatestAndANewerOneIsOffered) {
     StartAndOpenWindow();
     const int raised = recording::Window().timesBroughtToFront;
-    EXPECT_EQ(CheckVersionFile("Quillory 1.02\n"), kCurrent);
+    EXPECT_EQ(CheckVersionFile(kOurs + "\n"), kCurrent);
     EXPECT_EQ(recording::RequestedUrls(),
               std::vector<std::string>{"https://velmoor.com/resources/Quillory.udt"});
     const recording::AlertRecord& current = recording::Alerts().at(0);
     EXPECT_EQ(current.title + u"|" + current.text + u"|" + current.button1 + u"|" + current.button2,
-              u"Quillory|You have the latest version 1.02!|Ok|");
+              u"Quillory|" + kUpToDate + u"|Ok|");
     EXPECT_EQ(recording::Window().timesBroughtToFront, raised + 1);
 
-    EXPECT_EQ(CheckVersionFile("Quillory 1.03\nFaster analysis\n  \nNew export\n"), kNewer);
+    EXPECT_EQ(CheckVersionFile("Quillory 9.03\nFaster analysis\n  \nNew export\n"), kNewer);
     const recording::AlertRecord& alert = recording::Alerts().at(1);
     EXPECT_EQ(alert.title, u"A new version is available!");
-    EXPECT_EQ(
-        alert.text,
-        u"The latest Quillory is 1.03\nYou have version 1.02\nFaster analysis\nNew export\n\n");
+    EXPECT_EQ(alert.text, u"The latest Quillory is 9.03\nYou have version " +
+                              std::u16string(kVersion) + u"\nFaster analysis\nNew export\n\n");
     EXPECT_EQ(alert.defaultButton, 1);
     EXPECT_EQ(alert.button1 + u"|" + alert.button2, u"Download Now|No Thanks!");
     EXPECT_EQ(recording::OpenedUrls(),
               std::vector<std::string>{"https://velmoor.com/resources/Quillory_Universal.zip"});
     // Once taken, the same version counts as the latest.
-    EXPECT_EQ(CheckVersionFile("Quillory 1.03\n"), kCurrent);
-    EXPECT_EQ(recording::Alerts().back().text, u"You have the latest version 1.02!");
+    EXPECT_EQ(CheckVersionFile("Quillory 9.03\n"), kCurrent);
+    EXPECT_EQ(recording::Alerts().back().text, kUpToDate);
 }
 
 TEST_F(UpdateCheckTest, NoThanksAndAnyOtherVersionKeepOffering) {
     recording::AnswerNextAlerts({2, 2, 2, 2});
-    EXPECT_EQ(CheckVersionFile("Quillory 1.03\n"), kNewer);
-    EXPECT_EQ(CheckVersionFile("Quillory 1.03\n"), kNewer);
-    EXPECT_EQ(CheckVersionFile("  Quillory 1.01  \n"), kNewer);
+    EXPECT_EQ(CheckVersionFile("Quillory 9.03\n"), kNewer);
+    EXPECT_EQ(CheckVersionFile("Quillory 9.03\n"), kNewer);
+    EXPECT_EQ(CheckVersionFile("  Quillory 0.01  \n"), kNewer);
     // A carriage return stays part of the version and of each note.
-    EXPECT_EQ(CheckVersionFile("Quillory 1.02\r\nNotes\r\n"), kNewer);
+    EXPECT_EQ(CheckVersionFile(kOurs + "\r\nNotes\r\n"), kNewer);
     EXPECT_EQ(recording::Alerts().back().text,
-              u"The latest Quillory is 1.02\r\nYou have version 1.02\nNotes\r\n\n");
+              u"The latest Quillory is " + std::u16string(kVersion) + u"\r\nYou have version " +
+                  std::u16string(kVersion) + u"\nNotes\r\n\n");
     EXPECT_TRUE(recording::OpenedUrls().empty());
 }
 
 TEST_F(UpdateCheckTest, FilesThatAreNotOursAndFailedTransfersShowNothing) {
-    for (const char* body : {"quillory 1.03\n", "x Quillory 1.03\n", ""}) {
+    for (const char* body : {"quillory 9.03\n", "x Quillory 9.03\n", ""}) {
         EXPECT_EQ(CheckVersionFile(body), kNothing) << body;
     }
     // A server's error page is a body like any other, and not ours.
