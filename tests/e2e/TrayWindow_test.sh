@@ -6,7 +6,7 @@
 set -euo pipefail
 
 app=$1
-for tool in Xvfb trayer xdotool; do
+for tool in Xvfb trayer xdotool xwininfo; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed"
     exit 77
@@ -85,7 +85,13 @@ pids+=($!)
 
 find_icon() { xdotool search --onlyvisible --class Quillory | head -n 1; }
 wait_for find_icon || fail "the tray icon did not appear"
-sleep 0.5  # the tray embeds the icon after mapping it
+# A click while the tray is still reparenting the icon can be lost.
+icon_embedded() {
+  local id parent
+  id=$(find_icon) && parent=$(xwininfo -id "$id" -tree | grep 'Parent window id:') &&
+    [[ $parent != *"(the root window)"* ]]
+}
+wait_for icon_embedded || fail "the tray did not embed the icon"
 icon=$(find_icon)
 xdotool mousemove --window "$icon" 10 10 click 1
 eval "$(xdotool getmouselocation --shell)"
@@ -98,7 +104,7 @@ elif [ $((left + window_width)) -gt "$screen_width" ]; then
   left=$((screen_width - window_width))
 fi
 
-find_window() { xdotool search --onlyvisible --name '^Quillory v1.02$' | head -n 1; }
+find_window() { xdotool search --onlyvisible --name '^Quillory v[0-9.]+$' | head -n 1; }
 wait_for find_window || fail "no window after the tray click"
 window=$(find_window)
 geometry() { xdotool getwindowgeometry "$window" | tr -d ' ' | paste -sd ' '; }

@@ -11,6 +11,7 @@
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
+#include "shell/AnalysisWorker.h"
 #include "shell/EventDispatch.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/ShellState.h"
@@ -24,7 +25,7 @@ constexpr int kClear = 3;
 constexpr int kRecommendations = 4;
 constexpr int kExport = 5;
 constexpr int kSummary = 232;
-constexpr int kMaximumLiveInterval = 1000;
+constexpr int kSettleDeadlineMs = 60000;
 
 void DispatchPending() {
     platform::Event event;
@@ -33,27 +34,46 @@ void DispatchPending() {
     }
 }
 
-// Long enough for the trailing pass that follows the last change, with room
-// for a busy machine.
-void DispatchUntilSettled() {
-    const std::int64_t end = platform::NowMilliseconds() + kMaximumLiveInterval + 400;
-    while (platform::NowMilliseconds() < end) {
-        DispatchPending();
-        QTest::qWait(10);
+// Dispatches until the trailing pass after the last edit has run, no worker
+// runs, the rows show a full pass over the editor's text and that text is
+// saved. The state is checked as well as the trailing pass because a pass
+// that fired during the edits can come after them in the queue.
+[[nodiscard]] testing::AssertionResult DispatchUntilSettled() {
+    bool trailingPassDue = false;
+    const auto settled = [&] {
+        platform::Event event;
+        while (platform::PollEvent(event)) {
+            DispatchEvent(event);
+            if (event.kind == platform::EventKind::TrailingPass) {
+                trailingPassDue = false;
+            } else if (event.kind == platform::EventKind::Control && event.number == kEditor &&
+                       event.type == platform::EventType::Change) {
+                trailingPassDue = true;
+            }
+        }
+        return !trailingPassDue && !WorkerBusy() && shell.analysisCurrent &&
+               shell.storedText == platform::ControlText(kEditor);
+    };
+    if (QTest::qWaitFor(settled, kSettleDeadlineMs)) {
+        return testing::AssertionSuccess();
     }
-    DispatchPending();
+    return testing::AssertionFailure()
+           << "the live analysis had not settled after " << kSettleDeadlineMs / 1000
+           << " s: trailing pass due " << trailingPassDue << ", worker busy " << WorkerBusy()
+           << ", analysis current " << shell.analysisCurrent << ", text saved "
+           << (shell.storedText == platform::ControlText(kEditor));
 }
 
-void Type(const QString& text) {
+[[nodiscard]] testing::AssertionResult Type(const QString& text) {
     QTest::keyClicks(ControlWidget(kEditor), text);
-    DispatchUntilSettled();
+    return DispatchUntilSettled();
 }
 
 // One change event for the whole text, as a paste makes.
-void Paste(std::u16string_view text) {
+[[nodiscard]] testing::AssertionResult Paste(std::u16string_view text) {
     qobject_cast<QPlainTextEdit*>(ControlWidget(kEditor))
         ->insertPlainText(QString::fromStdU16String(std::u16string(text)));
-    DispatchUntilSettled();
+    return DispatchUntilSettled();
 }
 
 // Every row and the summary line must describe exactly the editor's text.
@@ -87,21 +107,22 @@ class AppWindowTest : public testing::Test {
 
 TEST_F(AppWindowTest, TypingFillsTheRowsAndSavesTheText) {
     EXPECT_FALSE(platform::ControlEnabled(kRecommendations));
-    Type(QStringLiteral("Hello world."));
+    ASSERT_TRUE(Type(QStringLiteral("Hello world.")));
 
     EXPECT_EQ(platform::WindowContentHeight(), 770);
     EXPECT_EQ(platform::ControlText(kSummary), u"2 words, 1 sentences, 1 paragraphs, and 1 page");
     EXPECT_TRUE(platform::ControlEnabled(kRecommendations));
 
     // The final text wins however the throttles cut the passes.
-    Type(QStringLiteral(" The quick brown fox jumps over the lazy dog again and again."));
+    ASSERT_TRUE(
+        Type(QStringLiteral(" The quick brown fox jumps over the lazy dog again and again.")));
     const std::u16string text = platform::ControlText(kEditor);
     ExpectRowsDescribe(text);
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text);
 }
 
 TEST_F(AppWindowTest, ButtonsRunTheirCommandsAroundModalAlerts) {
-    Type(QStringLiteral("Short words help. Long sentences do not."));
+    ASSERT_TRUE(Type(QStringLiteral("Short words help. Long sentences do not.")));
 
     std::vector<bool> enabledDuringReport;
     {
@@ -127,7 +148,7 @@ TEST_F(AppWindowTest, ButtonsRunTheirCommandsAroundModalAlerts) {
 
 TEST_F(AppWindowTest, OverlongPasteWarnsAndKeepsTheText) {
     const AlertAnswerer answerer(kDefaultButton);
-    Paste(SampleEnglishText(40000));
+    ASSERT_TRUE(Paste(SampleEnglishText(40000)));
     ASSERT_FALSE(answerer.details.isEmpty());
     EXPECT_TRUE(answerer.details[0].startsWith(
         QStringLiteral("The input text exceeds the maximum allowed length of 32768")));
@@ -136,15 +157,15 @@ TEST_F(AppWindowTest, OverlongPasteWarnsAndKeepsTheText) {
     // Emoji and a lone surrogate neither crash the pass nor change the text.
     const std::u16string odd = u"Caf\u00e9 \U0001F600 ok. \xDC00 Fine.";
     platform::SetControlText(kEditor, u"");
-    Paste(odd);
-    Type(QStringLiteral(" End."));
+    ASSERT_TRUE(Paste(odd));
+    ASSERT_TRUE(Type(QStringLiteral(" End.")));
     EXPECT_EQ(platform::ControlText(kEditor), odd + u" End.");
     ExpectRowsDescribe(odd + u" End.");
 }
 
 TEST_F(AppWindowTest, ExpandedWindowScreenshot) {
     platform::SetControlText(kEditor, u"");
-    Paste(SampleEnglishText(600));
+    ASSERT_TRUE(Paste(SampleEnglishText(600)));
     ASSERT_EQ(platform::WindowContentHeight(), 770);
     const QString folder = QStringLiteral(QUILLORY_ARTIFACTS_DIR);
     ASSERT_TRUE(QDir().mkpath(folder));

@@ -27,7 +27,7 @@ bool IsPrivateFolder(const std::string& path) {
 
 // launchctl is not waited for: the log once it holds that many runs, or after 5 s.
 std::string WaitForRuns(const std::string& log, long runs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     std::string text = ReadFile(log);
     while (std::count(text.begin(), text.end(), '\n') < runs &&
            std::chrono::steady_clock::now() < deadline) {
