@@ -12,6 +12,7 @@
 #include <map>
 
 #include "platform/Platform.h"
+#include "platform/qt/Editor.h"
 #include "platform/qt/Icons.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtText.h"
@@ -111,7 +112,8 @@ QPushButton* NewImageButton(QWidget* parent, int number) {
 
 QPlainTextEdit* NewEditor(QWidget* parent, int number, std::u16string_view text) {
     // Connected after the text is in, so a new editor raises no change event.
-    auto* editor = new QPlainTextEdit(qt::ToQString(text), parent);
+    auto* editor = new qt::Editor(parent);
+    editor->SetExactText(qt::ToQString(text));
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QObject::connect(editor, &QPlainTextEdit::textChanged, [number] {
         if (!settingEditorText) {
@@ -219,9 +221,9 @@ void SetControlText(int number, std::u16string_view text) {
         label->setText(value);
     } else if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
         button->setText(value);
-    } else if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
+    } else if (auto* editor = qobject_cast<qt::Editor*>(control->widget)) {
         settingEditorText = true;
-        editor->setPlainText(value);
+        editor->SetExactText(value);
         settingEditorText = false;
     }
 }
@@ -237,11 +239,8 @@ std::u16string ControlText(int number) {
     if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
         return qt::ToU16(button->text());
     }
-    if (auto* editor = qobject_cast<QPlainTextEdit*>(control->widget)) {
-        // The raw text keeps no-break spaces that toPlainText would turn into blanks.
-        QString text = editor->document()->toRawText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        return qt::ToU16(text);
+    if (auto* editor = qobject_cast<qt::Editor*>(control->widget)) {
+        return qt::ToU16(editor->ExactText());
     }
     if (auto* dropDown = qobject_cast<QComboBox*>(control->widget)) {
         return qt::ToU16(dropDown->currentText());

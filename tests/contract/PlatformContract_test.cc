@@ -103,7 +103,7 @@ TEST_F(PlatformContract, EnablingShowingAndReplacingAControl) {
 
 TEST_F(PlatformContract, TextsKeepEveryCodeUnitAndSettingThemPostsNothing) {
     const std::u16string unusual =
-        u"caf\u00e9 \U0001F600 lone \xD800 high, lone \xDC00 low, a\u00a0b\u2013c "
+        u"caf\u00e9 \U0001F600 lone \xD800 high, lone \xDC00 low,\r\na\u00a0b\rc\u2013d\n\u2028 "
         u"\U0001F1FA\U0001F1F8";
     platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, unusual);
     EXPECT_EQ(platform::ControlText(1), unusual);

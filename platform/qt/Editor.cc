@@ -1,0 +1,146 @@
+#include "platform/qt/Editor.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace platform::qt {
+namespace {
+
+// The block format property holding the break before the block; absent means LF.
+constexpr int kBreakBefore = QTextFormat::UserProperty + 1;
+enum BreakKind { kLineFeed = 0, kCarriageReturnLineFeed = 1, kCarriageReturn = 2 };
+
+QString BreakText(int kind) {
+    switch (kind) {
+        case kCarriageReturnLineFeed:
+            return QStringLiteral("\r\n");
+        case kCarriageReturn:
+            return QStringLiteral("\r");
+        default:
+            return QStringLiteral("\n");
+    }
+}
+
+int BreakBefore(const QTextBlock& block) {
+    return block.blockFormat().intProperty(kBreakBefore);
+}
+
+void SetBreakBefore(QTextCursor& cursor, int kind) {
+    QTextBlockFormat format = cursor.blockFormat();
+    if (format.intProperty(kBreakBefore) == kind) {
+        return;
+    }
+    if (kind == kLineFeed) {
+        format.clearProperty(kBreakBefore);
+    } else {
+        format.setProperty(kBreakBefore, kind);
+    }
+    cursor.setBlockFormat(format);
+}
+
+// Inserts `text` at the cursor as one undo step, each of its breaks becoming a
+// block boundary that remembers its kind. The block the text lands in keeps
+// the break before it, and the break after it moves with the block that
+// follows, so neither changes.
+void InsertExact(QTextCursor& cursor, const QString& text) {
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        if (!end && text[i] != QLatin1Char('\r') && text[i] != QLatin1Char('\n')) {
+            continue;
+        }
+        if (i > start) {
+            cursor.insertText(text.mid(start, i - start));
+        }
+        if (end) {
+            break;
+        }
+        int kind = text[i] == QLatin1Char('\n') ? kLineFeed : kCarriageReturn;
+        if (kind == kCarriageReturn && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) {
+            kind = kCarriageReturnLineFeed;
+            ++i;
+        }
+        cursor.insertBlock();
+        SetBreakBefore(cursor, kind);
+        start = i + 1;
+    }
+    cursor.endEditBlock();
+}
+
+}  // namespace
+
+Editor::Editor(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void Editor::SetExactText(const QString& text) {
+    QTextDocument* doc = document();
+    // Switching undo off and on again also empties the history, as setPlainText would.
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    QTextCursor cursor(doc);
+    InsertExact(cursor, text);
+    doc->setUndoRedoEnabled(true);
+    moveCursor(QTextCursor::Start);
+}
+
+QString Editor::ExactText() const {
+    QString text;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin()) {
+            text += BreakText(BreakBefore(block));
+        }
+        text += block.text();
+    }
+    return text;
+}
+
+void Editor::keyPressEvent(QKeyEvent* event) {
+    // Return types LF, whatever break the block it splits came with.
+    if (event->matches(QKeySequence::InsertParagraphSeparator) && !isReadOnly()) {
+        QTextCursor cursor = textCursor();
+        InsertExact(cursor, QStringLiteral("\n"));
+        setTextCursor(cursor);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData* Editor::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    QString text;
+    for (QTextBlock block = document()->findBlock(start);
+         block.isValid() && block.position() <= end; block = block.next()) {
+        if (block.position() > start) {
+            text += BreakText(BreakBefore(block));
+        }
+        const int from = std::max(start - block.position(), 0);
+        const int to = std::min(end - block.position(), block.length() - 1);
+        text += block.text().mid(from, to - from);
+    }
+    auto* selection = new QMimeData;
+    selection->setText(text);
+    return selection;
+}
+
+bool Editor::canInsertFromMimeData(const QMimeData* source) const {
+    return source->hasText();
+}
+
+void Editor::insertFromMimeData(const QMimeData* source) {
+    if (source->hasText()) {
+        QTextCursor cursor = textCursor();
+        InsertExact(cursor, source->text());
+        setTextCursor(cursor);
+    }
+}
+
+}  // namespace platform::qt
