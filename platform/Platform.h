@@ -134,7 +134,10 @@ void SetControlValue(int number, int value);  // bar position or drop-down index
 int ControlValue(int number);
 void SetControlMaximum(int number, int maximum);                                  // bars
 void SetControlItems(int number, const std::vector<std::u16string_view>& items);  // drop-down
+// Also the plain-text description that assistive technology reads.
 void SetControlTooltip(int number, std::u16string_view text);
+// The plain-text name that assistive technology reads (a screen reader's label).
+void SetControlAccessibleName(int number, std::u16string_view name);
 void SetControlEnabled(int number, bool enabled);
 bool ControlEnabled(int number);
 void SetControlVisible(int number, bool visible);
@@ -225,6 +228,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 // status; nothing when the transfer fails or the body is over 1 MiB. Blocks;
 // safe from any thread.
 std::optional<std::string> HttpsGet(const std::string& url);
+// Ends every HttpsGet running, and every one to come, with nothing, within a
+// tenth of a second: for quitting. Safe from any thread.
+void CancelHttpsGets();
 
 // ---- Start at login --------------------------------------------------------
 

@@ -4,9 +4,12 @@
 #include "shell/AnalysisWorker.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
+#include "shell/UpdateCheck.h"
 
 void Quit() {
-    // The worker still takes the lock and posts into the queue; both must outlive it.
+    // The workers still take their locks and post into the queue; both must outlive them.
+    platform::CancelHttpsGets();
+    WaitForUpdateCheck();
     WaitForAnalysisWorker();
     shell.currentJob = {};
     if (platform::WindowExists()) {

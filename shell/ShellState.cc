@@ -1,11 +1,13 @@
 #include "shell/ShellState.h"
 
 #include "shell/AnalysisWorker.h"
+#include "shell/UpdateCheck.h"
 
 ShellState shell;
 
 void ResetShellState() {
     WaitForAnalysisWorker();
+    WaitForUpdateCheck();
     shell.topWin = false;
     shell.locale = EnglishVariant::Us;
     shell.login = false;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The shell's run-time state: main-thread globals, except the three worker
-// fields at the end, which are shared with the analysis worker under the lock.
+// The shell's run-time state: main-thread globals, except the fields at the
+// end, which the analysis worker and the update check share under their locks.
 
 #include <array>
 #include <condition_variable>
@@ -14,6 +14,7 @@
 #include "engine/ReadingRates.h"
 #include "engine/TextStatistics.h"
 #include "results/SummaryLine.h"
+#include "results/VersionFile.h"
 
 struct LivePassState {
     std::int64_t lastEditorPassTime = 0;
@@ -43,6 +44,11 @@ struct ShellState {
     std::recursive_mutex analysisLock;
     std::condition_variable_any workerEnded;
     bool workerBusy = false;
+
+    std::mutex updateLock;
+    std::condition_variable updateEnded;
+    bool updateChecking = false;
+    VersionFileResult updateFound;  // a new version, handed to the main thread
 };
 
 extern ShellState shell;

@@ -29,6 +29,44 @@ struct CurlDeleter {
     void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
 };
 
+struct MultiDeleter {
+    void operator()(CURLM* handle) const { curl_multi_cleanup(handle); }
+};
+
+// The transfer runs in short polls so that a cancel is seen within one of them;
+// curl's own progress callback may wait a second between calls.
+constexpr int kPollMilliseconds = 100;
+
+bool Cancelled(const HttpRequest& request) {
+    return request.cancelled != nullptr && request.cancelled->load();
+}
+
+CURLcode Perform(CURLM* multi, CURL* curl, const HttpRequest& request) {
+    if (curl_multi_add_handle(multi, curl) != CURLM_OK) {
+        return CURLE_FAILED_INIT;
+    }
+    CURLcode result = CURLE_ABORTED_BY_CALLBACK;
+    int running = 1;
+    while (running != 0 && !Cancelled(request)) {
+        if (curl_multi_perform(multi, &running) != CURLM_OK ||
+            (running != 0 &&
+             curl_multi_poll(multi, nullptr, 0, kPollMilliseconds, nullptr) != CURLM_OK)) {
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+    }
+    int queued = 0;
+    if (running == 0) {
+        while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
+            if (message->msg == CURLMSG_DONE) {
+                result = message->data.result;
+            }
+        }
+    }
+    curl_multi_remove_handle(multi, curl);
+    return result;
+}
+
 }  // namespace
 
 std::optional<std::string> HttpGet(const HttpRequest& request) {
@@ -37,7 +75,8 @@ std::optional<std::string> HttpGet(const HttpRequest& request) {
         return std::nullopt;
     }
     std::unique_ptr<CURL, CurlDeleter> handle(curl_easy_init());
-    if (!handle) {
+    const std::unique_ptr<CURLM, MultiDeleter> multi(curl_multi_init());
+    if (!handle || !multi) {
         return std::nullopt;
     }
     Body body;
@@ -56,7 +95,7 @@ std::optional<std::string> HttpGet(const HttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, AppendToBody);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
-    if (curl_easy_perform(curl) != CURLE_OK) {
+    if (Perform(multi.get(), curl, request) != CURLE_OK) {
         return std::nullopt;
     }
     return std::move(body.bytes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -16,6 +17,8 @@ struct HttpRequest {
     // server that trickles data cannot hold the caller either.
     long stallSeconds = 30;
     std::size_t maxBodyBytes = 1024 * 1024;
+    // Once this is true the transfer ends within a tenth of a second, with nothing.
+    const std::atomic<bool>* cancelled = nullptr;
 };
 
 // One GET that follows redirects. The body of any completed response, whatever

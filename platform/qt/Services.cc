@@ -1,10 +1,17 @@
 // The outside services: files and the network, shared with the command line.
 
+#include <atomic>
+
 #include "platform/Platform.h"
 #include "platform/common/AtomicFile.h"
 #include "platform/http/HttpGet.h"
 
 namespace platform {
+namespace {
+
+std::atomic<bool> httpsGetsCancelled{false};
+
+}  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return posix::WriteFileAtomically(path, bytes);
@@ -14,7 +21,12 @@ std::optional<std::string> HttpsGet(const std::string& url) {
     HttpRequest request;
     request.url = url;
     request.allowedProtocols = "https";
+    request.cancelled = &httpsGetsCancelled;
     return HttpGet(request);
+}
+
+void CancelHttpsGets() {
+    httpsGetsCancelled = true;
 }
 
 }  // namespace platform

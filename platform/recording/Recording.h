@@ -162,6 +162,10 @@ void SetFileWritesFailing(bool failing);
 // and so does any address that was never served.
 void ServeUrl(std::string url, std::optional<std::string> body);
 std::vector<std::string> RequestedUrls();
+// While held, HttpsGet waits (until released or cancelled), as over a slow network.
+void HoldHttpsGets(bool hold);
+// Until at least `count` HttpsGet calls have begun.
+void WaitForHttpsGets(std::size_t count);
 
 // ---- Start at login ----
 void SetApplicationPath(std::string path);  // "" when the program cannot tell

@@ -1,5 +1,6 @@
 // Files in memory and a network of canned answers.
 
+#include <condition_variable>
 #include <mutex>
 
 #include "platform/recording/RecordingState.h"
@@ -7,10 +8,13 @@
 namespace platform {
 namespace {
 
-// The update check may fetch from another thread.
+// The update check fetches from another thread.
 std::mutex networkMutex;
+std::condition_variable networkChanged;
 std::map<std::string, std::optional<std::string>, std::less<>> servedUrls;
 std::vector<std::string> requestedUrls;
+bool held = false;
+bool cancelled = false;
 
 }  // namespace
 
@@ -26,10 +30,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 std::optional<std::string> HttpsGet(const std::string& url) {
-    const std::lock_guard lock(networkMutex);
+    std::unique_lock lock(networkMutex);
     requestedUrls.push_back(url);
+    networkChanged.notify_all();
+    networkChanged.wait(lock, [] { return !held || cancelled; });
     const auto served = servedUrls.find(url);
-    return served == servedUrls.end() ? std::nullopt : served->second;
+    return cancelled || served == servedUrls.end() ? std::nullopt : served->second;
+}
+
+void CancelHttpsGets() {
+    const std::lock_guard lock(networkMutex);
+    cancelled = true;
+    networkChanged.notify_all();
 }
 
 namespace recording {
@@ -51,10 +63,21 @@ std::vector<std::string> RequestedUrls() {
     const std::lock_guard lock(networkMutex);
     return requestedUrls;
 }
+void HoldHttpsGets(bool hold) {
+    const std::lock_guard lock(networkMutex);
+    held = hold;
+    networkChanged.notify_all();
+}
+void WaitForHttpsGets(std::size_t count) {
+    std::unique_lock lock(networkMutex);
+    networkChanged.wait(lock, [count] { return requestedUrls.size() >= count; });
+}
 void ResetNetwork() {
     const std::lock_guard lock(networkMutex);
     servedUrls.clear();
     requestedUrls.clear();
+    held = false;
+    cancelled = false;
 }
 
 }  // namespace recording

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "tests/http/LocalHttpServer.h"
 
 namespace {
@@ -57,6 +60,30 @@ TEST(HttpGet, FailsOnRefusedStalledOrDisallowedTransfers) {
     auto httpsOnly = LocalRequest(plain.Url("/"));
     httpsOnly.allowedProtocols = "https";
     EXPECT_FALSE(platform::HttpGet(httpsOnly).has_value());
+}
+
+TEST(HttpGet, ACancelEndsTheTransferWithNothing) {
+    std::atomic<bool> cancelled{true};
+    LocalHttpServer answering(HttpResponse("Quillory 9.03\n"));
+    auto request = LocalRequest(answering.Url("/"));
+    request.cancelled = &cancelled;
+    EXPECT_FALSE(platform::HttpGet(request).has_value());
+
+    // Against a silent server, once it holds the request, only the cancel can
+    // end the transfer before the test's timeout.
+    cancelled = false;
+    LocalHttpServer stalled("", LocalHttpServer::Pace::Stall);
+    request.url = stalled.Url("/");
+    request.connectTimeoutMs = 600000;
+    request.stallSeconds = 600;
+    std::thread canceller([&] {
+        while (stalled.RequestsReceived() == 0) {
+            std::this_thread::yield();
+        }
+        cancelled = true;
+    });
+    EXPECT_FALSE(platform::HttpGet(request).has_value());
+    canceller.join();
 }
 
 }  // namespace

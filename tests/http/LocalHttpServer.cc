@@ -71,6 +71,7 @@ void LocalHttpServer::Serve() {
         if (Readable(client, 2000)) {
             [[maybe_unused]] const auto received = recv(client, request, sizeof request, 0);
         }
+        ++requests_;
         if (pace_ == Pace::Stall) {
             while (!stopping_ && !Readable(client, 50)) {
             }

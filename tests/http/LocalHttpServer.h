@@ -16,6 +16,8 @@ class LocalHttpServer {
     LocalHttpServer& operator=(const LocalHttpServer&) = delete;
 
     std::string Url(const std::string& path) const;
+    // How many requests have arrived; any thread.
+    int RequestsReceived() const { return requests_; }
 
     // A port on which nothing listens.
     static int UnusedPort();
@@ -28,6 +30,7 @@ class LocalHttpServer {
     int listener_ = -1;
     int port_ = 0;
     std::atomic<bool> stopping_{false};
+    std::atomic<int> requests_{0};
     std::thread thread_;
 };
 

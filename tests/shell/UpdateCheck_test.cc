@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "product/Product.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"
@@ -26,6 +27,7 @@ const std::u16string kUpToDate = u"You have the latest version " + std::u16strin
 Kinds CheckVersionFile(std::optional<std::string> body) {
     recording::ServeUrl(MakerPage(kVersionFilePath), std::move(body));
     CheckForUpdate();
+    WaitForUpdateCheck();
     Kinds posted;
     platform::Event event;
     while (platform::PollEvent(event)) {
@@ -80,6 +82,47 @@ TEST_F(UpdateCheckTest, FilesThatAreNotOursAndFailedTransfersShowNothing) {
     // A server's error page is a body like any other, and not ours.
     EXPECT_EQ(CheckVersionFile("<html>Not Found</html>\n"), kNothing);
     EXPECT_EQ(CheckVersionFile(std::nullopt), kNothing);
+    EXPECT_TRUE(recording::Alerts().empty());
+}
+
+TEST_F(UpdateCheckTest, TheWindowAnswersDuringACheckAndASecondCheckWaitsForTheFirst) {
+    StartAndOpenWindow();
+    recording::ServeUrl(MakerPage(kVersionFilePath), kOurs + "\n");
+    recording::HoldHttpsGets(true);
+    recording::ChooseMenuItem(kCheckForUpdateItem);
+    RunPendingEvents();
+    recording::WaitForHttpsGets(1);
+    // The transfer hangs, yet the window answers, and a second check does nothing.
+    recording::ChooseMenuItem(kCheckForUpdateItem);
+    recording::TypeIntoEditor(u"Still typing.");
+    RunPendingEvents();
+    EXPECT_EQ(platform::ControlText(kEditor), u"Still typing.");
+    EXPECT_EQ(recording::RequestedUrls().size(), 1u);
+    EXPECT_TRUE(recording::Alerts().empty());
+
+    recording::HoldHttpsGets(false);
+    const platform::Event answer = platform::WaitForEvent();
+    EXPECT_EQ(answer.kind, platform::EventKind::NoNewerVersion);
+    DispatchEvent(answer);
+    EXPECT_EQ(recording::Alerts().at(0).text, kUpToDate);
+    WaitForUpdateCheck();
+    recording::ChooseMenuItem(kCheckForUpdateItem);
+    RunPendingEvents();
+    WaitForUpdateCheck();
+    EXPECT_EQ(recording::RequestedUrls().size(), 2u);
+}
+
+TEST_F(UpdateCheckTest, QuitEndsARunningCheck) {
+    StartAndOpenWindow();
+    recording::ServeUrl(MakerPage(kVersionFilePath), "Quillory 9.03\n");
+    recording::HoldHttpsGets(true);
+    recording::ChooseMenuItem(kCheckForUpdateItem);
+    RunPendingEvents();
+    recording::WaitForHttpsGets(1);
+    // Without the cancel this would wait for the held transfer for ever.
+    recording::ChooseMenuItem(kQuitItem);
+    RunPendingEvents();
+    EXPECT_TRUE(shell.quitRequested);
     EXPECT_TRUE(recording::Alerts().empty());
 }
 
