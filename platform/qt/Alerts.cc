@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -23,6 +24,11 @@ void PrepareBox(QMessageBox& box, std::u16string_view title, std::u16string_view
     box.setTextFormat(Qt::PlainText);
     box.setText(qt::ToQString(title));
     box.setInformativeText(qt::ToQString(text));
+    // The box's text format covers only the headline; the details label would
+    // still guess, and show a version file's or a path's markup as rich text.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+    }
 }
 
 // Runs the box modally and gives the window that was active before it back its focus.
