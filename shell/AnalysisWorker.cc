@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
 #include "shell/ControlNumbers.h"
+#include "shell/InputGate.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -30,7 +31,7 @@ void StartAnalysisWorker(std::u16string_view text) {
     }
     // Checked before the copy, so an over-long paste is not copied for nothing.
     if (text.size() > kMaxInputLength) {
-        ShowError(kInputTooLongMessage);
+        AlertInputTooLong();
         return;
     }
     std::shared_ptr<AnalysisJob> job;

@@ -14,6 +14,7 @@
 void OnEditorEvent(platform::EventType type) {
     // Read once: for a long text the copy out of the editor is not free.
     const std::u16string text = platform::ControlText(kEditor);
+    shell.lengthAlertDue = true;
     PrepareResultsArea(text);
     if (type == platform::EventType::Change) {
         OnEditorChange(text);

@@ -19,6 +19,7 @@ void ResetShellState() {
     shell.analysisCurrent = false;
     shell.storedText.clear();
     shell.quitRequested = false;
+    shell.lengthAlertDue = false;
     shell.latestVersion.clear();
     shell.releaseNotes.clear();
 }

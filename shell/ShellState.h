@@ -37,6 +37,7 @@ struct ShellState {
     bool analysisCurrent = false;
     std::u16string storedText;  // what was last written under "AnalyzeText"
     bool quitRequested = false;
+    bool lengthAlertDue = false;  // see AlertInputTooLong
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.
     std::u16string latestVersion;
     std::u16string releaseNotes;

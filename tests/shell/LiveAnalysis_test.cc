@@ -115,10 +115,12 @@ TEST_F(LiveAnalysisTest, LengthLimitAlertsAndNothingIsLost) {
     TypeAt(10000, RepeatedText(32768));
     EXPECT_EQ(AlertsTitledError(), 0);
 
-    // Two input checks and the worker's length check each raise it.
+    // One change, one alert, however many checks see the length; so for every further key.
     const std::u16string tooLong = RepeatedText(32769);
     TypeAt(11000, tooLong);
-    EXPECT_EQ(AlertsTitledError(), 3);
+    EXPECT_EQ(AlertsTitledError(), 1);
+    TypeAt(11500, tooLong + u"x");
+    EXPECT_EQ(AlertsTitledError(), 2);
     EXPECT_EQ(recording::Alerts().back().text,
               u"The input text exceeds the maximum allowed length of 32768 characters.\n\n");
     EXPECT_FALSE(recording::Control(kExportButton)->enabled);
