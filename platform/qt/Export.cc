@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
@@ -38,11 +39,23 @@ std::string ShowSavePanel(std::u16string_view title, std::u16string_view propose
     const QPointer<QWidget> previous = QApplication::activeWindow();
     const QString filter = qt::ToQString(filterDescription) + QStringLiteral(" (") +
                            qt::ToQString(filterPattern) + QStringLiteral(")");
-    const QString chosen = QFileDialog::getSaveFileName(
-        qt::MainWindowWidget(), qt::ToQString(title),
-        QDir(StartFolder()).filePath(qt::ToQString(proposedName)), filter);
+    QFileDialog panel(qt::MainWindowWidget(), qt::ToQString(title),
+                      QDir(StartFolder()).filePath(qt::ToQString(proposedName)), filter);
+    panel.setAcceptMode(QFileDialog::AcceptSave);
+    panel.setFileMode(QFileDialog::AnyFile);
+    const bool accepted = panel.exec() == QDialog::Accepted && !panel.selectedFiles().isEmpty();
     if (previous != nullptr) {
         previous->activateWindow();
+    }
+    if (!accepted) {
+        return {};
+    }
+    QString chosen = panel.selectedFiles().constFirst();
+    // Qt's own panel reads quoted parts of a typed name as a list of names and
+    // would save `report "final".txt` as `final`; the name is what the user typed.
+    const auto* nameField = panel.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (nameField != nullptr && nameField->text().contains(QLatin1Char('"'))) {
+        chosen = panel.directory().filePath(nameField->text());
     }
     return chosen.toStdString();
 }

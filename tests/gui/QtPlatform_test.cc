@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -137,6 +140,35 @@ TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
     shown.sort();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("<b>not markup</b> <a href='x'>x</a>\n"),
                                   QStringLiteral("<i>Error!</i>")}));
+}
+
+// Types `name` into the save panel once it is up, in `folder`, and presses Return.
+void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, folder, name] {
+        auto* panel = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* field =
+            panel ? panel->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (field == nullptr) {
+            return;
+        }
+        poll.stop();
+        panel->setDirectory(folder);
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    poll.start(10);
+}
+
+TEST_F(QtPlatformTest, TheSavePanelGivesTheNameAsTyped) {
+    const QTemporaryDir folder;
+    for (const QString& name :
+         {QStringLiteral("report \"final\".txt"), QStringLiteral("plain.txt")}) {
+        QTimer poll;
+        AnswerSavePanel(poll, folder.path(), name);
+        const std::string path =
+            platform::ShowSavePanel(u"Export Quillory Analysis", u"x.txt", u"Text Files", u"*.txt");
+        EXPECT_EQ(path, QDir(folder.path()).filePath(name).toStdString());
+    }
 }
 
 TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
