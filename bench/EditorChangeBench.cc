@@ -13,6 +13,7 @@
 
 #include "bench/SampleText.h"
 #include "platform/Platform.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
@@ -58,7 +59,8 @@ void BM_EditorChange(benchmark::State& state) {
     editor->setPlainText(
         QString::fromStdU16String(SampleEnglishText(static_cast<std::size_t>(state.range(0)))));
     editor->moveCursor(QTextCursor::End);
-    DispatchEvent({3, 1, 768});  // builds the results area once, as the first keystroke does
+    // Builds the results area once, as the first keystroke does.
+    DispatchEvent({platform::EventKind::Control, kEditor, platform::EventType::Change});
     DispatchPending();
 
     bool remove = true;
