@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -169,6 +170,20 @@ TEST_F(QtPlatformTest, TheSavePanelGivesTheNameAsTyped) {
             platform::ShowSavePanel(u"Export Quillory Analysis", u"x.txt", u"Text Files", u"*.txt");
         EXPECT_EQ(path, QDir(folder.path()).filePath(name).toStdString());
     }
+}
+
+// A flag drawn from a colour emoji font has colour; a missing glyph is a grey box.
+TEST_F(QtPlatformTest, FlagsOnButtonsRenderInColour) {
+    platform::CreateControl(ControlKind::PushButton, 8, {10, 10, 200, 40},
+                            u"\U0001F1FA\U0001F1F8 English");
+    const QImage image = ControlWidget(8)->grab().toImage();
+    int coloured = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            coloured += QColor(image.pixel(x, y)).hsvSaturation() > 60 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(coloured, 10) << "is fonts-noto-color-emoji installed?";
 }
 
 TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
