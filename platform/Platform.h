@@ -185,9 +185,10 @@ bool PreferencesExist();
 // A missing or non-numeric value reads as 0.
 std::int64_t ReadPreferenceInteger(std::string_view key);
 std::u16string ReadPreferenceString(std::string_view key);
+// Writes are read back at once but reach the disk only with SyncPreferences.
 void WritePreferenceInteger(std::string_view key, std::int64_t value);
 void WritePreferenceString(std::string_view key, std::u16string_view value);
-// Failures are silent.
+// Writes the store out whole, never half; failures are silent.
 void SyncPreferences();
 
 // ---- Environment -----------------------------------------------------------

@@ -44,9 +44,9 @@ void OnEditorChange(std::u16string_view text) {
     if (!WorkerBusy()) {
         ShowMetrics(shell.currentJob, shell.locale);
         shell.analysisCurrent = computed;
-        // The editor's own words: the job's text has been respelt and trimmed.
-        StoreTextIfChanged(text);
     }
+    // The editor's own words: the job's text has been respelt and trimmed.
+    StoreTypedText(text);
     platform::SetControlEnabled(kClearButton, true);
     platform::PostEventAfter(static_cast<int>(LiveInterval(text.size())),
                              {platform::EventKind::TrailingPass, kUnnumbered});

@@ -22,13 +22,37 @@ void StoreVariant(EnglishVariant variant) {
 
 void StoreText(std::u16string_view text) {
     platform::WritePreferenceString(kAnalyzeTextKey, text);
-    platform::SyncPreferences();
     shell.storedText = text;
+    shell.typedTextUnflushed = true;
+    FlushTypedText();
 }
 
 void StoreTextIfChanged(std::u16string_view text) {
     if (text != shell.storedText) {
         StoreText(text);
+    } else {
+        FlushTypedText();
+    }
+}
+
+void StoreTypedText(std::u16string_view text) {
+    if (text == shell.storedText) {
+        return;
+    }
+    platform::WritePreferenceString(kAnalyzeTextKey, text);
+    shell.storedText = text;
+    shell.typedTextUnflushed = true;
+    // Writing the whole text out on every key would cost more than the analysis.
+    if (platform::NowMilliseconds() - shell.lastTextFlushTime >= kTypedTextFlushInterval) {
+        FlushTypedText();
+    }
+}
+
+void FlushTypedText() {
+    if (shell.typedTextUnflushed) {
+        platform::SyncPreferences();
+        shell.typedTextUnflushed = false;
+        shell.lastTextFlushTime = platform::NowMilliseconds();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,16 @@ EnglishVariant ReadVariant();
 void StoreFlag(std::string_view key, bool value);
 void StoreVariant(EnglishVariant variant);
 void StoreText(std::u16string_view text);
-// Spares the write and the flush when the store already holds the text.
+// Spares the write when the store already holds the text; flushes any text
+// still waiting for the disk.
 void StoreTextIfChanged(std::u16string_view text);
+
+// While the user types: the text is stored at once, but reaches the disk at
+// most once a kTypedTextFlushInterval; the trailing pass, closing the window
+// and Quit flush it (StoreTextIfChanged, FlushTypedText).
+inline constexpr std::int64_t kTypedTextFlushInterval = 1000;
+void StoreTypedText(std::u16string_view text);
+void FlushTypedText();
 
 // The text under "AnalyzeText", or "" when it holds none.
 std::u16string LoadSavedText();

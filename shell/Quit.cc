@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "shell/AnalysisWorker.h"
 #include "shell/MainWindow.h"
+#include "shell/Preferences.h"
 #include "shell/ShellState.h"
 #include "shell/UpdateCheck.h"
 
@@ -15,6 +16,7 @@ void Quit() {
     if (platform::WindowExists()) {
         CloseMainWindow();
     }
+    FlushTypedText();
     platform::RemoveStatusItem();
     shell.quitRequested = true;
 }

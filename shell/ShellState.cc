@@ -18,6 +18,8 @@ void ResetShellState() {
     shell.lastDrawnValues = {};
     shell.analysisCurrent = false;
     shell.storedText.clear();
+    shell.typedTextUnflushed = false;
+    shell.lastTextFlushTime = 0;
     shell.quitRequested = false;
     shell.lengthAlertDue = false;
     shell.latestVersion.clear();

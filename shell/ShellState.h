@@ -36,6 +36,8 @@ struct ShellState {
     // True while currentJob holds a full pass over the editor's text and every row shows it.
     bool analysisCurrent = false;
     std::u16string storedText;  // what was last written under "AnalyzeText"
+    bool typedTextUnflushed = false;
+    std::int64_t lastTextFlushTime = 0;
     bool quitRequested = false;
     bool lengthAlertDue = false;  // see AlertInputTooLong
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.

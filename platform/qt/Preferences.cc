@@ -4,7 +4,9 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <map>
 #include <memory>
+#include <string>
 
 #include "platform/Platform.h"
 #include "platform/qt/QtText.h"
@@ -14,16 +16,20 @@ namespace {
 
 // An INI file under XDG_CONFIG_HOME on Linux, the defaults domain on macOS.
 std::unique_ptr<QSettings> store;
+// Writes wait here for SyncPreferences: QSettings would write its whole file at
+// the next turn of the event loop after every change, the typed text included.
+std::map<std::string, QVariant, std::less<>> unsynced;
 
 QVariant Value(std::string_view key) {
+    if (const auto found = unsynced.find(key); found != unsynced.end()) {
+        return found->second;
+    }
     return store != nullptr ? store->value(qt::Utf8ToQString(key)) : QVariant();
 }
 
-// A write that cannot reach the disk is dropped silently; what is in memory stays.
 void Write(std::string_view key, const QVariant& value) {
     if (store != nullptr) {
-        store->setValue(qt::Utf8ToQString(key), value);
-        store->sync();
+        unsynced[std::string(key)] = value;
     }
 }
 
@@ -35,6 +41,7 @@ void qt::OpenPreferences() {
 }
 
 void qt::ClosePreferences() {
+    SyncPreferences();
     store.reset();
 }
 
@@ -69,10 +76,16 @@ void WritePreferenceString(std::string_view key, std::u16string_view value) {
     Write(key, qt::ToQString(value));
 }
 
+// A write that cannot reach the disk is dropped silently; what is in memory stays.
 void SyncPreferences() {
-    if (store != nullptr) {
-        store->sync();
+    if (store == nullptr) {
+        return;
     }
+    for (const auto& [key, value] : unsynced) {
+        store->setValue(qt::Utf8ToQString(key), value);
+    }
+    unsynced.clear();
+    store->sync();
 }
 
 }  // namespace platform

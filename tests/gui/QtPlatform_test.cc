@@ -191,18 +191,31 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"");
 
+    // Every line break and emoji survives the file.
+    const std::u16string text = u"Hello, world. \U0001F600\r\nTwo\rThree\n";
     platform::WritePreferenceInteger("Locale", 1);
-    platform::WritePreferenceString("AnalyzeText", u"Hello, world. \U0001F600");
+    platform::WritePreferenceString("AnalyzeText", text);
     platform::WritePreferenceString("TopWin", u"yes");
     EXPECT_EQ(platform::ReadPreferenceInteger("Locale"), 1);
     EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
-    const QSettings onDisk(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
-    EXPECT_EQ(onDisk.value(QStringLiteral("AnalyzeText")).toString(),
-              QStringLiteral("Hello, world. \U0001F600"));
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text);
+    // Writes reach the disk with the sync, not before, even after the event loop turns.
+    QCoreApplication::processEvents();
+    const auto onDisk = [] {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                         QStringLiteral("com.velmoor"), QStringLiteral("Quillory"))
+            .value(QStringLiteral("AnalyzeText"))
+            .toString()
+            .toStdU16String();
+    };
+    EXPECT_EQ(onDisk(), u"");
+    platform::SyncPreferences();
+    EXPECT_EQ(onDisk(), text);
+    const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QStringLiteral("com.velmoor"), QStringLiteral("Quillory"))
+                             .fileName();
 
     // A folder where the file should be: still "exists", and writes fail quietly.
-    const QString path = onDisk.fileName();
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(QDir().mkpath(path));
     platform::WritePreferenceString("AnalyzeText", u"kept");

@@ -1,5 +1,7 @@
 #include "shell/LiveAnalysis.h"
 
+#include <algorithm>
+
 #include "engine/TextStatistics.h"
 #include "results/MetricRows.h"
 #include "shell/ControlNumbers.h"
@@ -131,6 +133,33 @@ TEST_F(LiveAnalysisTest, LengthLimitAlertsAndNothingIsLost) {
     EXPECT_EQ(TextOf(kEditor), pasted);
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), pasted);
     ExpectRowsShow(Analysed(pasted));
+}
+
+TEST_F(LiveAnalysisTest, TypedTextIsStoredAtOnceButFlushedAtMostOnceASecond) {
+    StartAndOpenWindow();
+    const auto syncs = [] {
+        const auto& log = recording::PreferenceLog();
+        return std::count_if(log.begin(), log.end(),
+                             [](const recording::PreferenceOperation& op) { return op.isSync; });
+    };
+    // Keys 50 ms apart, faster than the trailing pass comes, for 1.2 s.
+    const auto syncsBefore = syncs();
+    std::u16string text = u"One short sentence.";
+    for (std::int64_t at = 10000; at < 11200; at += 50) {
+        text += u" a";
+        TypeAt(at, text);
+        EXPECT_EQ(recording::StoredPreference("AnalyzeText"), text);
+    }
+    EXPECT_EQ(syncs(), syncsBefore + 2);  // at 10000 and at 11000
+    // The trailing pass flushes what typing left, and so do closing and Quit.
+    RunTrailingPass();
+    EXPECT_EQ(syncs(), syncsBefore + 3);
+    TypeAt(20000, u"Typed just before quitting.");
+    TypeAt(20100, u"Typed just before quitting, twice.");
+    recording::ChooseMenuItem(kQuitItem);
+    RunPendingEvents();
+    EXPECT_EQ(recording::PreferenceLog().back().isSync, true);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Typed just before quitting, twice.");
 }
 
 TEST_F(LiveAnalysisTest, UnanalysableTextStopsEarlyButSurvivesClosing) {

@@ -85,7 +85,7 @@ TEST_F(UpdateCheckTest, FilesThatAreNotOursAndFailedTransfersShowNothing) {
     EXPECT_TRUE(recording::Alerts().empty());
 }
 
-TEST_F(UpdateCheckTest, TheWindowAnswersDuringACheckAndASecondCheckWaitsForTheFirst) {
+TEST_F(UpdateCheckTest, TheWindowAnswersDuringACheckAndASecondCheckDoesNothing) {
     StartAndOpenWindow();
     recording::ServeUrl(MakerPage(kVersionFilePath), kOurs + "\n");
     recording::HoldHttpsGets(true);
@@ -101,9 +101,12 @@ TEST_F(UpdateCheckTest, TheWindowAnswersDuringACheckAndASecondCheckWaitsForTheFi
     EXPECT_TRUE(recording::Alerts().empty());
 
     recording::HoldHttpsGets(false);
-    const platform::Event answer = platform::WaitForEvent();
-    EXPECT_EQ(answer.kind, platform::EventKind::NoNewerVersion);
-    DispatchEvent(answer);
+    // The analysis of the typing may post its own wake-ups first.
+    platform::Event answer;
+    do {
+        answer = platform::WaitForEvent();
+        DispatchEvent(answer);
+    } while (answer.kind != platform::EventKind::NoNewerVersion);
     EXPECT_EQ(recording::Alerts().at(0).text, kUpToDate);
     WaitForUpdateCheck();
     recording::ChooseMenuItem(kCheckForUpdateItem);
