@@ -27,21 +27,29 @@ constexpr std::u16string_view kScenarioHelp =
     u"particular application.\n\rFor example, writing an article for an academic journal has "
     u"very different readability expectations than if writing a blurb for a LinkedIn post.";
 
-void CreateHelpIcon(int number, platform::Rect frame, std::u16string_view tooltip) {
-    platform::CreateControl(ControlKind::HelpIcon, number, frame, u"");
-    platform::SetControlImage(number, platform::ImageKind::Help);
-    platform::SetControlTooltip(number, tooltip);
-}
+constexpr std::u16string_view kInputCaption = u"Paste or enter in text below:";
+constexpr std::u16string_view kScenarioCaption = u"Scenario";
 
+// Tab follows the order of creation, so the controls are made in reading
+// order: top to bottom, left to right. Overlapping labels come before the
+// controls drawn over them.
 void CreateControls() {
-    platform::CreateControl(ControlKind::Label, kUnnumbered, {10, 14, 700, 20},
-                            u"Paste or enter in text below:");
-    CreateHelpIcon(kInputHelpIcon, {184, 14, 24, 24}, kInputHelp);
+    platform::CreateControl(ControlKind::Label, kUnnumbered, {10, 14, 700, 20}, kInputCaption);
+    CreateHelpIcon(kInputHelpIcon, {184, 14, 24, 24}, kInputCaption, kInputHelp);
     platform::CreateControl(ControlKind::PushButton, kVariantButton, {210, 12, 100, 25}, u"");
+    platform::CreateControl(ControlKind::Label, kUnnumbered, {448, 14, 80, 20}, kScenarioCaption);
+    platform::CreateControl(ControlKind::DropDown, kScenarioDropDown, {510, 8, 180, 30}, u"");
+    platform::SetControlItems(kScenarioDropDown, {kScenarioNames.begin(), kScenarioNames.end()});
+    platform::SetControlValue(kScenarioDropDown, 0);
+    platform::SetControlAccessibleName(kScenarioDropDown, kScenarioCaption);
+    CreateHelpIcon(kScenarioHelpIcon, {690, 14, 24, 24}, kScenarioCaption, kScenarioHelp);
+
     platform::CreateControl(ControlKind::Editor, kEditor, {10, 40, 700, 190}, u"");
-    platform::SetEditorColours(kEditor, platform::IsDarkMode());
+    platform::SetEditorColours(kEditor, true);
+    platform::SetControlAccessibleName(kEditor, kInputCaption);
     platform::CreateControl(ControlKind::CentredLabel, kSummaryLine, {10, 236, 700, 25}, u"");
     platform::SetControlFont(kSummaryLine, platform::FontKind::Summary);
+
     platform::CreateControl(ControlKind::PushButton, kRecommendationsButton, {10, 254, 260, 40},
                             u"Get Quillory Recommendations");
     platform::CreateControl(ControlKind::PushButton, kClearButton, {320, 260, 90, 30}, u"Clear");
@@ -50,16 +58,13 @@ void CreateControls() {
     platform::SetControlImage(kRecommendationsButton, platform::ImageKind::Recommendations);
     platform::SetControlImage(kClearButton, platform::ImageKind::Clear);
     platform::SetControlImage(kExportButton, platform::ImageKind::Export);
-    platform::CreateControl(ControlKind::Label, kUnnumbered, {448, 14, 80, 20}, u"Scenario");
-    platform::CreateControl(ControlKind::DropDown, kScenarioDropDown, {510, 8, 180, 30}, u"");
-    platform::SetControlItems(kScenarioDropDown, {kScenarioNames.begin(), kScenarioNames.end()});
-    platform::SetControlValue(kScenarioDropDown, 0);
+    platform::SetControlEnabled(kRecommendationsButton, false);
     platform::CreateControl(ControlKind::RoundButton, kHelpDocumentButton, {620, 260, 28, 28},
                             u"?");
-    CreateHelpIcon(kScenarioHelpIcon, {690, 14, 24, 24}, kScenarioHelp);
-    platform::SetControlEnabled(kRecommendationsButton, false);
+    platform::SetControlAccessibleName(kHelpDocumentButton, u"Open the help document");
     platform::CreateControl(ControlKind::ImageButton, kGearButton, {660, 254, 40, 40}, u"");
     platform::SetControlImage(kGearButton, platform::ImageKind::Gear);
+    platform::SetControlAccessibleName(kGearButton, u"Settings");
 }
 
 }  // namespace
@@ -119,12 +124,30 @@ void ToggleMainWindow() {
 }
 
 void ShowVariant(EnglishVariant variant) {
+    const bool uk = variant == EnglishVariant::Uk;
     std::u16string text(VariantFlag(variant));
     text += u" English";
     platform::SetControlText(kVariantButton, text);
-    platform::SetControlTooltip(kVariantButton, variant == EnglishVariant::Uk
-                                                    ? u"UK / Commonwealth English"
-                                                    : u"US English");
+    platform::SetControlTooltip(kVariantButton, uk ? u"UK / Commonwealth English" : u"US English");
+    // The flag alone says nothing to a screen reader.
+    platform::SetControlAccessibleName(
+        kVariantButton, uk ? u"English variant: UK English" : u"English variant: US English");
+}
+
+std::u16string_view NameFromCaption(std::u16string_view caption) {
+    while (!caption.empty() && (caption.back() == u':' || caption.back() == u' ')) {
+        caption.remove_suffix(1);
+    }
+    return caption;
+}
+
+void CreateHelpIcon(int number, platform::Rect frame, std::u16string_view caption,
+                    std::u16string_view help) {
+    platform::CreateControl(ControlKind::HelpIcon, number, frame, u"");
+    platform::SetControlImage(number, platform::ImageKind::Help);
+    platform::SetControlTooltip(number, help);
+    platform::SetControlAccessibleName(number,
+                                       u"Help: " + std::u16string(NameFromCaption(caption)));
 }
 
 bool EditorHoldsText() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/EnglishVariant.h"
+#include "platform/Platform.h"
 
 inline constexpr int kWindowWidth = 720;
 inline constexpr int kCollapsedHeight = 320;
@@ -20,6 +22,11 @@ void CloseMainWindow();
 void ToggleMainWindow();
 
 void ShowVariant(EnglishVariant variant);
+// A caption without its closing colon, as the name of what it captions.
+std::u16string_view NameFromCaption(std::u16string_view caption);
+// A help icon showing `help` as its tooltip, named after the caption it explains.
+void CreateHelpIcon(int number, platform::Rect frame, std::u16string_view caption,
+                    std::u16string_view help);
 bool EditorHoldsText();
 // Export, Clear and Recommendations, in that order.
 void SetResultButtonsEnabled(bool enabled);

@@ -1,6 +1,7 @@
 #include "shell/RedrawRows.h"
 
 #include <cstddef>
+#include <string_view>
 
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
@@ -9,9 +10,15 @@ namespace {
 
 constexpr std::size_t kFullyRedrawnRows = 2;  // Flesch Reading Ease and Flesch-Kincaid Grade
 
+// A bar is named after its row's value, so that a screen reader says what it shows.
+void DrawValue(const MetricRow& row, std::u16string_view valueText) {
+    platform::SetControlText(row.valueControl, valueText);
+    platform::SetControlAccessibleName(row.barControl, valueText);
+}
+
 void DrawRow(const MetricRow& row, const AnalysisJob& job, EnglishVariant variant) {
     const MetricRowView view = ViewMetricRow(row, job, variant);
-    platform::SetControlText(row.valueControl, view.valueText);
+    DrawValue(row, view.valueText);
     platform::SetControlValue(row.barControl, view.barValue);
     platform::SetControlText(row.labelControl, view.label);
 }
@@ -36,7 +43,7 @@ void RedrawChangedRows(const AnalysisJob& job, EnglishVariant variant,
         if (i < kFullyRedrawnRows) {
             DrawRow(row, job, variant);
         } else {
-            platform::SetControlText(row.valueControl, MetricValueText(row, job));
+            DrawValue(row, MetricValueText(row, job));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
 #include "shell/ControlNumbers.h"
+#include "shell/MainWindow.h"
 
 namespace {
 
@@ -47,13 +48,13 @@ constexpr std::array<std::u16string_view, 9> kRowHelp = {
 void BuildRow(const MetricRow& row) {
     using platform::ControlKind;
     const int top = 310 + 50 * row.screenRow;
-    platform::CreateControl(ControlKind::HelpIcon, row.helpControl, {10, top + 2, 24, 24}, u"");
-    platform::SetControlImage(row.helpControl, platform::ImageKind::Help);
-    platform::SetControlTooltip(row.helpControl, kRowHelp[row.screenRow]);
+    CreateHelpIcon(row.helpControl, {10, top + 2, 24, 24}, row.caption, kRowHelp[row.screenRow]);
     platform::CreateControl(ControlKind::Label, row.valueControl, {26, top, 350, 20}, row.caption);
     platform::SetControlFont(row.valueControl, platform::FontKind::MetricName);
     platform::CreateControl(ControlKind::ProgressBar, row.barControl, {400, top, 310, 20}, u"");
     platform::SetControlMaximum(row.barControl, row.barMaximum);
+    // Until a value is drawn (RedrawRows).
+    platform::SetControlAccessibleName(row.barControl, NameFromCaption(row.caption));
     platform::CreateControl(ControlKind::Label, row.labelControl, {10, top + 20, 700, 20}, u"");
     platform::SetControlFont(row.labelControl, platform::FontKind::Summary);
 }
@@ -75,12 +76,18 @@ void SetBarsVisible(bool visible) {
 
 void ResetResultsArea() {
     // Rebuilding 36 controls on every keystroke would make typing lag.
-    const bool built = platform::ControlExists(kAutomatedIndexValue);
-    for (const MetricRow& row : kMetricRows) {
-        if (built) {
+    if (platform::ControlExists(kAutomatedIndexValue)) {
+        for (const MetricRow& row : kMetricRows) {
             ResetRow(row);
-        } else {
-            BuildRow(row);
+        }
+        return;
+    }
+    // By screen row, as Tab follows the order of creation.
+    for (int screenRow = 0; screenRow < static_cast<int>(kMetricRows.size()); ++screenRow) {
+        for (const MetricRow& row : kMetricRows) {
+            if (row.screenRow == screenRow) {
+                BuildRow(row);
+            }
         }
     }
 }

@@ -6,12 +6,12 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <map>
 
 #include "platform/Platform.h"
+#include "platform/qt/ControlWidgets.h"
 #include "platform/qt/Editor.h"
 #include "platform/qt/Icons.h"
 #include "platform/qt/MainWindow.h"
@@ -55,13 +55,30 @@ Widget* FindAs(int number) {
     return control != nullptr ? qobject_cast<Widget*>(control->widget) : nullptr;
 }
 
+// The text with its breaks as line feeds; "\n\r" is a paragraph break.
+QString PlainTooltip(std::u16string_view text) {
+    QString plain;
+    plain.reserve(static_cast<qsizetype>(text.size()));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
+        if (c == u'\n' && next == u'\r') {
+            plain += QStringLiteral("\n\n");
+            ++i;
+        } else if (c == u'\r' && next == u'\n') {
+            plain += QLatin1Char('\n');
+            ++i;
+        } else {
+            plain += c == u'\r' ? QChar(u'\n') : QChar(c);
+        }
+    }
+    return plain;
+}
+
 // Tooltips keep the texts' paragraphs and wrap instead of growing as wide as a line.
-QString TooltipHtml(std::u16string_view text) {
-    QString html = qt::ToQString(text).toHtmlEscaped();
-    html.replace(QStringLiteral("\n\r"), QStringLiteral("<br><br>"));
-    html.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+QString TooltipHtml(const QString& plain) {
+    QString html = plain.toHtmlEscaped();
     html.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    html.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
     return QStringLiteral("<p style='white-space:pre-wrap'>") + html + QStringLiteral("</p>");
 }
 
@@ -81,13 +98,16 @@ QLabel* NewLabel(QWidget* parent, std::u16string_view text, Qt::Alignment alignm
 }
 
 QLabel* NewHelpIcon(QWidget* parent) {
-    auto* icon = new QLabel(parent);
+    auto* icon = new qt::HelpIcon(parent);
     icon->setPixmap(qt::SymbolIcon(ImageKind::Help).pixmap(kHelpIconSize, kHelpIconSize));
+    icon->setFocusPolicy(Qt::TabFocus);
     return icon;
 }
 
 QPushButton* NewButton(QWidget* parent, int number, std::u16string_view text) {
-    auto* button = new QPushButton(qt::ToQString(text), parent);
+    auto* button = new qt::Button(qt::ToQString(text), parent);
+    // A click focuses the button too, which tells the gear menu where it was opened.
+    button->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(button, &QPushButton::clicked, [number] {
         PostEvent({EventKind::Control, number, EventType::Click});
     });
@@ -115,6 +135,8 @@ QPlainTextEdit* NewEditor(QWidget* parent, int number, std::u16string_view text)
     auto* editor = new qt::Editor(parent);
     editor->SetExactText(qt::ToQString(text));
     editor->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the editor, or the keyboard could not get past it.
+    editor->setTabChangesFocus(true);
     QObject::connect(editor, &QPlainTextEdit::textChanged, [number] {
         if (!settingEditorText) {
             PostEvent({EventKind::Control, number, EventType::Change});
@@ -165,6 +187,23 @@ QWidget* NewControl(QWidget* parent, ControlKind kind, int number, Rect frame,
             return NewProgressBar(parent);
     }
     return nullptr;
+}
+
+// Qt on Linux names a drop-down after its chosen item and says what it is
+// through a label whose buddy it is, so an unseen label carries the name.
+void NameDropDown(QComboBox* dropDown, const QString& name) {
+    const QString labelName = dropDown->objectName() + QStringLiteral("-name");
+    QWidget* parent = dropDown->parentWidget();
+    auto* label = parent->findChild<QLabel*>(labelName, Qt::FindDirectChildrenOnly);
+    if (label == nullptr) {
+        label = new QLabel(parent);
+        label->setObjectName(labelName);
+        label->hide();
+        label->setBuddy(dropDown);
+        QObject::connect(dropDown, &QObject::destroyed, label, &QObject::deleteLater);
+    }
+    // A lone ampersand would mark a mnemonic.
+    label->setText(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 // A help icon keeps its top-left corner and takes its image's size.
@@ -290,7 +329,25 @@ void SetControlItems(int number, const std::vector<std::u16string_view>& items) 
 
 void SetControlTooltip(int number, std::u16string_view text) {
     if (Control* control = Find(number)) {
-        control->widget->setToolTip(text.empty() ? QString() : TooltipHtml(text));
+        const QString plain = PlainTooltip(text);
+        control->widget->setToolTip(plain.isEmpty() ? QString() : TooltipHtml(plain));
+        // Without its own description, assistive technology would read the tooltip's markup.
+        control->widget->setAccessibleDescription(plain);
+    }
+}
+
+void SetControlAccessibleName(int number, std::u16string_view name) {
+    Control* control = Find(number);
+    if (control == nullptr) {
+        return;
+    }
+    const QString value = qt::ToQString(name);
+    // Every change is announced to assistive technology, so an unchanged name is not set again.
+    if (control->widget->accessibleName() != value) {
+        control->widget->setAccessibleName(value);
+    }
+    if (auto* dropDown = qobject_cast<QComboBox*>(control->widget)) {
+        NameDropDown(dropDown, value);
     }
 }
 

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
@@ -66,9 +67,23 @@ bool MenuItemChecked(int number) {
 }
 
 void ShowGearMenuAtPointer() {
-    if (gearMenu != nullptr) {
-        gearMenu->popup(QCursor::pos());
+    if (gearMenu == nullptr) {
+        return;
     }
+    // A button pressed from the keyboard has the focus but not the pointer, which
+    // may be anywhere: the menu then opens under the button, its first item chosen.
+    QWidget* window = qt::MainWindowWidget();
+    auto* button =
+        qobject_cast<QAbstractButton*>(window != nullptr ? window->focusWidget() : nullptr);
+    const QPoint pointer = QCursor::pos();
+    if (button != nullptr && !button->rect().contains(button->mapFromGlobal(pointer))) {
+        gearMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
+        if (!gearMenu->actions().isEmpty()) {
+            gearMenu->setActiveAction(gearMenu->actions().constFirst());
+        }
+        return;
+    }
+    gearMenu->popup(pointer);
 }
 
 }  // namespace platform

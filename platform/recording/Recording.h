@@ -26,6 +26,8 @@ struct ControlState {
     int maximum = 0;
     std::vector<std::u16string> items;
     std::u16string tooltip;
+    std::u16string accessibleName;         // empty: the desktop's own (a button's title)
+    std::u16string accessibleDescription;  // the tooltip's text
     bool enabled = true;
     bool visible = true;
     FontKind font = FontKind::System;

@@ -138,6 +138,13 @@ void SetControlItems(int number, const std::vector<std::u16string_view>& items) 
 void SetControlTooltip(int number, std::u16string_view text) {
     if (auto* control = FindControl(number)) {
         control->tooltip = text;
+        control->accessibleDescription = text;
+    }
+}
+
+void SetControlAccessibleName(int number, std::u16string_view name) {
+    if (auto* control = FindControl(number)) {
+        control->accessibleName = name;
     }
 }
 

@@ -43,6 +43,7 @@ TEST_F(PlatformContract, UnknownNumbersDoNothingAndReadAsEmpty) {
     platform::SetControlMaximum(kNoSuchControl, 10);
     platform::SetControlItems(kNoSuchControl, {u"one", u"two"});
     platform::SetControlTooltip(kNoSuchControl, u"tip");
+    platform::SetControlAccessibleName(kNoSuchControl, u"name");
     platform::SetControlEnabled(kNoSuchControl, true);
     platform::SetControlVisible(kNoSuchControl, true);
     platform::SetControlFont(kNoSuchControl, platform::FontKind::Summary);
@@ -115,6 +116,18 @@ TEST_F(PlatformContract, TextsKeepEveryCodeUnitAndSettingThemPostsNothing) {
         platform::SetControlText(number, u"");
         EXPECT_EQ(platform::ControlText(number), u"") << number;
     }
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
+TEST_F(PlatformContract, NamesAndDescriptionsForScreenReadersLeaveTheTextsAlone) {
+    platform::CreateControl(ControlKind::ImageButton, 9, {660, 254, 40, 40}, u"");
+    platform::CreateControl(ControlKind::Label, 22, {26, 310, 350, 20}, u"Flesch-Kincaid Ease: ");
+    for (const int number : {9, 22}) {
+        platform::SetControlAccessibleName(number, u"Settings");
+        platform::SetControlTooltip(number, u"One.\n\rTwo.");
+    }
+    EXPECT_EQ(platform::ControlText(9), u"");
+    EXPECT_EQ(platform::ControlText(22), u"Flesch-Kincaid Ease: ");
     EXPECT_TRUE(DrainEvents().empty());
 }
 

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
     }
     EXPECT_EQ(recording::Controls().front().text, u"Paste or enter in text below:");
     EXPECT_EQ(recording::Control(kScenarioDropDown)->items.at(3), u"Academic Paper");
-    EXPECT_EQ(recording::Control(kEditor)->blackText, false);
+    EXPECT_EQ(recording::Control(kEditor)->blackText, true);
 
     // Recommendations waits for the first edit; Clear and Export follow the text.
     EXPECT_FALSE(recording::Control(kRecommendationsButton)->enabled);
@@ -83,6 +83,33 @@ TEST_F(MainWindowTest, EmptyTextFlagsAndDarkMode) {
     EXPECT_FALSE(recording::GearMenu().checked.at(kStartAtLoginItem));
     EXPECT_EQ(recording::Control(kVariantButton)->tooltip, u"UK / Commonwealth English");
     EXPECT_EQ(recording::Control(kEditor)->blackText, true);
+}
+
+std::u16string NameOf(int number) {
+    const auto* control = recording::Control(number);
+    return control ? control->accessibleName : u"<absent>";
+}
+
+TEST_F(MainWindowTest, ControlsWithoutATellingTitleAreNamedForScreenReaders) {
+    StartAndOpenWindow();
+    EXPECT_EQ(NameOf(kEditor), u"Paste or enter in text below:");
+    EXPECT_EQ(NameOf(kInputHelpIcon), u"Help: Paste or enter in text below");
+    EXPECT_EQ(NameOf(kScenarioHelpIcon), u"Help: Scenario");
+    EXPECT_EQ(NameOf(kScenarioDropDown), u"Scenario");
+    EXPECT_EQ(NameOf(kGearButton), u"Settings");
+    EXPECT_EQ(NameOf(kHelpDocumentButton), u"Open the help document");
+    EXPECT_EQ(NameOf(kVariantButton), u"English variant: US English");
+    EXPECT_EQ(recording::Control(kScenarioHelpIcon)->accessibleDescription,
+              recording::Control(kScenarioHelpIcon)->tooltip);
+
+    recording::Click(kVariantButton);
+    RunPendingEvents();
+    EXPECT_EQ(NameOf(kVariantButton), u"English variant: UK English");
+
+    // The rows' help icons take their captions; the bars' names follow the values (ExpectRowsShow).
+    TypeAt(10000, u"Hello world.");
+    EXPECT_EQ(NameOf(kFirstRowHelpIcon), u"Help: Flesch-Kincaid Ease");
+    EXPECT_EQ(NameOf(18), u"Help: Gunning Fog Index");
 }
 
 TEST_F(MainWindowTest, OpensCentredUnderThePointerInsideItsScreen) {

@@ -58,6 +58,7 @@ void ExpectRowsShow(const AnalysisJob& job, EnglishVariant variant) {
         const MetricRowView view = ViewMetricRow(row, job, variant);
         EXPECT_EQ(TextOf(row.valueControl), view.valueText);
         EXPECT_EQ(recording::Control(row.barControl)->value, view.barValue);
+        EXPECT_EQ(recording::Control(row.barControl)->accessibleName, view.valueText);
         EXPECT_EQ(TextOf(row.labelControl), view.label);
     }
 }

@@ -30,5 +30,5 @@ void RunTrailingPass();
 std::u16string TextOf(int number);
 AnalysisJob Analysed(std::u16string_view text, EnglishVariant variant = EnglishVariant::Us,
                      ReadingRates rates = {});
-// Every row's value, bar and line as a full redraw of the job shows them.
+// Every row's value, bar (with its name) and line as a full redraw of the job shows them.
 void ExpectRowsShow(const AnalysisJob& job, EnglishVariant variant = EnglishVariant::Us);
