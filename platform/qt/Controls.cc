@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "platform/Platform.h"
 #include "platform/qt/ControlWidgets.h"
@@ -28,9 +29,14 @@ const QColor kEditorBackground(254, 255, 223);
 struct Control {
     ControlKind kind = ControlKind::Label;
     QPointer<QWidget> widget;
+    // A label's text and a bar's value wait here until the event loop turns, so
+    // that a row reset and drawn again within one event leaves its widgets alone.
+    std::optional<QString> pendingText;
+    std::optional<int> pendingValue;
 };
 
 std::map<int, Control> controls;
+bool applyScheduled = false;
 
 // Set while the program itself writes into an editor, so that only the user's
 // changes become events.
@@ -53,6 +59,36 @@ template <typename Widget>
 Widget* FindAs(int number) {
     Control* control = Find(number);
     return control != nullptr ? qobject_cast<Widget*>(control->widget) : nullptr;
+}
+
+void ApplyPending() {
+    applyScheduled = false;
+    for (auto& [number, control] : controls) {
+        if (control.widget == nullptr) {
+            continue;
+        }
+        if (control.pendingText) {
+            static_cast<QLabel*>(control.widget.data())->setText(*control.pendingText);
+        }
+        if (control.pendingValue) {
+            // QProgressBar repaints at once on a large change; with updates off it
+            // is painted with everything else instead.
+            auto* bar = static_cast<QProgressBar*>(control.widget.data());
+            bar->setUpdatesEnabled(false);
+            bar->setValue(*control.pendingValue);
+            bar->setUpdatesEnabled(true);
+        }
+        control.pendingText.reset();
+        control.pendingValue.reset();
+    }
+}
+
+// Queued, so nested event loops (an alert's) apply it as well.
+void ScheduleApply() {
+    if (!applyScheduled) {
+        applyScheduled = true;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), ApplyPending, Qt::QueuedConnection);
+    }
 }
 
 // The text with its breaks as line feeds; "\n\r" is a paragraph break.
@@ -241,7 +277,7 @@ void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view
     widget->setObjectName(QStringLiteral("control-%1").arg(number));
     widget->show();
     if (number != 0) {
-        controls[number] = {kind, widget};
+        controls[number] = Control{kind, widget, std::nullopt, std::nullopt};
     }
 }
 
@@ -257,7 +293,8 @@ void SetControlText(int number, std::u16string_view text) {
     const QString value = qt::ToQString(text);
     if (auto* label = qobject_cast<QLabel*>(control->widget);
         label != nullptr && control->kind != ControlKind::HelpIcon) {
-        label->setText(value);
+        control->pendingText = label->text() == value ? std::nullopt : std::optional(value);
+        ScheduleApply();
     } else if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
         button->setText(value);
     } else if (auto* editor = qobject_cast<qt::Editor*>(control->widget)) {
@@ -273,7 +310,7 @@ std::u16string ControlText(int number) {
         return {};
     }
     if (auto* label = qobject_cast<QLabel*>(control->widget)) {
-        return qt::ToU16(label->text());
+        return qt::ToU16(control->pendingText.value_or(label->text()));
     }
     if (auto* button = qobject_cast<QPushButton*>(control->widget)) {
         return qt::ToU16(button->text());
@@ -290,7 +327,9 @@ std::u16string ControlText(int number) {
 void SetControlValue(int number, int value) {
     if (auto* bar = FindAs<QProgressBar>(number)) {
         // QProgressBar ignores a value outside its range and would keep the old one.
-        bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+        const int shown = std::clamp(value, bar->minimum(), bar->maximum());
+        Find(number)->pendingValue = bar->value() == shown ? std::nullopt : std::optional(shown);
+        ScheduleApply();
     } else if (auto* dropDown = FindAs<QComboBox>(number)) {
         if (value >= 0 && value < dropDown->count()) {
             dropDown->setCurrentIndex(value);
@@ -300,7 +339,7 @@ void SetControlValue(int number, int value) {
 
 int ControlValue(int number) {
     if (auto* bar = FindAs<QProgressBar>(number)) {
-        return bar->value();
+        return Find(number)->pendingValue.value_or(bar->value());
     }
     if (auto* dropDown = FindAs<QComboBox>(number)) {
         return dropDown->currentIndex();
@@ -311,6 +350,9 @@ int ControlValue(int number) {
 void SetControlMaximum(int number, int maximum) {
     if (auto* bar = FindAs<QProgressBar>(number)) {
         bar->setRange(0, std::max(maximum, 0));
+        if (std::optional<int>& pending = Find(number)->pendingValue) {
+            pending = std::clamp(*pending, bar->minimum(), bar->maximum());
+        }
     }
 }
 
