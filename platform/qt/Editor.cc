@@ -1,13 +1,17 @@
 #include "platform/qt/Editor.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <memory>
 
 namespace platform::qt {
 namespace {
@@ -77,7 +81,35 @@ void InsertExact(QTextCursor& cursor, const QString& text) {
 
 }  // namespace
 
-Editor::Editor(QWidget* parent) : QPlainTextEdit(parent) {}
+Editor::Editor(QWidget* parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChange, this, &Editor::OnContentsChange);
+}
+
+// A deletion that joins blocks leaves the joined block the format of the first
+// block it took in, except when it starts at a block's start: then it keeps
+// the last one's, and with it the kind of a break that is gone. The break
+// before the deletion is still there; its kind is put back, as part of the
+// same undo step.
+void Editor::OnContentsChange(int position, int removed, int /*added*/) {
+    const auto before = breaks_.find(position - 1);
+    if (!steppingThroughHistory_ && removed > 0 && before != breaks_.end()) {
+        QTextBlock block = document()->findBlock(position);
+        if (block.position() == position && BreakBefore(block) != before->second) {
+            QTextCursor cursor(block);
+            cursor.joinPreviousEditBlock();
+            SetBreakBefore(cursor, before->second);
+            cursor.endEditBlock();
+        }
+    }
+    RememberBreaks();
+}
+
+void Editor::RememberBreaks() {
+    breaks_.clear();
+    for (QTextBlock block = document()->begin().next(); block.isValid(); block = block.next()) {
+        breaks_.emplace(block.position() - 1, BreakBefore(block));
+    }
+}
 
 void Editor::SetExactText(const QString& text) {
     QTextDocument* doc = document();
@@ -87,6 +119,7 @@ void Editor::SetExactText(const QString& text) {
     QTextCursor cursor(doc);
     InsertExact(cursor, text);
     doc->setUndoRedoEnabled(true);
+    RememberBreaks();
     moveCursor(QTextCursor::Start);
 }
 
@@ -101,7 +134,17 @@ QString Editor::ExactText() const {
     return text;
 }
 
+void Editor::StepThroughHistory(bool forward) {
+    steppingThroughHistory_ = true;
+    forward ? redo() : undo();
+    steppingThroughHistory_ = false;
+}
+
 void Editor::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        StepThroughHistory(event->matches(QKeySequence::Redo));
+        return;
+    }
     // Return types LF, whatever break the block it splits came with.
     if (event->matches(QKeySequence::InsertParagraphSeparator) && !isReadOnly()) {
         QTextCursor cursor = textCursor();
@@ -110,6 +153,19 @@ void Editor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void Editor::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        const bool forward = action->objectName() == QStringLiteral("edit-redo");
+        if (forward || action->objectName() == QStringLiteral("edit-undo")) {
+            action->disconnect();
+            connect(action, &QAction::triggered, this,
+                    [this, forward] { StepThroughHistory(forward); });
+        }
+    }
+    menu->exec(event->globalPos());
 }
 
 QMimeData* Editor::createMimeDataFromSelection() const {

@@ -3,14 +3,15 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <map>
+
 namespace platform::qt {
 
 // A plain-text editor that keeps every line break as it came (CR LF, CR or LF)
 // through typing, pasting, cutting, dragging, undo and redo. QTextDocument
 // turns each break into a block boundary, so the kind of break before a block
-// is kept in that block's format: it travels with the block through the
-// document's own undo history, and when a break is deleted its block's format
-// goes with it.
+// is kept in that block's format, where the document's own undo history keeps
+// it too.
 class Editor final : public QPlainTextEdit {
     Q_OBJECT
 
@@ -23,9 +24,22 @@ class Editor final : public QPlainTextEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+  private:
+    void OnContentsChange(int position, int removed, int added);
+    void RememberBreaks();
+    void StepThroughHistory(bool forward);
+
+    // Undo and redo put back formats as they were; nothing is repaired then.
+    bool steppingThroughHistory_ = false;
+
+    // Each break's position (that of its block separator) and kind, as of the
+    // last change.
+    std::map<int, int> breaks_;
 };
 
 }  // namespace platform::qt

@@ -28,74 +28,10 @@
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
+#include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace {
-
-constexpr int kSettleDeadlineMs = 60000;
-
-void DispatchPending() {
-    platform::Event event;
-    while (platform::PollEvent(event)) {
-        DispatchEvent(event);
-    }
-}
-
-// Dispatches until the trailing pass after the last edit has run, no worker
-// runs, the rows show a full pass over the editor's text and that text is
-// saved. The state is checked as well as the trailing pass because a pass
-// that fired during the edits can come after them in the queue.
-[[nodiscard]] testing::AssertionResult DispatchUntilSettled() {
-    bool trailingPassDue = false;
-    const auto settled = [&] {
-        platform::Event event;
-        while (platform::PollEvent(event)) {
-            DispatchEvent(event);
-            if (event.kind == platform::EventKind::TrailingPass) {
-                trailingPassDue = false;
-            } else if (event.kind == platform::EventKind::Control && event.number == kEditor &&
-                       event.type == platform::EventType::Change) {
-                trailingPassDue = true;
-            }
-        }
-        return !trailingPassDue && !WorkerBusy() && shell.analysisCurrent &&
-               shell.storedText == platform::ControlText(kEditor);
-    };
-    if (QTest::qWaitFor(settled, kSettleDeadlineMs)) {
-        return testing::AssertionSuccess();
-    }
-    return testing::AssertionFailure()
-           << "the live analysis had not settled after " << kSettleDeadlineMs / 1000
-           << " s: trailing pass due " << trailingPassDue << ", worker busy " << WorkerBusy()
-           << ", analysis current " << shell.analysisCurrent << ", text saved "
-           << (shell.storedText == platform::ControlText(kEditor));
-}
-
-[[nodiscard]] testing::AssertionResult Type(const QString& text) {
-    QTest::keyClicks(ControlWidget(kEditor), text);
-    return DispatchUntilSettled();
-}
-
-// One change event for the whole text, as a paste makes.
-[[nodiscard]] testing::AssertionResult Paste(std::u16string_view text) {
-    qobject_cast<QPlainTextEdit*>(ControlWidget(kEditor))
-        ->insertPlainText(QString::fromStdU16String(std::u16string(text)));
-    return DispatchUntilSettled();
-}
-
-// Every row and the summary line must describe exactly the editor's text.
-void ExpectRowsDescribe(std::u16string_view text) {
-    AnalysisJob job;
-    job.text = text;
-    RunAnalysis(job, shell.locale, shell.rates);
-    for (const MetricRow& row : kMetricRows) {
-        const MetricRowView view = ViewMetricRow(row, job, shell.locale);
-        EXPECT_EQ(platform::ControlText(row.valueControl), view.valueText) << row.key;
-        EXPECT_EQ(platform::ControlValue(row.barControl), view.barValue) << row.key;
-        EXPECT_EQ(platform::ControlText(row.labelControl), view.label) << row.key;
-        EXPECT_TRUE(platform::ControlVisible(row.barControl)) << row.key;
-    }
-}
 
 // A name or description that a screen reader would read out with its markup.
 bool HasMarkup(const QString& text) {
@@ -123,21 +59,6 @@ QStringList FocusCycle(Qt::Key key) {
     }
     return visited;
 }
-
-class AppWindowTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        // The offscreen display has no tray, so start-up opens the window itself.
-        ASSERT_TRUE(StartUp());
-        ASSERT_TRUE(platform::WindowExists());
-    }
-    void TearDown() override {
-        platform::DestroyWindow();
-        platform::RemoveStatusItem();
-        DrainEvents();
-        ResetShellState();
-    }
-};
 
 TEST_F(AppWindowTest, TypingFillsTheRowsAndSavesTheText) {
     EXPECT_FALSE(platform::ControlEnabled(kRecommendationsButton));

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -60,4 +63,20 @@ AlertAnswerer::AlertAnswerer(const QString& buttonText, std::function<void()> wh
         box->close();
     });
     poll.start(kAlertPollMilliseconds);
+}
+
+void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name) {
+    QObject::connect(&poll, &QTimer::timeout, [&poll, folder, name] {
+        auto* panel = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* field =
+            panel ? panel->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (field == nullptr) {
+            return;
+        }
+        poll.stop();
+        panel->setDirectory(folder);
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    poll.start(10);
 }

@@ -41,3 +41,7 @@ struct AlertAnswerer {
     QStringList details;
     QTimer poll;
 };
+
+// Once the save panel is up, shows `folder` in it, types `name` and presses
+// Return; `poll` keeps looking until then.
+void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name);

@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
@@ -141,23 +139,6 @@ TEST_F(QtPlatformTest, AlertsReturnTheChosenButton) {
     shown.sort();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("<b>not markup</b> <a href='x'>x</a>\n"),
                                   QStringLiteral("<i>Error!</i>")}));
-}
-
-// Types `name` into the save panel once it is up, in `folder`, and presses Return.
-void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name) {
-    QObject::connect(&poll, &QTimer::timeout, [&poll, folder, name] {
-        auto* panel = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* field =
-            panel ? panel->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-        if (field == nullptr) {
-            return;
-        }
-        poll.stop();
-        panel->setDirectory(folder);
-        field->setText(name);
-        QTest::keyClick(field, Qt::Key_Return);
-    });
-    poll.start(10);
 }
 
 TEST_F(QtPlatformTest, TheSavePanelGivesTheNameAsTyped) {
