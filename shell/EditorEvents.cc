@@ -15,24 +15,24 @@ void OnEditorEvent(platform::EventType type) {
     // Read once: for a long text the copy out of the editor is not free.
     const std::u16string text = platform::ControlText(kEditor);
     shell.lengthAlertDue = true;
-    PrepareResultsArea(text);
+    const bool passesGate = PrepareResultsArea(text);
     if (type == platform::EventType::Change) {
-        OnEditorChange(text);
+        OnEditorChange(text, passesGate);
     }
 }
 
-void PrepareResultsArea(std::u16string_view text) {
+bool PrepareResultsArea(std::u16string_view text) {
     if (text.empty()) {
         platform::SetControlEnabled(kRecommendationsButton, false);
         platform::SetControlEnabled(kClearButton, false);
         platform::SetControlEnabled(kExportButton, false);
-        return;
+        return false;
     }
     platform::SetControlEnabled(kRecommendationsButton, true);
     platform::SetControlEnabled(kExportButton, true);
     shell.currentJob.text = text;
     if (!PassesInputGate(text, shell.locale)) {
-        return;
+        return false;
     }
     CountText(shell.currentJob, shell.locale);
     platform::SetWindowContentHeight(kExpandedHeight);
@@ -40,4 +40,5 @@ void PrepareResultsArea(std::u16string_view text) {
     shell.analysisCurrent = false;
     ShowMetricRows();
     WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
+    return true;
 }

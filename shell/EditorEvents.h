@@ -9,4 +9,5 @@ void OnEditorEvent(platform::EventType type);
 
 // Button states, the input gate, the counts, the expanded window with its rows
 // reset to captions, and the summary line. Computes no measure.
-void PrepareResultsArea(std::u16string_view text);
+// Whether the text passed the input gate (never when empty).
+bool PrepareResultsArea(std::u16string_view text);

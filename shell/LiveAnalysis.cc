@@ -13,7 +13,6 @@
 #include "shell/Commands.h"
 #include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
-#include "shell/InputGate.h"
 #include "shell/Preferences.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
@@ -24,9 +23,9 @@ std::int64_t LiveInterval(std::size_t length) {
     return static_cast<std::int64_t>(std::nearbyint(interval));
 }
 
-void OnEditorChange(std::u16string_view text) {
+void OnEditorChange(std::u16string_view text, bool passesGate) {
     shell.currentJob.text = text;
-    if (!PassesInputGate(text, shell.locale)) {
+    if (!passesGate) {
         if (text.empty()) {
             Clear();
         }

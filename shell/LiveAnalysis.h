@@ -9,10 +9,10 @@ inline constexpr std::int64_t kEditorPassThrottle = 120;  // milliseconds
 // The length / 100 in milliseconds, held between 120 and 1000, ties to even.
 std::int64_t LiveInterval(std::size_t length);
 
-// The editor-change handler: the worker start, the throttled live pass, the
-// full redraw and the save when no worker is busy, and the trailing pass's
-// schedule.
-void OnEditorChange(std::u16string_view text);
+// The editor-change handler, after PrepareResultsArea has put the text through
+// the input gate: the worker start, the throttled live pass, the full redraw
+// when no worker is busy, the save and the trailing pass's schedule.
+void OnEditorChange(std::u16string_view text, bool passesGate);
 
 // The throttled pass; true when it computed the measures afresh.
 bool LivePass(std::u16string_view text);
