@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -65,6 +66,17 @@ int main(int argc, char** argv) {
         }
         platform::ShutdownPlatform();
         return EXIT_SUCCESS;
+    }
+    if (argc == 2 && std::strcmp(argv[1], kKeepSavingFlag) == 0) {
+        if (platform::InitialisePlatform(argc, argv) != platform::SessionStart::Started) {
+            return kAnotherInstanceRuns;
+        }
+        for (int number = 1;; ++number) {
+            platform::WritePreferenceString("AnalyzeText", SavedTextNumber(number));
+            platform::SyncPreferences();
+            std::printf("%d\n", number);
+            std::fflush(stdout);
+        }
     }
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new QtSession(argc, argv));

@@ -14,6 +14,14 @@ constexpr int kAlertPollMilliseconds = 10;
 
 }  // namespace
 
+std::u16string SavedTextNumber(int number) {
+    std::u16string text = u"Text " + QString::number(number).toStdU16String() + u".";
+    for (int line = 0; line < 800; ++line) {
+        text += u"\r\nThe writer saved this line again, and again.";
+    }
+    return text;
+}
+
 QWidget* MainWindowForTest() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget->objectName() == QStringLiteral("QuilloryMainWindow")) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -15,6 +16,12 @@
 // and exits with kAnotherInstanceRuns when an instance already runs.
 inline constexpr char kSecondInstanceFlag[] = "--second-instance";
 inline constexpr int kAnotherInstanceRuns = 3;
+
+// Started with this flag, the test binary saves SavedTextNumber(1), 2, 3 ...
+// under "AnalyzeText", syncing each and printing its number, until killed.
+inline constexpr char kKeepSavingFlag[] = "--keep-saving";
+// A long text with CR LF breaks that says which one it is.
+std::u16string SavedTextNumber(int number);
 
 // HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR under `home`; an offscreen display
 // with one 1440 x 900 screen.

@@ -215,6 +215,37 @@ TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     EXPECT_EQ(notice.kind, platform::EventKind::AppearanceChanged);
 }
 
+// The store is replaced whole: a kill at any moment leaves a file that reads
+// back with one complete text.
+TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
+    const QTemporaryDir folders;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                       folders.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.path());
+    const QString store = folders.filePath(QStringLiteral("config/com.velmoor/Quillory.conf"));
+    for (int round = 0; round < 12; ++round) {
+        QProcess saver;
+        saver.setProcessEnvironment(environment);
+        saver.start(QCoreApplication::applicationFilePath(), {QString(kKeepSavingFlag)});
+        // Killed after a few saves, most likely in the middle of the next.
+        int saved = 0;
+        while (saved < 2 + round % 5 && saver.waitForReadyRead(30000)) {
+            saved += static_cast<int>(saver.readAll().count('\n'));
+        }
+        saver.kill();
+        ASSERT_TRUE(saver.waitForFinished(30000));
+        ASSERT_GT(saved, 0) << "the saver did not start";
+        const QSettings read(store, QSettings::IniFormat);
+        ASSERT_EQ(read.status(), QSettings::NoError) << round;
+        const std::u16string text =
+            read.value(QStringLiteral("AnalyzeText")).toString().toStdU16String();
+        const int number = QString::fromStdU16String(text.substr(5, text.find(u'.') - 5)).toInt();
+        EXPECT_GE(number, saved) << round;
+        EXPECT_EQ(text, SavedTextNumber(number)) << round;
+    }
+}
+
 TEST(QtSingleInstance, SecondStartTogglesTheFirstAndCrashLeftoversDoNotBlock) {
     QProcess second;
     second.start(QCoreApplication::applicationFilePath(), {QString(kSecondInstanceFlag)});
