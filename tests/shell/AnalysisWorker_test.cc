@@ -88,8 +88,7 @@ TEST_F(AnalysisWorkerTest, QuitWaitsForARunningWorker) {
         ASSERT_TRUE(WorkerBusy());
     }
     // The worker is still waking up for the lock when Quit starts.
-    recording::ChooseMenuItem(kQuitItem);
-    RunPendingEvents();
+    ChooseAndRun(kQuitItem);
     EXPECT_TRUE(shell.quitRequested);
     {
         const std::lock_guard check(shell.analysisLock);

@@ -19,8 +19,7 @@ TEST_F(CommandsTest, ClearEmptiesEverythingCollapsesAndSavesTheEmptyText) {
     TypeAt(10000, kSample);
     ASSERT_EQ(recording::Window().contentHeight, 770);
 
-    recording::Click(kClearButton);
-    RunPendingEvents();
+    ClickAndRun(kClearButton);
     EXPECT_EQ(recording::Window().contentHeight, 320);
     EXPECT_EQ(TextOf(kEditor), u"");
     for (const int number : {kSummaryLine, 22, 25, 30, 222, 230}) {
@@ -42,16 +41,14 @@ TEST_F(CommandsTest, ClearEmptiesEverythingCollapsesAndSavesTheEmptyText) {
 
 TEST_F(CommandsTest, VariantToggleStoresAndReanalysesOnlyWithText) {
     StartAndOpenWindow();
-    recording::Click(kVariantButton);
-    RunPendingEvents();
+    ClickAndRun(kVariantButton);
     EXPECT_EQ(TextOf(kVariantButton), u"🇬🇧 English");
     EXPECT_EQ(recording::Control(kVariantButton)->tooltip, u"UK / Commonwealth English");
     EXPECT_EQ(recording::StoredPreference("Locale"), u"1");
     EXPECT_EQ(TextOf(kSummaryLine), u"");
 
     TypeAt(10000, kSample);
-    recording::Click(kVariantButton);
-    RunPendingEvents();
+    ClickAndRun(kVariantButton);
     EXPECT_EQ(recording::StoredPreference("Locale"), u"0");
     ExpectRowsShow(Analysed(kSample));
 }
@@ -62,8 +59,7 @@ TEST_F(CommandsTest, ScenarioRatesFollowTheVariantAtTheChangeOnly) {
     recording::SelectItem(kScenarioDropDown, 3);
     RunPendingEvents();
     EXPECT_EQ(TextOf(kSummaryLine), u"");  // nothing to analyse
-    recording::Click(kVariantButton);
-    RunPendingEvents();
+    ClickAndRun(kVariantButton);
     EXPECT_EQ(shell.rates.readingWordsPerMinute, 140.0);
     EXPECT_EQ(shell.rates.speakingWordsPerMinute, 85.0);
 
@@ -81,8 +77,7 @@ TEST_F(CommandsTest, AboutDisablesTheWindowsCommandsWhileItIsUp) {
         }
     });
     recording::AnswerNextAlerts({2});
-    recording::ChooseMenuItem(kAboutItem);
-    RunPendingEvents();
+    ChooseAndRun(kAboutItem);
     ASSERT_EQ(recording::Alerts().size(), 1u);
     const auto& alert = recording::Alerts()[0];
     EXPECT_EQ(alert.title, u"Quillory v" + std::u16string(kVersion) + u"\n(x86-64)");
@@ -99,8 +94,7 @@ TEST_F(CommandsTest, AboutDisablesTheWindowsCommandsWhileItIsUp) {
 
     TypeAt(10000, kSample);
     recording::AnswerNextAlerts({1});
-    recording::ChooseMenuItem(kAboutItem);
-    RunPendingEvents();
+    ChooseAndRun(kAboutItem);
     EXPECT_EQ(recording::OpenedUrls(), std::vector<std::string>{"https://velmoor.com/apps"});
     EXPECT_TRUE(recording::Control(5)->enabled);
 }
@@ -131,8 +125,7 @@ TEST_F(CommandsTest, ShortcutsActOnlyWhileTheWindowExists) {
 
 TEST_F(CommandsTest, MenuCommandsLinksAndQuit) {
     StartAndOpenWindow();
-    recording::ChooseMenuItem(kAlwaysOnTopItem);
-    RunPendingEvents();
+    ChooseAndRun(kAlwaysOnTopItem);
     EXPECT_TRUE(recording::Window().floating);
     EXPECT_EQ(recording::StoredPreference("TopWin"), u"1");
 
@@ -146,8 +139,7 @@ TEST_F(CommandsTest, MenuCommandsLinksAndQuit) {
     EXPECT_EQ(recording::GearMenu().timesShown, 1);
 
     TypeAt(10000, kSample);
-    recording::ChooseMenuItem(kApplicationQuit);
-    RunPendingEvents();
+    ChooseAndRun(kApplicationQuit);
     EXPECT_TRUE(shell.quitRequested);
     EXPECT_FALSE(recording::Window().exists);
     EXPECT_FALSE(recording::StatusItemExists());

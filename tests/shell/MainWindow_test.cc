@@ -102,8 +102,7 @@ TEST_F(MainWindowTest, ControlsWithoutATellingTitleAreNamedForScreenReaders) {
     EXPECT_EQ(recording::Control(kScenarioHelpIcon)->accessibleDescription,
               recording::Control(kScenarioHelpIcon)->tooltip);
 
-    recording::Click(kVariantButton);
-    RunPendingEvents();
+    ClickAndRun(kVariantButton);
     EXPECT_EQ(NameOf(kVariantButton), u"English variant: UK English");
 
     // The rows' help icons take their captions; the bars' names follow the values (ExpectRowsShow).

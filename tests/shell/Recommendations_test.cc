@@ -27,8 +27,7 @@ TEST_F(RecommendationsTest, TitleReportAndButtonsAroundTheAlert) {
             enabledDuringAlert[number] = recording::Control(number)->enabled;
         }
     });
-    recording::Click(kRecommendationsButton);
-    RunPendingEvents();
+    ClickAndRun(kRecommendationsButton);
     ASSERT_EQ(recording::Alerts().size(), 1u);
     const auto& alert = recording::Alerts()[0];
     EXPECT_EQ(alert.title, u"Recommendations: Blog Post Scenario \U0001F1FA\U0001F1F8");

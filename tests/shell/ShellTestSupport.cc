@@ -23,6 +23,16 @@ void RunPendingEvents() {
     }
 }
 
+void ClickAndRun(int number) {
+    recording::Click(number);
+    RunPendingEvents();
+}
+
+void ChooseAndRun(int item) {
+    recording::ChooseMenuItem(item);
+    RunPendingEvents();
+}
+
 void StartAndOpenWindow() {
     ASSERT_TRUE(StartUp());
     recording::ClickStatusItem();

@@ -21,6 +21,9 @@ class ShellTest : public ::testing::Test {
 
 // Dispatches queued events until none is left.
 void RunPendingEvents();
+// A click on a control or a choice of a menu item, and what it posted dispatched.
+void ClickAndRun(int number);
+void ChooseAndRun(int item);
 // Starts up and clicks the status item.
 void StartAndOpenWindow();
 void TypeAt(std::int64_t milliseconds, std::u16string_view text);

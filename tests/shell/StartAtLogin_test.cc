@@ -8,16 +8,11 @@ namespace {
 
 using StartAtLoginTest = ShellTest;
 
-void ChooseStartAtLogin() {
-    recording::ChooseMenuItem(kStartAtLoginItem);
-    RunPendingEvents();
-}
-
 TEST_F(StartAtLoginTest, OnOffOnStoresEachTimeAndFailuresAreSilent) {
     StartAndOpenWindow();
     const std::size_t logged = recording::PreferenceLog().size();
     for (const bool on : {true, false, true}) {
-        ChooseStartAtLogin();
+        ChooseAndRun(kStartAtLoginItem);
         EXPECT_EQ(platform::MenuItemChecked(kStartAtLoginItem), on);
         EXPECT_EQ(recording::StoredPreference("Login"), on ? u"1" : u"0");
     }
@@ -31,17 +26,17 @@ TEST_F(StartAtLoginTest, OnOffOnStoresEachTimeAndFailuresAreSilent) {
 
     // A failing install still flips the flag; without a program nothing is called.
     recording::SetLoginItemsFailing(true);
-    ChooseStartAtLogin();
+    ChooseAndRun(kStartAtLoginItem);
     EXPECT_EQ(recording::StoredPreference("Login"), u"0");
     recording::SetApplicationPath("");
-    ChooseStartAtLogin();
+    ChooseAndRun(kStartAtLoginItem);
     EXPECT_EQ(recording::StoredPreference("Login"), u"1");
     EXPECT_EQ(recording::LoginItemCalls().size(), 4u);
     recording::SetApplicationPath("/Applications/Quillory.app");
     recording::SetLoginItemForm(platform::LoginItemForm::LaunchAgent);
     recording::SetLoginItemsFailing(false);
-    ChooseStartAtLogin();  // off
-    ChooseStartAtLogin();
+    ChooseAndRun(kStartAtLoginItem);  // off
+    ChooseAndRun(kStartAtLoginItem);
     EXPECT_EQ(recording::LoginItemCalls().back().entry,
               LaunchAgentPlist("/Applications/Quillory.app"));
     EXPECT_TRUE(recording::Alerts().empty());
