@@ -1,10 +1,15 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
+#include <vector>
+
 #include "bench/SampleText.h"
 #include "engine/AnalysisJob.h"
 #include "engine/ReadingRates.h"
+#include "engine/SentenceSpans.h"
+#include "engine/TextStatistics.h"
 #include "report/Recommendations.h"
+#include "report/SentenceImpact.h"
 #include "results/ExportDocument.h"
 #include "results/MetricRows.h"
 #include "results/SummaryLine.h"
@@ -31,6 +36,22 @@ void FullAnalysis(benchmark::State& state, EnglishVariant variant) {
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 
+// The sentences of the text with their levels and impacts, after the counts
+// the full pass has made; the full pass alone is the baseline beside it.
+void BM_SentenceImpacts(benchmark::State& state) {
+    const std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
+    const EnglishVariant variant = EnglishVariant::Us;
+    AnalysisJob job;
+    job.text = text;
+    RunAnalysis(job, variant, RatesForScenario(0, variant));
+    const AsciiWordCounts ascii = CountAsciiWords(job.text, variant);
+    for (auto _ : state) {
+        const std::vector<SentenceSpan> spans = SentenceSpans(text, variant);
+        benchmark::DoNotOptimize(SentenceImpacts(job, ascii, spans, 0, variant));
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
+}
+
 void BM_FullAnalysisUs(benchmark::State& state) {
     FullAnalysis(state, EnglishVariant::Us);
 }
@@ -42,6 +63,7 @@ void BM_FullAnalysisUk(benchmark::State& state) {
 
 BENCHMARK(BM_FullAnalysisUs)->Arg(1000)->Arg(32768)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullAnalysisUk)->Arg(32768)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SentenceImpacts)->Arg(32768)->Unit(benchmark::kMicrosecond);
 
 // Each iteration frees two 64 KB texts at once; without this glibc hands the
 // top of the heap back and every iteration pays for faulting it in again,

@@ -5,6 +5,13 @@
 #include "engine/TextStatistics.h"
 
 void ComputeMetrics(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates) {
+    const bool measurable = job.wordCount >= 1 && job.sentenceCount >= 1;
+    ComputeMetricsFromCounts(
+        job, measurable ? CountAsciiWords(job.text, variant) : AsciiWordCounts{}, variant, rates);
+}
+
+void ComputeMetricsFromCounts(AnalysisJob& job, const AsciiWordCounts& asciiWords,
+                              EnglishVariant variant, const ReadingRates& rates) {
     job.fleschReadingEase = 0;
     job.fleschKincaidGrade = 0;
     job.colemanLiauIndex = 0;
@@ -38,7 +45,6 @@ void ComputeMetrics(AnalysisJob& job, EnglishVariant variant, const ReadingRates
         0.0588 * (100.0 * characters / words) - 0.296 * (100.0 * sentences / words) - 15.8;
     job.automatedIndex = 4.71 * (characters / words) + 0.5 * wps - 21.43;
 
-    const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
     const auto complexWords = static_cast<double>(asciiWords.complexWords);
     if (complexWords >= 1) {
         job.smogIndex = 1.043 * std::sqrt(30.0 * complexWords / sentences) + 3.1291;

@@ -34,15 +34,6 @@ constexpr std::size_t TableIndex(char16_t c) {
     return std::min<std::size_t>(c, kAboveFF);
 }
 
-constexpr bool IsSeparator(int c) {
-    return c == ' ' || c == '\r' || c == '\n';
-}
-
-constexpr bool IsSentenceMark(int c) {
-    return std::u16string_view(u".!?\u00A1\u00BF").find(static_cast<char16_t>(c)) !=
-           std::u16string_view::npos;
-}
-
 constexpr bool IsPlainVowel(int c) {
     return std::u16string_view(u"aeiouyAEIOUY").find(static_cast<char16_t>(c)) !=
            std::u16string_view::npos;
@@ -71,8 +62,9 @@ constexpr std::uint64_t kRunFields = kFieldMask | (kFieldMask << kFieldBits);
 constexpr std::array<std::uint64_t, kAboveFF + 1> BuildCountTable() {
     std::array<std::uint64_t, kAboveFF + 1> table{};
     for (int c = 0; c < 256; ++c) {
-        table[c] = (IsSeparator(c) ? 0 : kWordField) | (IsExtendedVowel(c) ? kVowelField : 0) |
-                   (IsSentenceMark(c) ? kMarkField : 0);
+        const auto unit = static_cast<char16_t>(c);
+        table[c] = (IsWordSeparator(unit) ? 0 : kWordField) |
+                   (IsExtendedVowel(c) ? kVowelField : 0) | (IsSentenceMark(unit) ? kMarkField : 0);
     }
     table[kAboveFF] = kWordField;
     return table;
@@ -108,16 +100,10 @@ constexpr std::size_t LongWordLength(EnglishVariant variant) {
 
 }  // namespace
 
-void CountText(AnalysisJob& job, EnglishVariant variant) {
-    job.wordCount = 0;
-    job.sentenceCount = 0;
-    job.characterCount = 0;
-    job.syllableCount = 0;
-    NormaliseSpelling(job, variant);
-
-    // Words and syllables are the runs of non-separators and of vowels, counted where a run
-    // starts: the code units of a run less those whose predecessor belongs to it too.
-    const std::u16string_view text = job.text;
+RunCounts CountRuns(std::u16string_view text) {
+    // A run is counted where it starts: the code units of a run less those whose predecessor
+    // belongs to it too.
+    RunCounts counts;
     WithTableIndex(text, [&](auto index) {
         std::uint64_t before = 0;
         for (std::size_t start = 0; start < text.size(); start += kSumLength) {
@@ -131,12 +117,21 @@ void CountText(AnalysisJob& job, EnglishVariant variant) {
                 before = cls;
             }
             const std::uint64_t fields = units - (continued & kRunFields);
-            job.wordCount += static_cast<std::int64_t>(fields & kFieldMask);
-            job.syllableCount += static_cast<std::int64_t>((fields >> kFieldBits) & kFieldMask);
-            job.sentenceCount += static_cast<std::int64_t>(fields >> (2 * kFieldBits));
+            counts.words += static_cast<std::int64_t>(fields & kFieldMask);
+            counts.syllables += static_cast<std::int64_t>((fields >> kFieldBits) & kFieldMask);
+            counts.sentences += static_cast<std::int64_t>(fields >> (2 * kFieldBits));
         }
     });
-    job.characterCount = static_cast<std::int64_t>(text.size());
+    return counts;
+}
+
+void CountText(AnalysisJob& job, EnglishVariant variant) {
+    NormaliseSpelling(job, variant);
+    const RunCounts runs = CountRuns(job.text);
+    job.wordCount = runs.words;
+    job.syllableCount = runs.syllables;
+    job.sentenceCount = runs.sentences;
+    job.characterCount = static_cast<std::int64_t>(job.text.size());
 }
 
 std::int64_t CountSyllables(std::u16string_view word, EnglishVariant variant) {

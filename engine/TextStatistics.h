@@ -6,6 +6,24 @@
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 
+// Words are the runs of code units other than blanks, CR and LF.
+constexpr bool IsWordSeparator(char16_t c) {
+    return c == u' ' || c == u'\r' || c == u'\n';
+}
+
+constexpr bool IsSentenceMark(char16_t c) {
+    return c == u'.' || c == u'!' || c == u'?' || c == u'\u00A1' || c == u'\u00BF';
+}
+
+// Runs of non-separators (words), of extended vowels (syllables) and of
+// sentence marks (sentences), each counted where it starts.
+struct RunCounts {
+    std::int64_t words = 0;
+    std::int64_t syllables = 0;
+    std::int64_t sentences = 0;
+};
+RunCounts CountRuns(std::u16string_view text);
+
 // Normalises the job's text to the variant's spelling, then fills wordCount,
 // sentenceCount, characterCount and syllableCount from it.
 void CountText(AnalysisJob& job, EnglishVariant variant);

@@ -6,15 +6,19 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/AnalysisJob.h"
 #include "engine/InputValidation.h"
 #include "engine/ReadingRates.h"
 #include "engine/Scenario.h"
+#include "engine/SentenceSpans.h"
 #include "engine/SpellingNormalisation.h"
+#include "engine/TextStatistics.h"
 #include "engine/TwoDecimals.h"
 #include "report/LexicalStatistics.h"
 #include "report/Recommendations.h"
+#include "report/SentenceImpact.h"
 #include "results/ExportDocument.h"
 #include "results/MetricRows.h"
 #include "results/SummaryLine.h"
@@ -91,6 +95,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::u16string document = ExportDocument(job, scenario, variant, report);
     Check(document.size() > report.size() && document.back() == u'\n');
+
+    // The sentences' counts add up to the text's, and nothing they give is infinite.
+    const std::vector<SentenceSpan> spans = SentenceSpans(text, variant);
+    const AsciiWordCounts ascii = CountAsciiWords(job.text, variant);
+    SentenceSpan sum;
+    std::size_t end = spans.empty() ? 0 : spans.front().start;
+    for (const SentenceSpan& span : spans) {
+        Check(span.start == end && span.start < span.end && span.end <= text.size());
+        end = span.end;
+        sum.words += span.words;
+        sum.sentences += span.sentences;
+        sum.syllables += span.syllables;
+        sum.characters += span.characters;
+        sum.complexWords += span.complexWords;
+        sum.longWords += span.longWords;
+        Check(std::isfinite(span.grade));
+    }
+    if (!spans.empty()) {
+        Check(sum.words == job.wordCount && sum.sentences == job.sentenceCount &&
+              sum.syllables == job.syllableCount && sum.characters == job.characterCount &&
+              sum.complexWords == ascii.complexWords && sum.longWords == ascii.longWords);
+    }
+    for (const SentenceImpact& impact : SentenceImpacts(job, ascii, spans, scenario, variant)) {
+        Check(std::isfinite(impact.gradeWithout) &&
+              (!impact.scoreWithout || std::isfinite(*impact.scoreWithout)));
+    }
 
     SummaryMemory memory;
     const std::u16string summary =

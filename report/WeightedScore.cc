@@ -65,6 +65,12 @@ const ScoreProfile& SelectScoreProfile(int scenario, EnglishVariant variant) {
 
 WeightedScore ComputeWeightedScore(const AnalysisJob& job, const ScoreProfile& profile,
                                    EnglishVariant variant) {
+    return ComputeWeightedScoreFromCounts(
+        job, job.wordCount > 0 ? CountComplexWords(job.text, variant) : 0, profile);
+}
+
+WeightedScore ComputeWeightedScoreFromCounts(const AnalysisJob& job, std::int64_t complexWords,
+                                             const ScoreProfile& profile) {
     WeightedScore score;
     score.profile = profile;
     if (job.sentenceCount > 0) {
@@ -72,8 +78,8 @@ WeightedScore ComputeWeightedScore(const AnalysisJob& job, const ScoreProfile& p
             static_cast<double>(job.wordCount) / static_cast<double>(job.sentenceCount);
     }
     if (job.wordCount > 0) {
-        const auto complexWords = static_cast<double>(CountComplexWords(job.text, variant));
-        score.complexWordPercent = 100 * complexWords / static_cast<double>(job.wordCount);
+        score.complexWordPercent =
+            100 * static_cast<double>(complexWords) / static_cast<double>(job.wordCount);
     }
     score.sentenceScore = SymmetricScore(score.averageSentenceLength, profile.maxSentenceLength);
     score.vocabularyScore = SymmetricScore(score.complexWordPercent, profile.complexWordTarget);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 
@@ -36,3 +38,6 @@ const ScoreProfile& SelectScoreProfile(int scenario, EnglishVariant variant);
 
 WeightedScore ComputeWeightedScore(const AnalysisJob& job, const ScoreProfile& profile,
                                    EnglishVariant variant);
+// The same from the job's counts and measures, its complex words given.
+WeightedScore ComputeWeightedScoreFromCounts(const AnalysisJob& job, std::int64_t complexWords,
+                                             const ScoreProfile& profile);

@@ -1,0 +1,31 @@
+#pragma once
+
+// The text cut into sentences whose counts add up exactly to the whole text's,
+// so that each can be weighed against the rest.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "engine/EnglishVariant.h"
+
+struct SentenceSpan {
+    // The range in the editor's own text, before respelling and trimming.
+    std::size_t start = 0;
+    std::size_t end = 0;  // exclusive
+    // Counted in the respelt text, as CountText and CountAsciiWords count.
+    std::int64_t words = 0;
+    std::int64_t sentences = 0;
+    std::int64_t syllables = 0;
+    std::int64_t characters = 0;
+    std::int64_t complexWords = 0;
+    std::int64_t longWords = 0;
+    double grade = 0;  // Flesch-Kincaid, the span read as a text of its own
+};
+
+// Cuts the respelt, trimmed text only after the separators that follow a word
+// holding a sentence mark (not counting an inverted one that opens it), so
+// that no run CountText counts crosses a cut; the last span may hold no mark.
+// Empty for a text of blanks.
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishVariant variant);

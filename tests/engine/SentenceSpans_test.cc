@@ -1,0 +1,116 @@
+#include "engine/SentenceSpans.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "engine/AnalysisJob.h"
+#include "engine/TextStatistics.h"
+
+namespace {
+
+constexpr EnglishVariant kVariants[] = {EnglishVariant::Us, EnglishVariant::Uk};
+
+// Prose with respellings at every place a cut can fall, marks of every kind,
+// breaks of every kind and blanks at both ends.
+const std::u16string kProse =
+    u"  The colour of the harbour changed. Did you realise?\r\nWe organised the "
+    u"catalogue!\rColor it gray... \u00BFQu\u00E9? Numbers like 3.14 count too.\n\n"
+    u"Analyse   this behaviour  with 42 metres of fibre optics and no mark at the end  ";
+
+std::u16string RandomText(std::mt19937& random, std::size_t length) {
+    static const std::u16string kUnits =
+        u"aeiou bcdfgxyz AEIOU .!?,\r\n\u00A1\u00BF\u00E9\u00FC7-'\U0001F600colour color ";
+    std::u16string text;
+    while (text.size() < length) {
+        text += kUnits[random() % kUnits.size()];
+    }
+    return text;
+}
+
+// The spans' counts add up to the whole's, and their ranges tile the trimmed text.
+void ExpectSpansAddUp(std::u16string_view text, EnglishVariant variant) {
+    AnalysisJob whole;
+    whole.text = text;
+    CountText(whole, variant);
+    const AsciiWordCounts wholeAscii = CountAsciiWords(whole.text, variant);
+    SentenceSpan sum;
+    std::size_t expectedStart = text.find_first_not_of(u' ');
+    for (const SentenceSpan& span : SentenceSpans(text, variant)) {
+        EXPECT_EQ(span.start, expectedStart);
+        EXPECT_LT(span.start, span.end);
+        expectedStart = span.end;
+        sum.words += span.words;
+        sum.sentences += span.sentences;
+        sum.syllables += span.syllables;
+        sum.characters += span.characters;
+        sum.complexWords += span.complexWords;
+        sum.longWords += span.longWords;
+        EXPECT_TRUE(std::isfinite(span.grade));
+    }
+    if (whole.text.empty()) {
+        EXPECT_TRUE(SentenceSpans(text, variant).empty());
+        return;
+    }
+    EXPECT_EQ(expectedStart, text.find_last_not_of(u' ') + 1);
+    EXPECT_EQ(sum.words, whole.wordCount);
+    EXPECT_EQ(sum.sentences, whole.sentenceCount);
+    EXPECT_EQ(sum.syllables, whole.syllableCount);
+    EXPECT_EQ(sum.characters, whole.characterCount);
+    EXPECT_EQ(sum.complexWords, wholeAscii.complexWords);
+    EXPECT_EQ(sum.longWords, wholeAscii.longWords);
+}
+
+TEST(SentenceSpans, CutAfterTheBlanksThatFollowAMarkedWord) {
+    const std::u16string text = u"One. Two three!  Four\r\nfive? \u00A1Six ? seven";
+    const auto spans = SentenceSpans(text, EnglishVariant::Us);
+    ASSERT_EQ(spans.size(), 5u);
+    std::u16string pieces;
+    for (const SentenceSpan& span : spans) {
+        pieces += text.substr(span.start, span.end - span.start) + u"|";
+    }
+    EXPECT_EQ(pieces, u"One. |Two three!  |Four\r\nfive? |\u00A1Six ? |seven|");
+    EXPECT_EQ(spans[3].sentences, 2);  // the opening mark counts, but does not end it
+    EXPECT_EQ(spans[1].words, 2);
+}
+
+TEST(SentenceSpans, RangesStayInTheEditorsTextAcrossRespelling) {
+    const std::u16string text = u"  My colour is red.  Your colour is blue.  ";
+    const auto spans = SentenceSpans(text, EnglishVariant::Us);  // colour -> color
+    ASSERT_EQ(spans.size(), 2u);
+    EXPECT_EQ(text.substr(spans[0].start, spans[0].end - spans[0].start), u"My colour is red.  ");
+    EXPECT_EQ(text.substr(spans[1].start, spans[1].end - spans[1].start), u"Your colour is blue.");
+    EXPECT_EQ(spans[0].characters, 18);  // "My color is red.  "
+}
+
+TEST(SentenceSpans, CountsAddUpExactlyOnProseAndOnRandomTexts) {
+    std::mt19937 random(11);
+    for (const EnglishVariant variant : kVariants) {
+        ExpectSpansAddUp(kProse, variant);
+        ExpectSpansAddUp(u"", variant);
+        ExpectSpansAddUp(u"   ", variant);
+        ExpectSpansAddUp(u"...", variant);
+        for (int round = 0; round < 200; ++round) {
+            ExpectSpansAddUp(RandomText(random, random() % 400), variant);
+        }
+    }
+}
+
+TEST(SentenceSpans, AGradeIsThatOfTheSpanAsAWholeText) {
+    const std::u16string text =
+        u"The cat sat. Extraordinarily complicated vocabulary overwhelms readers.";
+    for (const EnglishVariant variant : kVariants) {
+        for (const SentenceSpan& span : SentenceSpans(text, variant)) {
+            AnalysisJob alone;
+            alone.text = text.substr(span.start, span.end - span.start);
+            RunAnalysis(alone, variant, {});
+            EXPECT_NEAR(span.grade, alone.fleschKincaidGrade, 1e-12);
+        }
+    }
+    // No mark, no sentence: a guarded zero rather than a division by zero.
+    EXPECT_EQ(SentenceSpans(u"no mark here", EnglishVariant::Us).at(0).grade, 0);
+}
+
+}  // namespace
