@@ -43,6 +43,9 @@ std::optional<OutputFormat> ParseFormat(std::string_view value) {
     if (value == "export") {
         return OutputFormat::Export;
     }
+    if (value == "sentences") {
+        return OutputFormat::Sentences;
+    }
     return std::nullopt;
 }
 
@@ -88,7 +91,9 @@ std::string CliHelpText() {
         "  --format FORMAT     text (default): the measures, summary and score;\n"
         "                      json: everything as one JSON object;\n"
         "                      report: the recommendations report;\n"
-        "                      export: the export file's content\n"
+        "                      export: the export file's content;\n"
+        "                      sentences: one JSON object with each sentence's place,\n"
+        "                      counts, level and the grade and score without it\n"
         "  --help              show this help\n"
         "  --version           show the version\n";
     return text;

@@ -6,7 +6,7 @@
 
 #include "engine/EnglishVariant.h"
 
-enum class OutputFormat { Text, Json, Report, Export };
+enum class OutputFormat { Text, Json, Report, Export, Sentences };
 
 enum class CliAction { Analyse, ShowHelp, ShowVersion, UsageError };
 
@@ -21,7 +21,7 @@ struct CliOptions {
 
 inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
-    "[--format text|json|report|export] [FILE|-]";
+    "[--format text|json|report|export|sentences] [FILE|-]";
 
 // The --help text: the usage line and what each option means.
 std::string CliHelpText();

@@ -3,13 +3,13 @@
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "cli/CliAnalysis.h"
 #include "cli/CliInput.h"
 #include "cli/CliJson.h"
 #include "cli/CliOptions.h"
+#include "cli/CliSentences.h"
 #include "cli/CliTextTable.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
@@ -76,7 +76,8 @@ int Analyse(const CliOptions& options) {
         return Fail(kExitNoText, "the input holds no character that can be analysed");
     }
 
-    const CliAnalysis analysis = AnalyseText(std::move(text), options.variant, options.scenario);
+    // A copy: the sentences' offsets point into the text as read, not as normalised.
+    const CliAnalysis analysis = AnalyseText(text, options.variant, options.scenario);
     switch (options.format) {
         case OutputFormat::Text:
             return Write(CliTextTable(analysis));
@@ -89,6 +90,8 @@ int Analyse(const CliOptions& options) {
                 return Fail(kExitNoText, SystemMessage(kNothingToExportMessage));
             }
             return Write(EncodeUtf8(analysis.exportDocument));
+        case OutputFormat::Sentences:
+            return Write(CliSentencesText(analysis, text));
     }
     return kExitOk;
 }

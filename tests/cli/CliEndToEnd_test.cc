@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "cli/CliAnalysis.h"
+#include "cli/CliSentences.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
 #include "tests/platform/TemporaryFolder.h"
@@ -75,6 +78,37 @@ TEST_F(CliEndToEndTest, FormatsMatchTheLibrary) {
     const CliRun blogPost = Run("--format json --scenario 4 " + sample);
     EXPECT_EQ(Run("--format json --scenario 'Blog Post' " + sample).out, blogPost.out);
     EXPECT_NE(blogPost.out, json.out);
+}
+
+TEST_F(CliEndToEndTest, SentenceOffsetsIndexTheInputAfterItsBom) {
+    const std::string body =
+        "Caf\xC3\xA9 au lait, s'il vous pla\xC3\xAEt. \xF0\x9F\x98\x80 Fine!\r\n"
+        "The colour\rfaded. Last one";
+    const CliRun run = Run("--format sentences --variant us " + Input("\xEF\xBB\xBF" + body));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    const std::u16string text = DecodeUtf8(body).text;
+    EXPECT_EQ(run.out, CliSentencesText(AnalyseText(text, EnglishVariant::Us, 0), text));
+
+    const auto json = nlohmann::json::parse(run.out);
+    std::u16string pieces;
+    for (const auto& sentence : json["sentences"]) {
+        const auto start = sentence["start"].get<std::size_t>();
+        const auto end = sentence["end"].get<std::size_t>();
+        ASSERT_LE(end, text.size());
+        pieces += text.substr(start, end - start) + u"|";
+    }
+    EXPECT_EQ(pieces,
+              u"Caf\u00E9 au lait, s'il vous pla\u00EEt. |\U0001F600 Fine!\r\n|The colour\rfaded. |"
+              u"Last one|");
+
+    // Refused as the json format refuses it.
+    const std::string blank = Input("\xEF\xBB\xBF");
+    const CliRun empty = Run("--format sentences " + blank);
+    const CliRun emptyJson = Run("--format json " + blank);
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.exitCode, emptyJson.exitCode);
+    EXPECT_EQ(empty.out + empty.err, emptyJson.out + emptyJson.err);
 }
 
 TEST_F(CliEndToEndTest, ExportKeepsLineEndsExactly) {

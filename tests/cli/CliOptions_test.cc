@@ -28,6 +28,12 @@ TEST(CliOptionsTest, DefaultsAndValues) {
     EXPECT_EQ(Parse({"a.txt", "--version"}).action, CliAction::ShowVersion);
 }
 
+TEST(CliOptionsTest, SentencesFormatIsListed) {
+    EXPECT_EQ(Parse({"--format", "sentences"}).format, OutputFormat::Sentences);
+    EXPECT_NE(kCliUsageLine.find("|sentences]"), std::string_view::npos);
+    EXPECT_NE(CliHelpText().find("  sentences: "), std::string::npos);
+}
+
 TEST(CliOptionsTest, UsageErrors) {
     for (const std::vector<std::string_view>& arguments :
          std::vector<std::vector<std::string_view>>{{"--bogus"},
