@@ -147,6 +147,27 @@ void SetControlImage(int number, ImageKind image);  // buttons show it left of t
 void SetEditorColours(int number, bool blackText);  // light yellow background always
 void FocusControl(int number);
 
+// ---- Editor marks and cursor -------------------------------------------------
+
+enum class MarkLevel {
+    Long,      // a light background
+    VeryLong,  // a stronger, darker one, underlined, so colour is not all that tells
+};
+struct EditorMark {
+    std::size_t start = 0;  // code units of the editor's text, as ControlText gives it
+    std::size_t end = 0;    // exclusive
+    MarkLevel level = MarkLevel::Long;
+    std::u16string tooltip;  // plain text, shown while the pointer rests on the mark
+};
+// Replaces the editor's marks. Marks never change the text, the cursor, the
+// selection, the undo history or the scroll position; until replaced they
+// move with the text as it is edited.
+void SetEditorMarks(int number, std::vector<EditorMark> marks);
+// The cursor's place in the editor's text, in code units.
+std::size_t EditorCursor(int number);
+// Puts the cursor there, without a selection, and scrolls it into view.
+void SetEditorCursor(int number, std::size_t offset);
+
 // ---- Gear menu ------------------------------------------------------------
 
 struct MenuItem {

@@ -9,6 +9,7 @@
 #include "shell/Preferences.h"
 #include "shell/RecommendationsView.h"
 #include "shell/ResultsArea.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"
 
@@ -33,6 +34,7 @@ void Clear() {
     platform::SetControlText(kEditor, u"");
     platform::SetControlText(kSummaryLine, u"");
     ClearMetricRows();
+    ClearSentenceMarks();
     platform::SetControlEnabled(kRecommendationsButton, false);
     platform::SetControlEnabled(kExportButton, false);
     platform::SetControlEnabled(kClearButton, false);

@@ -9,6 +9,7 @@
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
 #include "shell/Quit.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 #include "shell/StartAtLogin.h"
 #include "shell/UpdateCheck.h"
@@ -31,6 +32,9 @@ constexpr MenuRoute kMenuRoutes[] = {
     {kCloseWindowShortcut, OnCloseWindowShortcut},
     {kClearShortcut, OnClearShortcut},
     {kRecommendationsShortcut, OnRecommendationsShortcut},
+    {kHighlightItem, ToggleHighlight},
+    {kNextMarkShortcut, OnNextMarkShortcut},
+    {kPreviousMarkShortcut, OnPreviousMarkShortcut},
 };
 
 struct ControlRoute {

@@ -5,6 +5,7 @@
 #include "shell/ControlNumbers.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 
 void ShowFullAnalysis(std::u16string_view text) {
@@ -12,6 +13,7 @@ void ShowFullAnalysis(std::u16string_view text) {
     RunAnalysis(shell.currentJob, shell.locale, shell.rates);
     ShowMetrics(shell.currentJob, shell.locale);
     WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
+    MarkSentences(text);
     shell.analysisCurrent = true;
 }
 

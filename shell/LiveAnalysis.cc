@@ -16,6 +16,7 @@
 #include "shell/Preferences.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 
 std::int64_t LiveInterval(std::size_t length) {
@@ -26,6 +27,7 @@ std::int64_t LiveInterval(std::size_t length) {
 void OnEditorChange(std::u16string_view text, bool passesGate) {
     shell.currentJob.text = text;
     if (!passesGate) {
+        ClearSentenceMarks();
         if (text.empty()) {
             Clear();
         }
@@ -75,6 +77,7 @@ bool LivePass(std::u16string_view text) {
     ComputeMetrics(job, shell.locale, shell.rates);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
+    MarkSentences(text);
     return true;
 }
 
@@ -86,7 +89,10 @@ void CompleteLiveAnalysis() {
     if (CleanInput(text, shell.locale).text.empty()) {
         return;
     }
-    if (!shell.analysisCurrent) {
+    // The marks are exact from here on, whatever the live passes left.
+    if (shell.analysisCurrent) {
+        MarkSentences(text);
+    } else {
         ShowFullAnalysis(text);
     }
     StoreTextIfChanged(text);

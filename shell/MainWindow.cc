@@ -79,6 +79,8 @@ void CreateMainWindow(int left, int top) {
     platform::AddWindowShortcut(kCloseWindowShortcut, "Ctrl+W");
     platform::AddWindowShortcut(kClearShortcut, "Alt+Shift+C");
     platform::AddWindowShortcut(kRecommendationsShortcut, "Alt+Shift+E");
+    platform::AddWindowShortcut(kNextMarkShortcut, "F8");
+    platform::AddWindowShortcut(kPreviousMarkShortcut, "Shift+F8");
     platform::BringWindowToFront();
     CreateControls();
     platform::FocusControl(kEditor);
@@ -88,6 +90,7 @@ void CreateMainWindow(int left, int top) {
                                   {kDonationItem, u"Buy me a Coffee"},
                                   {kStartAtLoginItem, u"Start at Login"},
                                   {kCheckForUpdateItem, u"Check for Update"},
+                                  {kHighlightItem, u"Highlight Long Sentences"},
                                   {kQuitItem, u"Quit"}});
     }
     const std::u16string savedText = LoadSavedText();
@@ -96,6 +99,7 @@ void CreateMainWindow(int left, int top) {
     }
     platform::SetMenuItemChecked(kAlwaysOnTopItem, shell.topWin);
     platform::SetMenuItemChecked(kStartAtLoginItem, shell.login);
+    platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
     ShowVariant(shell.locale);
     const bool hasText = !savedText.empty();
     platform::SetControlEnabled(kClearButton, hasText);

@@ -7,6 +7,10 @@ bool ReadFlag(std::string_view key) {
     return platform::ReadPreferenceInteger(key) == 1;
 }
 
+bool ReadHighlight() {
+    return platform::ReadPreferenceString(kHighlightKey).empty() || ReadFlag(kHighlightKey);
+}
+
 EnglishVariant ReadVariant() {
     return ReadFlag(kLocaleKey) ? EnglishVariant::Uk : EnglishVariant::Us;
 }

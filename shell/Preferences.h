@@ -10,10 +10,13 @@ inline constexpr std::string_view kTopWinKey = "TopWin";
 inline constexpr std::string_view kLocaleKey = "Locale";
 inline constexpr std::string_view kLoginKey = "Login";
 inline constexpr std::string_view kAnalyzeTextKey = "AnalyzeText";
+inline constexpr std::string_view kHighlightKey = "Highlight";
 
 // Only a stored 1 counts as set: a missing, foreign or out-of-range value is 0.
 bool ReadFlag(std::string_view key);
 EnglishVariant ReadVariant();
+// On unless a 0 or another value is stored: missing means the default, on.
+bool ReadHighlight();
 
 // Each write is flushed at once; failures are silent.
 void StoreFlag(std::string_view key, bool value);

@@ -22,6 +22,8 @@ void ResetShellState() {
     shell.lastTextFlushTime = 0;
     shell.quitRequested = false;
     shell.lengthAlertDue = false;
+    shell.highlight = true;
+    shell.markStarts.clear();
     shell.latestVersion.clear();
     shell.releaseNotes.clear();
 }

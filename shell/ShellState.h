@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
@@ -39,7 +40,9 @@ struct ShellState {
     bool typedTextUnflushed = false;
     std::int64_t lastTextFlushTime = 0;
     bool quitRequested = false;
-    bool lengthAlertDue = false;  // see AlertInputTooLong
+    bool lengthAlertDue = false;          // see AlertInputTooLong
+    bool highlight = true;                // long sentences marked in the editor
+    std::vector<std::size_t> markStarts;  // where the marks begin, ascending
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.
     std::u16string latestVersion;
     std::u16string releaseNotes;

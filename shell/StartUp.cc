@@ -27,6 +27,7 @@ void ReadPreferences() {
     shell.topWin = ReadFlag(kTopWinKey);
     shell.locale = ReadVariant();
     shell.login = ReadFlag(kLoginKey);
+    shell.highlight = ReadHighlight();
 }
 
 void InitialisePreferences() {

@@ -451,4 +451,21 @@ void FocusControl(int number) {
     }
 }
 
+void SetEditorMarks(int number, std::vector<EditorMark> marks) {
+    if (auto* editor = FindAs<qt::Editor>(number)) {
+        editor->SetMarks(marks);
+    }
+}
+
+std::size_t EditorCursor(int number) {
+    const auto* editor = FindAs<qt::Editor>(number);
+    return editor != nullptr ? editor->CursorOffset() : 0;
+}
+
+void SetEditorCursor(int number, std::size_t offset) {
+    if (auto* editor = FindAs<qt::Editor>(number)) {
+        editor->SetCursorOffset(offset);
+    }
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
 
 #include <algorithm>
 #include <memory>
@@ -29,6 +31,15 @@ QString BreakText(int kind) {
         default:
             return QStringLiteral("\n");
     }
+}
+
+// Both legible under black text on the editor's light yellow, and apart in
+// lightness as well as hue.
+const QColor kLongMark(255, 222, 140);
+const QColor kVeryLongMark(244, 162, 120);
+
+int BreakWidth(int kind) {
+    return kind == kCarriageReturnLineFeed ? 2 : 1;
 }
 
 int BreakBefore(const QTextBlock& block) {
@@ -138,6 +149,86 @@ void Editor::StepThroughHistory(bool forward) {
     steppingThroughHistory_ = true;
     forward ? redo() : undo();
     steppingThroughHistory_ = false;
+}
+
+int Editor::PositionOf(std::size_t offset) const {
+    std::size_t blockOffset = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin()) {
+            blockOffset += static_cast<std::size_t>(BreakWidth(BreakBefore(block)));
+        }
+        const auto length = static_cast<std::size_t>(block.length() - 1);
+        if (offset <= blockOffset + length) {
+            return block.position() + static_cast<int>(offset - std::min(offset, blockOffset));
+        }
+        blockOffset += length;
+    }
+    return document()->characterCount() - 1;
+}
+
+std::size_t Editor::OffsetOf(int position) const {
+    std::size_t offset = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin()) {
+            offset += static_cast<std::size_t>(BreakWidth(BreakBefore(block)));
+        }
+        if (position < block.position() + block.length()) {
+            return offset + static_cast<std::size_t>(position - block.position());
+        }
+        offset += static_cast<std::size_t>(block.length() - 1);
+    }
+    return offset;
+}
+
+void Editor::SetMarks(const std::vector<EditorMark>& marks) {
+    QList<QTextEdit::ExtraSelection> selections;
+    markTooltips_.clear();
+    for (const EditorMark& mark : marks) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(document());
+        selection.cursor.setPosition(PositionOf(mark.start));
+        selection.cursor.setPosition(PositionOf(mark.end), QTextCursor::KeepAnchor);
+        const bool veryLong = mark.level == MarkLevel::VeryLong;
+        selection.format.setBackground(veryLong ? kVeryLongMark : kLongMark);
+        if (veryLong) {
+            selection.format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
+        }
+        selections.append(selection);
+        markTooltips_.push_back(QString::fromStdU16String(mark.tooltip));
+    }
+    setExtraSelections(selections);
+}
+
+std::size_t Editor::CursorOffset() const {
+    return OffsetOf(textCursor().position());
+}
+
+void Editor::SetCursorOffset(std::size_t offset) {
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(PositionOf(offset));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+// The pointer rests over the viewport, which shows the text.
+bool Editor::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const int position = cursorForPosition(help->pos()).position();
+        const QList<QTextEdit::ExtraSelection> selections = extraSelections();
+        for (qsizetype i = 0; i < selections.size(); ++i) {
+            const QTextCursor& mark = selections[i].cursor;
+            if (position >= mark.selectionStart() && position < mark.selectionEnd()) {
+                QToolTip::showText(help->globalPos(), markTooltips_[static_cast<std::size_t>(i)],
+                                   this);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 void Editor::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,11 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+#include <cstddef>
 #include <map>
+#include <vector>
+
+#include "platform/Platform.h"
 
 namespace platform::qt {
 
@@ -22,7 +26,13 @@ class Editor final : public QPlainTextEdit {
     void SetExactText(const QString& text);
     QString ExactText() const;
 
+    // Offsets count the code units of ExactText: a CR LF is two, one position.
+    void SetMarks(const std::vector<EditorMark>& marks);
+    std::size_t CursorOffset() const;
+    void SetCursorOffset(std::size_t offset);
+
   protected:
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
@@ -33,6 +43,8 @@ class Editor final : public QPlainTextEdit {
     void OnContentsChange(int position, int removed, int added);
     void RememberBreaks();
     void StepThroughHistory(bool forward);
+    int PositionOf(std::size_t offset) const;
+    std::size_t OffsetOf(int position) const;
 
     // Undo and redo put back formats as they were; nothing is repaired then.
     bool steppingThroughHistory_ = false;
@@ -40,6 +52,8 @@ class Editor final : public QPlainTextEdit {
     // Each break's position (that of its block separator) and kind, as of the
     // last change.
     std::map<int, int> breaks_;
+    // The marks' tooltips, in the order of the extra selections that show them.
+    std::vector<QString> markTooltips_;
 };
 
 }  // namespace platform::qt

@@ -4,6 +4,7 @@
 // tests drive it as a user would and read back what the shell did.
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -33,6 +34,8 @@ struct ControlState {
     FontKind font = FontKind::System;
     std::optional<ImageKind> image;
     std::optional<bool> blackText;  // set once the editor's colours are
+    std::vector<EditorMark> marks;  // the editor's
+    std::size_t cursor = 0;         // the editor's, in code units
 };
 
 struct WindowState {

@@ -142,6 +142,23 @@ void SetControlTooltip(int number, std::u16string_view text) {
     }
 }
 
+void SetEditorMarks(int number, std::vector<EditorMark> marks) {
+    if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
+        control->marks = std::move(marks);
+    }
+}
+
+std::size_t EditorCursor(int number) {
+    const auto* control = FindControl(number);
+    return control != nullptr && control->kind == ControlKind::Editor ? control->cursor : 0;
+}
+
+void SetEditorCursor(int number, std::size_t offset) {
+    if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
+        control->cursor = std::min(offset, control->text.size());
+    }
+}
+
 void SetControlAccessibleName(int number, std::u16string_view name) {
     if (auto* control = FindControl(number)) {
         control->accessibleName = name;

@@ -1,0 +1,103 @@
+#include "shell/SentenceMarks.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "engine/AnalysisJob.h"
+#include "engine/ReadabilityMetrics.h"
+#include "engine/Scenario.h"
+#include "engine/SentenceSpans.h"
+#include "engine/TextStatistics.h"
+#include "platform/Platform.h"
+#include "report/Recommendations.h"
+#include "report/SentenceImpact.h"
+#include "report/WeightedScore.h"
+#include "results/SentenceMarkText.h"
+#include "shell/ControlNumbers.h"
+#include "shell/Preferences.h"
+#include "shell/ShellState.h"
+
+namespace {
+
+int SelectedScenario() {
+    const int selected = platform::ControlValue(kScenarioDropDown);
+    return IsValidScenario(selected) ? selected : 0;
+}
+
+void MoveToMark(bool forward) {
+    const std::vector<std::size_t>& starts = shell.markStarts;
+    if (starts.empty()) {
+        return;
+    }
+    const std::size_t cursor = platform::EditorCursor(kEditor);
+    std::size_t target = 0;
+    if (forward) {
+        const auto next = std::upper_bound(starts.begin(), starts.end(), cursor);
+        target = next == starts.end() ? starts.front() : *next;
+    } else {
+        const auto previous = std::lower_bound(starts.begin(), starts.end(), cursor);
+        target = previous == starts.begin() ? starts.back() : *std::prev(previous);
+    }
+    platform::SetEditorCursor(kEditor, target);
+}
+
+}  // namespace
+
+void MarkSentences(std::u16string_view editorText) {
+    if (!shell.highlight) {
+        ClearSentenceMarks();
+        return;
+    }
+    const EnglishVariant variant = shell.locale;
+    const int scenario = SelectedScenario();
+    AnalysisJob whole;
+    whole.text = editorText;
+    CountText(whole, variant);
+    const AsciiWordCounts ascii = CountAsciiWords(whole.text, variant);
+    ComputeMetricsFromCounts(whole, ascii, variant, shell.rates);
+    const ScoreProfile& profile = SelectScoreProfile(scenario, variant);
+    const std::optional<double> wholeScore =
+        IsTooShortForScore(whole)
+            ? std::nullopt
+            : std::optional(
+                  ComputeWeightedScoreFromCounts(whole, ascii.complexWords, profile).overallScore);
+
+    const std::vector<SentenceSpan> spans = SentenceSpans(editorText, variant);
+    const std::vector<SentenceImpact> impacts =
+        SentenceImpacts(whole, ascii, spans, scenario, variant);
+    std::vector<platform::EditorMark> marks;
+    shell.markStarts.clear();
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        if (impacts[i].level == SentenceLevel::None) {
+            continue;
+        }
+        const bool veryLong = impacts[i].level == SentenceLevel::VeryLong;
+        marks.push_back({spans[i].start, spans[i].end,
+                         veryLong ? platform::MarkLevel::VeryLong : platform::MarkLevel::Long,
+                         SentenceMarkText(spans[i], impacts[i], scenario, profile.maxSentenceLength,
+                                          whole.fleschKincaidGrade, wholeScore)});
+        shell.markStarts.push_back(spans[i].start);
+    }
+    platform::SetEditorMarks(kEditor, std::move(marks));
+}
+
+void ClearSentenceMarks() {
+    shell.markStarts.clear();
+    platform::SetEditorMarks(kEditor, {});
+}
+
+void ToggleHighlight() {
+    shell.highlight = !shell.highlight;
+    StoreFlag(kHighlightKey, shell.highlight);
+    platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
+    MarkSentences(platform::ControlText(kEditor));
+}
+
+void OnNextMarkShortcut() {
+    MoveToMark(true);
+}
+
+void OnPreviousMarkShortcut() {
+    MoveToMark(false);
+}

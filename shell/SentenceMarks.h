@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+// Marks the editor's long and very long sentences for the scenario and variant
+// in force, each with what it costs; removes every mark when highlighting is off.
+void MarkSentences(std::u16string_view editorText);
+void ClearSentenceMarks();
+
+// The gear menu's "Highlight Long Sentences": stored and flushed at once.
+void ToggleHighlight();
+
+// F8 and Shift+F8: the cursor to the next or previous mark, round the end.
+void OnNextMarkShortcut();
+void OnPreviousMarkShortcut();

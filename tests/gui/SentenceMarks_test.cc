@@ -1,0 +1,106 @@
+// Long sentences marked in the real editor: the marks read back, their
+// tooltips, the menu item, undo and F8.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolTip>
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "shell/ControlNumbers.h"
+#include "tests/gui/AppTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
+
+namespace {
+
+std::u16string Words(int count) {
+    std::u16string sentence;
+    for (int i = 0; i < count; ++i) {
+        sentence += i == 0 ? u"Words" : u" words";
+    }
+    return sentence + u".";
+}
+
+// A short sentence, then 23 words (long for General Content's 20) after a CR LF.
+const std::u16string kText = u"Short one here now.\r\n" + Words(23) + u" Done.";
+
+class SentenceMarksTest : public AppWindowTest {
+  protected:
+    QPlainTextEdit* Editor() { return qobject_cast<QPlainTextEdit*>(ControlWidget(kEditor)); }
+
+    // Each mark as document positions.
+    std::vector<std::pair<int, int>> MarkedRanges() {
+        std::vector<std::pair<int, int>> ranges;
+        for (const QTextEdit::ExtraSelection& mark : Editor()->extraSelections()) {
+            ranges.emplace_back(mark.cursor.selectionStart(), mark.cursor.selectionEnd());
+        }
+        return ranges;
+    }
+};
+
+TEST_F(SentenceMarksTest, APastedTextIsMarkedWithoutTouchingTheTextOrItsHistory) {
+    Editor()->selectAll();
+    ASSERT_TRUE(Paste(kText));
+    // The CR LF is one document position: the long sentence starts at 20.
+    const int end = 20 + static_cast<int>(Words(23).size()) + 1;
+    EXPECT_EQ(MarkedRanges(), (std::vector<std::pair<int, int>>{{20, end}}));
+    EXPECT_EQ(platform::ControlText(kEditor), kText);
+
+    // Resting the pointer on it shows what it costs.
+    const QRect inside = Editor()->cursorRect([&] {
+        QTextCursor cursor(Editor()->document());
+        cursor.setPosition(25);
+        return cursor;
+    }());
+    QHelpEvent hover(QEvent::ToolTip, inside.center(),
+                     Editor()->viewport()->mapToGlobal(inside.center()));
+    QApplication::sendEvent(Editor()->viewport(), &hover);
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().startsWith(
+        QStringLiteral("23 words \u2014 General Content aims at 20 or fewer \u00B7 grade ")))
+        << QToolTip::text().toStdString();
+    QToolTip::hideText();
+
+    // F8 takes the cursor to it; the marks left the undo history alone.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowForTest(), kSettleDeadlineMs));
+    QTest::keyClick(Editor(), Qt::Key_F8);
+    DispatchPending();
+    EXPECT_EQ(Editor()->textCursor().position(), 20);
+    QTest::keySequence(Editor(), QKeySequence::Undo);
+    EXPECT_EQ(platform::ControlText(kEditor), u"");
+}
+
+TEST_F(SentenceMarksTest, TheMenuItemTurnsMarkingOffAndOnAndIsStored) {
+    Editor()->selectAll();
+    ASSERT_TRUE(Paste(kText));
+    ASSERT_EQ(MarkedRanges().size(), 1u);
+    auto* menu = MainWindowForTest()->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* highlight = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QStringLiteral("Highlight Long Sentences")) {
+            highlight = action;
+        }
+    }
+    ASSERT_NE(highlight, nullptr);
+    EXPECT_TRUE(highlight->isChecked());
+    highlight->trigger();
+    DispatchPending();
+    EXPECT_TRUE(MarkedRanges().empty());
+    EXPECT_FALSE(highlight->isChecked());
+    EXPECT_EQ(platform::ReadPreferenceInteger("Highlight"), 0);
+    highlight->trigger();
+    DispatchPending();
+    EXPECT_EQ(MarkedRanges().size(), 1u);
+    EXPECT_EQ(platform::ReadPreferenceInteger("Highlight"), 1);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+#include "shell/SentenceMarks.h"
+
+#include <string>
+#include <vector>
+
+#include "shell/ControlNumbers.h"
+#include "shell/ShellState.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using SentenceMarksTest = ShellTest;
+
+std::u16string Words(int count) {
+    std::u16string sentence;
+    for (int i = 0; i < count; ++i) {
+        sentence += i == 0 ? u"Words" : u" words";
+    }
+    return sentence + u". ";
+}
+
+// 4, 16 and 23 words.
+const std::u16string kText = u"Short one here now. " + Words(16) + Words(23);
+const std::size_t kSecond = 20;
+const std::size_t kThird = kSecond + Words(16).size();
+
+struct Seen {
+    std::size_t start;
+    std::size_t end;
+    platform::MarkLevel level;
+    friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+std::vector<Seen> Marks() {
+    std::vector<Seen> seen;
+    for (const platform::EditorMark& mark : recording::Control(kEditor)->marks) {
+        seen.push_back({mark.start, mark.end, mark.level});
+    }
+    return seen;
+}
+
+TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) {
+    StartAndOpenWindow();
+    TypeAt(10000, kText);
+    RunTrailingPass();
+    // General Content aims at 20 words or fewer.
+    EXPECT_EQ(Marks(), (std::vector<Seen>{{kThird, kText.size() - 1, platform::MarkLevel::Long}}));
+    const std::u16string tooltip = recording::Control(kEditor)->marks.at(0).tooltip;
+    EXPECT_TRUE(
+        tooltip.starts_with(u"23 words \u2014 General Content aims at 20 or fewer \u00B7 grade "))
+        << std::string(tooltip.begin(), tooltip.end());
+    EXPECT_NE(tooltip.find(u", score "), std::u16string::npos);
+
+    // Technical documents aim at 15: a change of scenario marks again at once.
+    recording::SelectItem(kScenarioDropDown, 2);
+    RunPendingEvents();
+    EXPECT_EQ(Marks(),
+              (std::vector<Seen>{{kSecond, kThird, platform::MarkLevel::Long},
+                                 {kThird, kText.size() - 1, platform::MarkLevel::VeryLong}}));
+}
+
+TEST_F(SentenceMarksTest, F8AndShiftF8GoRoundTheMarks) {
+    StartAndOpenWindow();
+    recording::SelectItem(kScenarioDropDown, 2);
+    TypeAt(10000, kText);
+    RunTrailingPass();
+    const auto press = [](std::string_view keys) {
+        recording::PressShortcut(keys);
+        RunPendingEvents();
+        return platform::EditorCursor(kEditor);
+    };
+    EXPECT_EQ(press("F8"), kSecond);
+    EXPECT_EQ(press("F8"), kThird);
+    EXPECT_EQ(press("F8"), kSecond);  // round the end
+    EXPECT_EQ(press("Shift+F8"), kThird);
+    EXPECT_EQ(press("Shift+F8"), kSecond);
+}
+
+TEST_F(SentenceMarksTest, TheMenuItemRemovesAndRestoresTheMarksAndIsStoredAtOnce) {
+    StartAndOpenWindow();
+    TypeAt(10000, kText);
+    RunTrailingPass();
+    ASSERT_FALSE(Marks().empty());
+    recording::ChooseMenuItem(kHighlightItem);
+    RunPendingEvents();
+    EXPECT_TRUE(Marks().empty());
+    EXPECT_FALSE(platform::MenuItemChecked(kHighlightItem));
+    EXPECT_EQ(recording::StoredPreference("Highlight"), u"0");
+    EXPECT_TRUE(recording::PreferenceLog().back().isSync);
+    // Typing while it is off marks nothing.
+    TypeAt(20000, kText + u"More words here.");
+    RunTrailingPass();
+    EXPECT_TRUE(Marks().empty());
+    recording::ChooseMenuItem(kHighlightItem);
+    RunPendingEvents();
+    EXPECT_EQ(Marks().size(), 1u);
+    EXPECT_EQ(recording::StoredPreference("Highlight"), u"1");
+}
+
+TEST_F(SentenceMarksTest, AStoredChoiceIsKeptAndClearRemovesTheMarks) {
+    recording::StorePreference("Highlight", u"0");
+    StartAndOpenWindow();
+    EXPECT_FALSE(platform::MenuItemChecked(kHighlightItem));
+    TypeAt(10000, kText);
+    RunTrailingPass();
+    EXPECT_TRUE(Marks().empty());
+    recording::ChooseMenuItem(kHighlightItem);
+    RunPendingEvents();
+    ASSERT_FALSE(Marks().empty());
+    recording::Click(kClearButton);
+    RunPendingEvents();
+    EXPECT_TRUE(Marks().empty());
+}
+
+}  // namespace
