@@ -131,6 +131,22 @@ TEST_F(PlatformContract, NamesAndDescriptionsForScreenReadersLeaveTheTextsAlone)
     EXPECT_TRUE(DrainEvents().empty());
 }
 
+TEST_F(PlatformContract, TheEditorsCursorAndMarksCountCodeUnits) {
+    platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"ab\r\ncd\ref");
+    for (const std::size_t offset :
+         {std::size_t{0}, std::size_t{2}, std::size_t{4}, std::size_t{7}, std::size_t{9}}) {
+        platform::SetEditorCursor(1, offset);
+        EXPECT_EQ(platform::EditorCursor(1), offset);
+    }
+    platform::SetEditorCursor(1, 100);  // past the end: at the end
+    EXPECT_EQ(platform::EditorCursor(1), 9u);
+    platform::SetEditorMarks(1, {{4, 9, platform::MarkLevel::Long, u"tip"}});
+    platform::SetEditorMarks(kNoSuchControl, {{0, 1, platform::MarkLevel::VeryLong, u""}});
+    EXPECT_EQ(platform::ControlText(1), u"ab\r\ncd\ref");
+    EXPECT_EQ(platform::EditorCursor(kNoSuchControl), 0u);
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
 TEST_F(PlatformContract, MenuItemsKeepTheirCheckMarks) {
     platform::CreateGearMenu({{1, u"Always on Top"}, {6, u"Quit"}});
     EXPECT_TRUE(platform::GearMenuExists());
