@@ -20,6 +20,7 @@
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 
@@ -140,8 +141,10 @@ QPlainTextEdit* BareEditor(std::size_t length) {
     return bare;
 }
 
+// Arguments: the text's length, and whether long sentences are marked.
 void BM_ForcedLivePass(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
+    shell.highlight = state.range(1) != 0;
     QPlainTextEdit* editor = WindowEditor();
     if (editor == nullptr) {
         state.SkipWithError("the window did not open");
@@ -202,7 +205,22 @@ void BM_TypingAtPace(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_ForcedLivePass)->Arg(1000)->Arg(32768)->UseManualTime()->Unit(benchmark::kMillisecond);
+// Re-marking the whole text, as the trailing pass does.
+void BM_MarkSentences(benchmark::State& state) {
+    const std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
+    shell.highlight = true;
+    for (auto _ : state) {
+        MarkSentences(text);
+    }
+}
+
+BENCHMARK(BM_ForcedLivePass)
+    ->Args({1000, 1})
+    ->Args({32768, 0})
+    ->Args({32768, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MarkSentences)->Arg(32768)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypingAtPace)->Arg(32700)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
