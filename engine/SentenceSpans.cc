@@ -1,6 +1,8 @@
 #include "engine/SentenceSpans.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <string>
 
 #include "engine/AnalysisJob.h"
@@ -10,57 +12,112 @@
 
 namespace {
 
+constexpr bool IsInvertedMark(char16_t c) {
+    return c == u'\u00A1' || c == u'\u00BF';
+}
+
+constexpr std::ptrdiff_t kMarkBlock = 32;
+
+// Whether a block of code units holds a sentence mark, tested with no jump per
+// code unit so that the compiler vectorises it.
+bool BlockHoldsMark(const char16_t* block) {
+    unsigned marks = 0;
+    for (std::ptrdiff_t i = 0; i < kMarkBlock; ++i) {
+        marks |= static_cast<unsigned>(IsSentenceMark(block[i]));
+    }
+    return marks != 0;
+}
+
+// The first sentence mark at or after `unit`. Marks are rare, so whole blocks
+// are passed over first.
+const char16_t* NextMark(const char16_t* unit, const char16_t* end) {
+    while (end - unit >= kMarkBlock && !BlockHoldsMark(unit)) {
+        unit += kMarkBlock;
+    }
+    return std::find_if(unit, end, IsSentenceMark);
+}
+
 // Where the cuts fall in the respelt text: the start, the first code unit of
 // each word that follows a word holding a sentence mark (an inverted mark that
 // opens a word begins a sentence rather than ending one), and the end.
 std::vector<std::size_t> Cuts(std::u16string_view text) {
     std::vector<std::size_t> cuts{0};
-    bool inWord = false;
-    bool marked = false;
-    bool cutDue = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsWordSeparator(text[i])) {
-            cutDue = cutDue || (inWord && marked);
-            inWord = false;
+    const char16_t* const begin = text.data();
+    const char16_t* const end = begin + text.size();
+    for (const char16_t* unit = begin; (unit = NextMark(unit, end)) != end;) {
+        const bool opensWord = unit == begin || IsWordSeparator(unit[-1]);
+        if (opensWord && IsInvertedMark(*unit)) {
+            ++unit;
             continue;
         }
-        if (cutDue) {
-            cuts.push_back(i);
-            cutDue = false;
+        const char16_t* const wordEnd = std::find_if(unit, end, IsWordSeparator);
+        unit = std::find_if_not(wordEnd, end, IsWordSeparator);
+        if (unit == end) {
+            break;
         }
-        const bool opening = !inWord && (text[i] == u'\u00A1' || text[i] == u'\u00BF');
-        if (!inWord) {
-            inWord = true;
-            marked = false;
-        }
-        marked = marked || (IsSentenceMark(text[i]) && !opening);
+        cuts.push_back(static_cast<std::size_t>(unit - begin));
     }
     cuts.push_back(text.size());
     return cuts;
 }
 
+// How far two texts agree from their starts. Blocks compared at the speed of
+// memcmp find the rare difference sooner than a code unit at a time.
+std::size_t AgreeingLength(std::u16string_view a, std::u16string_view b) {
+    constexpr std::size_t kBlock = 64;
+    const std::size_t length = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i + kBlock <= length &&
+           std::memcmp(a.data() + i, b.data() + i, kBlock * sizeof(char16_t)) == 0) {
+        i += kBlock;
+    }
+    while (i < length && a[i] == b[i]) {
+        ++i;
+    }
+    return i;
+}
+
+// The start of the blank-separated token holding `at`.
+std::size_t TokenStart(std::u16string_view text, std::size_t at) {
+    const std::size_t blank = at == 0 ? std::u16string_view::npos : text.rfind(u' ', at - 1);
+    return blank == std::u16string_view::npos ? 0 : blank + 1;
+}
+
+// The end of the blank-separated token holding `at`.
+std::size_t TokenEnd(std::u16string_view text, std::size_t at) {
+    return std::min(text.find(u' ', at), text.size());
+}
+
 // Maps ascending offsets of the respelt text to the editor's text. Respelling
-// replaces whole blank-separated tokens of the trimmed text, so the tokens of
-// both pair up one for one; a cut never falls inside a respelt token, which
-// holds letters only.
+// replaces whole blank-separated tokens of the trimmed text and copies the
+// rest, so the two texts differ only inside replaced tokens, and an offset
+// moves by what the replaced tokens before it gained or lost. A cut never
+// falls inside a respelt token, which holds letters only.
 std::vector<std::size_t> EditorOffsets(std::u16string_view editorText, std::u16string_view respelt,
                                        const std::vector<std::size_t>& offsets) {
     const std::size_t lead = editorText.find_first_not_of(u' ');
-    const std::size_t trimmedEnd = editorText.find_last_not_of(u' ') + 1;
+    const std::u16string_view trimmed =
+        editorText.substr(lead, editorText.find_last_not_of(u' ') + 1 - lead);
     std::vector<std::size_t> mapped;
     mapped.reserve(offsets.size());
-    std::size_t editor = lead;  // the current token's start in each text
-    std::size_t own = 0;
+    std::size_t own = 0;  // a place where both texts agree, in each
+    std::size_t editor = 0;
     auto next = offsets.begin();
     while (next != offsets.end()) {
-        const std::size_t ownEnd = std::min(respelt.find(u' ', own), respelt.size());
-        const std::size_t editorEnd = std::min(editorText.find(u' ', editor), trimmedEnd);
+        const std::size_t agreeing = AgreeingLength(respelt.substr(own), trimmed.substr(editor));
+        const std::size_t ownDifference = own + agreeing;
+        // The replaced token holding the difference, in each text.
+        const std::size_t tokenStart = TokenStart(respelt, ownDifference);
+        const std::size_t editorTokenStart = editor + (tokenStart - own);
+        const std::size_t ownEnd = TokenEnd(respelt, ownDifference);
+        const std::size_t editorEnd = TokenEnd(trimmed, editor + agreeing);
+        const bool sameLength = ownEnd - tokenStart == editorEnd - editorTokenStart;
         for (; next != offsets.end() && *next <= ownEnd; ++next) {
-            const bool sameLength = ownEnd - own == editorEnd - editor;
-            mapped.push_back(sameLength || *next == own ? editor + (*next - own) : editorEnd);
+            const bool inside = *next > tokenStart && !sameLength;
+            mapped.push_back(lead + (inside ? editorEnd : editor + (*next - own)));
         }
-        own = ownEnd + 1;
-        editor = editorEnd + 1;
+        own = ownEnd;
+        editor = editorEnd;
     }
     return mapped;
 }
@@ -85,21 +142,18 @@ std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishV
     }
     const std::vector<std::size_t> cuts = Cuts(respelt);
     const std::vector<std::size_t> editorCuts = EditorOffsets(editorText, respelt, cuts);
-    spans.reserve(cuts.size() - 1);
-    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
-        const std::u16string_view text =
-            std::u16string_view(respelt).substr(cuts[i], cuts[i + 1] - cuts[i]);
-        const RunCounts runs = CountRuns(text);
-        const AsciiWordCounts ascii = CountAsciiWords(text, variant);
+    const std::vector<SegmentCounts> counts = CountSegments(respelt, cuts, variant);
+    spans.reserve(counts.size());
+    for (std::size_t i = 0; i < counts.size(); ++i) {
         SentenceSpan& span = spans.emplace_back();
         span.start = editorCuts[i];
         span.end = editorCuts[i + 1];
-        span.words = runs.words;
-        span.sentences = runs.sentences;
-        span.syllables = runs.syllables;
-        span.characters = static_cast<std::int64_t>(text.size());
-        span.complexWords = ascii.complexWords;
-        span.longWords = ascii.longWords;
+        span.words = counts[i].runs.words;
+        span.sentences = counts[i].runs.sentences;
+        span.syllables = counts[i].runs.syllables;
+        span.characters = static_cast<std::int64_t>(cuts[i + 1] - cuts[i]);
+        span.complexWords = counts[i].asciiWords.complexWords;
+        span.longWords = counts[i].asciiWords.longWords;
         span.grade = OwnGrade(span, variant);
     }
     return spans;

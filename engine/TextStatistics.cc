@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "engine/SpellingNormalisation.h"
 
@@ -98,31 +100,66 @@ constexpr std::size_t LongWordLength(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? 6 : 7;
 }
 
-}  // namespace
-
-RunCounts CountRuns(std::u16string_view text) {
+// The walks of CountRuns and CountAsciiWords, given the table index function.
+template <typename Index>
+RunCounts CountRunsOf(std::u16string_view text, Index index) {
     // A run is counted where it starts: the code units of a run less those whose predecessor
     // belongs to it too.
     RunCounts counts;
-    WithTableIndex(text, [&](auto index) {
-        std::uint64_t before = 0;
-        for (std::size_t start = 0; start < text.size(); start += kSumLength) {
-            std::uint64_t units = 0;
-            std::uint64_t continued = 0;
+    std::uint64_t before = 0;
+    for (std::size_t start = 0; start < text.size(); start += kSumLength) {
+        std::uint64_t units = 0;
+        std::uint64_t continued = 0;
 #pragma GCC unroll 4
-            for (const char16_t c : text.substr(start, kSumLength)) {
-                const std::uint64_t cls = kCountTable[index(c)];
-                units += cls;
-                continued += cls & before;
-                before = cls;
-            }
-            const std::uint64_t fields = units - (continued & kRunFields);
-            counts.words += static_cast<std::int64_t>(fields & kFieldMask);
-            counts.syllables += static_cast<std::int64_t>((fields >> kFieldBits) & kFieldMask);
-            counts.sentences += static_cast<std::int64_t>(fields >> (2 * kFieldBits));
+        for (const char16_t c : text.substr(start, kSumLength)) {
+            const std::uint64_t cls = kCountTable[index(c)];
+            units += cls;
+            continued += cls & before;
+            before = cls;
         }
-    });
+        const std::uint64_t fields = units - (continued & kRunFields);
+        counts.words += static_cast<std::int64_t>(fields & kFieldMask);
+        counts.syllables += static_cast<std::int64_t>((fields >> kFieldBits) & kFieldMask);
+        counts.sentences += static_cast<std::int64_t>(fields >> (2 * kFieldBits));
+    }
     return counts;
+}
+
+template <typename Index>
+AsciiWordCounts CountAsciiWordsOf(std::u16string_view text, EnglishVariant variant, Index index) {
+    // The jump at the end of a word is taken once per word and well predicted; inside a word
+    // the syllables are counted without jumps, which gives what CountSyllables would give
+    // for the collected word.
+    const std::int64_t complexSyllables = ComplexSyllables(variant);
+    const std::size_t longLength = LongWordLength(variant);
+    AsciiWordCounts counts;
+    const char16_t* unit = text.data();
+    const char16_t* const end = unit + text.size();
+    for (;;) {
+        const char16_t* const wordStart = unit;
+        std::int64_t syllables = 0;
+        std::int64_t notAfterVowel = 1;  // 1 unless a vowel came just before, then 0
+        for (; unit != end; ++unit) {
+            const std::int64_t cls = kAsciiWordTable[index(*unit)];
+            if (cls == 0) {
+                break;
+            }
+            syllables += cls & notAfterVowel;
+            notAfterVowel = ~cls;
+        }
+        counts.complexWords += syllables >= complexSyllables ? 1 : 0;
+        counts.longWords += static_cast<std::size_t>(unit - wordStart) >= longLength ? 1 : 0;
+        if (unit == end) {
+            return counts;
+        }
+        ++unit;  // the code unit that ended the word
+    }
+}
+
+}  // namespace
+
+RunCounts CountRuns(std::u16string_view text) {
+    return WithTableIndex(text, [&](auto index) { return CountRunsOf(text, index); });
 }
 
 void CountText(AnalysisJob& job, EnglishVariant variant) {
@@ -149,35 +186,24 @@ std::int64_t CountSyllables(std::u16string_view word, EnglishVariant variant) {
 }
 
 AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant) {
-    // The jump at the end of a word is taken once per word and well predicted; inside a word
-    // the syllables are counted without jumps, which gives what CountSyllables would give
-    // for the collected word.
-    const std::int64_t complexSyllables = ComplexSyllables(variant);
-    const std::size_t longLength = LongWordLength(variant);
-    return WithTableIndex(text, [&](auto index) {
-        AsciiWordCounts counts;
-        const char16_t* unit = text.data();
-        const char16_t* const end = unit + text.size();
-        for (;;) {
-            const char16_t* const wordStart = unit;
-            std::int64_t syllables = 0;
-            std::int64_t notAfterVowel = 1;  // 1 unless a vowel came just before, then 0
-            for (; unit != end; ++unit) {
-                const std::int64_t cls = kAsciiWordTable[index(*unit)];
-                if (cls == 0) {
-                    break;
-                }
-                syllables += cls & notAfterVowel;
-                notAfterVowel = ~cls;
-            }
-            counts.complexWords += syllables >= complexSyllables ? 1 : 0;
-            counts.longWords += static_cast<std::size_t>(unit - wordStart) >= longLength ? 1 : 0;
-            if (unit == end) {
-                return counts;
-            }
-            ++unit;  // the code unit that ended the word
+    return WithTableIndex(text,
+                          [&](auto index) { return CountAsciiWordsOf(text, variant, index); });
+}
+
+std::vector<SegmentCounts> CountSegments(std::u16string_view text,
+                                         std::span<const std::size_t> cuts,
+                                         EnglishVariant variant) {
+    std::vector<SegmentCounts> counts;
+    counts.reserve(cuts.empty() ? 0 : cuts.size() - 1);
+    // One choice of table index for all segments: choosing per segment would walk each twice.
+    WithTableIndex(text, [&](auto index) {
+        for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+            const std::u16string_view segment = text.substr(cuts[i], cuts[i + 1] - cuts[i]);
+            counts.push_back(
+                {CountRunsOf(segment, index), CountAsciiWordsOf(segment, variant, index)});
         }
     });
+    return counts;
 }
 
 std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
+#include <vector>
 
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
@@ -11,8 +14,9 @@ constexpr bool IsWordSeparator(char16_t c) {
     return c == u' ' || c == u'\r' || c == u'\n';
 }
 
+// Bitwise rather than logical or, so that a loop testing many code units vectorises.
 constexpr bool IsSentenceMark(char16_t c) {
-    return c == u'.' || c == u'!' || c == u'?' || c == u'\u00A1' || c == u'\u00BF';
+    return (c == u'.') | (c == u'!') | (c == u'?') | (c == u'\u00A1') | (c == u'\u00BF');
 }
 
 // Runs of non-separators (words), of extended vowels (syllables) and of
@@ -43,6 +47,15 @@ struct AsciiWordCounts {
     std::int64_t longWords = 0;
 };
 AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant);
+
+// CountRuns and CountAsciiWords of each segment between consecutive cuts (ascending,
+// from 0 to text.size()), each segment counted as a text of its own.
+struct SegmentCounts {
+    RunCounts runs;
+    AsciiWordCounts asciiWords;
+};
+std::vector<SegmentCounts> CountSegments(std::u16string_view text,
+                                         std::span<const std::size_t> cuts, EnglishVariant variant);
 
 // The live pass's cheap change detector.
 struct QuickCounts {

@@ -87,6 +87,11 @@ void WatchAppearance() {
     }
     observer = new AppearanceObserver;
     qApp->installEventFilter(observer);
+    // Without an announced session bus there is no portal to ask, and Qt would
+    // start its D-Bus thread and try to launch a bus for nothing.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        return;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
         bus.connect(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("SettingChanged"),
