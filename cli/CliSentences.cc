@@ -65,7 +65,8 @@ const char* LevelName(SentenceLevel level) {
 }  // namespace
 
 std::string CliSentencesText(const CliAnalysis& analysis, std::u16string_view input) {
-    const std::vector<SentenceSpan> spans = SentenceSpans(input, analysis.variant);
+    const std::vector<SentenceSpan> spans =
+        SentenceSpans(input, analysis.job.text, analysis.variant);
     const AsciiWordCounts wholeAscii{analysis.complexWordCount, analysis.longWordCount};
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(analysis.job, wholeAscii, spans, analysis.scenario, analysis.variant);

@@ -135,7 +135,11 @@ double OwnGrade(const SentenceSpan& span, EnglishVariant variant) {
 }  // namespace
 
 std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishVariant variant) {
-    const std::u16string respelt = NormalisedSpelling(editorText, variant);
+    return SentenceSpans(editorText, NormalisedSpelling(editorText, variant), variant);
+}
+
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
+                                        EnglishVariant variant) {
     std::vector<SentenceSpan> spans;
     if (respelt.empty()) {
         return spans;

@@ -29,3 +29,6 @@ struct SentenceSpan {
 // that no run CountText counts crosses a cut; the last span may hold no mark.
 // Empty for a text of blanks.
 std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishVariant variant);
+// The same where the respelt text is at hand: a counted job's text (CountText).
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
+                                        EnglishVariant variant);

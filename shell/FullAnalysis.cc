@@ -13,7 +13,7 @@ void ShowFullAnalysis(std::u16string_view text) {
     RunAnalysis(shell.currentJob, shell.locale, shell.rates);
     ShowMetrics(shell.currentJob, shell.locale);
     WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentences(text);
+    MarkSentences(text, shell.currentJob);
     shell.analysisCurrent = true;
 }
 

@@ -77,7 +77,7 @@ bool LivePass(std::u16string_view text) {
     ComputeMetrics(job, shell.locale, shell.rates);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentences(text);
+    MarkSentences(text, job);
     return true;
 }
 
@@ -91,7 +91,7 @@ void CompleteLiveAnalysis() {
     }
     // The marks are exact from here on, whatever the live passes left.
     if (shell.analysisCurrent) {
-        MarkSentences(text);
+        MarkSentences(text, shell.currentJob);
     } else {
         ShowFullAnalysis(text);
     }

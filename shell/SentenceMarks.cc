@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/AnalysisJob.h"
-#include "engine/ReadabilityMetrics.h"
 #include "engine/Scenario.h"
 #include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
@@ -44,18 +43,14 @@ void MoveToMark(bool forward) {
 
 }  // namespace
 
-void MarkSentences(std::u16string_view editorText) {
+void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
     if (!shell.highlight) {
         ClearSentenceMarks();
         return;
     }
     const EnglishVariant variant = shell.locale;
     const int scenario = SelectedScenario();
-    AnalysisJob whole;
-    whole.text = editorText;
-    CountText(whole, variant);
     const AsciiWordCounts ascii = CountAsciiWords(whole.text, variant);
-    ComputeMetricsFromCounts(whole, ascii, variant, shell.rates);
     const ScoreProfile& profile = SelectScoreProfile(scenario, variant);
     const std::optional<double> wholeScore =
         IsTooShortForScore(whole)
@@ -63,7 +58,7 @@ void MarkSentences(std::u16string_view editorText) {
             : std::optional(
                   ComputeWeightedScoreFromCounts(whole, ascii.complexWords, profile).overallScore);
 
-    const std::vector<SentenceSpan> spans = SentenceSpans(editorText, variant);
+    const std::vector<SentenceSpan> spans = SentenceSpans(editorText, whole.text, variant);
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(whole, ascii, spans, scenario, variant);
     std::vector<platform::EditorMark> marks;
@@ -91,7 +86,11 @@ void ToggleHighlight() {
     shell.highlight = !shell.highlight;
     StoreFlag(kHighlightKey, shell.highlight);
     platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
-    MarkSentences(platform::ControlText(kEditor));
+    // Off clears at once; on marks now if the analysis is current, else with the
+    // pass that is coming anyway.
+    if (!shell.highlight || shell.analysisCurrent) {
+        MarkSentences(platform::ControlText(kEditor), shell.currentJob);
+    }
 }
 
 void OnNextMarkShortcut() {

@@ -2,9 +2,13 @@
 
 #include <string_view>
 
+#include "engine/AnalysisJob.h"
+
 // Marks the editor's long and very long sentences for the scenario and variant
 // in force, each with what it costs; removes every mark when highlighting is off.
-void MarkSentences(std::u16string_view editorText);
+// `whole` is the analysis of exactly that text (counts, measures, respelt text),
+// which every caller has just made.
+void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole);
 void ClearSentenceMarks();
 
 // The gear menu's "Highlight Long Sentences": stored and flushed at once.
