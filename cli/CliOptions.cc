@@ -6,9 +6,7 @@
 #include "engine/Scenario.h"
 #include "engine/Utf8.h"
 
-namespace {
-
-std::optional<EnglishVariant> ParseVariant(std::string_view value) {
+std::optional<EnglishVariant> ParseVariantName(std::string_view value) {
     if (value == "us") {
         return EnglishVariant::Us;
     }
@@ -18,7 +16,7 @@ std::optional<EnglishVariant> ParseVariant(std::string_view value) {
     return std::nullopt;
 }
 
-std::optional<int> ParseScenario(std::string_view value) {
+std::optional<int> ParseScenarioName(std::string_view value) {
     if (value.size() == 1 && value[0] >= '0' && value[0] < '0' + kScenarioCount) {
         return value[0] - '0';
     }
@@ -29,6 +27,8 @@ std::optional<int> ParseScenario(std::string_view value) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 std::optional<OutputFormat> ParseFormat(std::string_view value) {
     if (value == "text") {
@@ -52,12 +52,12 @@ std::optional<OutputFormat> ParseFormat(std::string_view value) {
 // False when the option does not take that value.
 bool SetOptionValue(CliOptions& options, std::string_view option, std::string_view value) {
     if (option == "--variant") {
-        const auto variant = ParseVariant(value);
+        const auto variant = ParseVariantName(value);
         options.variant = variant.value_or(options.variant);
         return variant.has_value();
     }
     if (option == "--scenario") {
-        const auto scenario = ParseScenario(value);
+        const auto scenario = ParseScenarioName(value);
         options.scenario = scenario.value_or(options.scenario);
         return scenario.has_value();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -22,6 +23,11 @@ struct CliOptions {
 inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
     "[--format text|json|report|export|sentences] [FILE|-]";
+
+// "us" or "uk".
+std::optional<EnglishVariant> ParseVariantName(std::string_view value);
+// A scenario's number 0-6 or its name as the window shows it.
+std::optional<int> ParseScenarioName(std::string_view value);
 
 // The --help text: the usage line and what each option means.
 std::string CliHelpText();

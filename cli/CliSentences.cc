@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/SourcePositions.h"
 #include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
 #include "report/SentenceImpact.h"
@@ -13,42 +14,6 @@
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct TextPosition {
-    std::size_t line = 1;
-    std::size_t column = 1;
-};
-
-// The second half of a surrogate pair: the pair is one code point, one column.
-bool ContinuesCodePoint(std::u16string_view text, std::size_t i) {
-    return i > 0 && text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 &&
-           text[i - 1] <= 0xDBFF;
-}
-
-// One walk for all offsets, which must ascend.
-std::vector<TextPosition> PositionsOf(std::u16string_view text,
-                                      const std::vector<SentenceSpan>& spans) {
-    std::vector<TextPosition> positions;
-    positions.reserve(spans.size());
-    TextPosition position;
-    std::size_t i = 0;
-    for (const SentenceSpan& span : spans) {
-        for (; i < span.start; ++i) {
-            const char16_t c = text[i];
-            // The CR of a CR LF counts as a column; the LF then starts the line.
-            const bool lineEnd =
-                c == u'\n' || (c == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'));
-            if (lineEnd) {
-                ++position.line;
-                position.column = 1;
-            } else if (!ContinuesCodePoint(text, i)) {
-                ++position.column;
-            }
-        }
-        positions.push_back(position);
-    }
-    return positions;
-}
 
 const char* LevelName(SentenceLevel level) {
     switch (level) {
@@ -70,7 +35,12 @@ std::string CliSentencesText(const CliAnalysis& analysis, std::u16string_view in
     const AsciiWordCounts wholeAscii{analysis.complexWordCount, analysis.longWordCount};
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(analysis.job, wholeAscii, spans, analysis.scenario, analysis.variant);
-    const std::vector<TextPosition> positions = PositionsOf(input, spans);
+    std::vector<std::size_t> starts;
+    starts.reserve(spans.size());
+    for (const SentenceSpan& span : spans) {
+        starts.push_back(span.start);
+    }
+    const std::vector<TextPosition> positions = PositionsOf(input, starts);
     Json sentences = Json::array();
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const SentenceSpan& span = spans[i];
