@@ -7,7 +7,7 @@
 #include "results/ExportDocument.h"
 #include "results/SummaryLine.h"
 
-CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
+CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario) {
     CliAnalysis analysis;
     analysis.variant = variant;
     analysis.scenario = scenario;
@@ -19,14 +19,20 @@ CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenari
     const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
     analysis.complexWordCount = asciiWords.complexWords;
     analysis.longWordCount = asciiWords.longWords;
+    if (!IsTooShortForScore(job)) {
+        analysis.score = ComputeWeightedScore(job, SelectScoreProfile(scenario, variant), variant);
+    }
+    return analysis;
+}
+
+CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
+    CliAnalysis analysis = AnalyseFigures(std::move(text), variant, scenario);
+    const AnalysisJob& job = analysis.job;
     for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
         analysis.rows[i] = ViewMetricRow(kMetricRows[i], job, variant);
     }
     SummaryMemory memory;
     analysis.summary = SummaryLineText(memory, job, scenario, CharactersPerPage(variant));
-    if (!IsTooShortForScore(job)) {
-        analysis.score = ComputeWeightedScore(job, SelectScoreProfile(scenario, variant), variant);
-    }
     analysis.report = BuildRecommendations(job, scenario, variant);
     analysis.exportDocument = ExportDocument(job, scenario, variant, analysis.report);
     return analysis;

@@ -29,3 +29,5 @@ struct CliAnalysis {
 
 // The text must have passed CleanInput's gate; it is analysed as given, not cleaned.
 CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario);
+// Only the counts, measures and score, for checks that show nothing else.
+CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario);

@@ -1,6 +1,8 @@
 #include "cli/CliInput.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -11,15 +13,20 @@ std::string Failure(std::string_view what, const std::string& name) {
     return std::string(what) + " '" + name + "': " + std::strerror(errno);
 }
 
-CliInput ReadBounded(std::FILE* stream, const std::string& name) {
+CliInput ReadBounded(std::FILE* stream, const std::string& name, std::size_t maxBytes) {
     CliInput input;
-    input.bytes.resize(kMaxInputBytes + 1);
-    const std::size_t size = std::fread(input.bytes.data(), 1, input.bytes.size(), stream);
+    const std::size_t wanted = maxBytes == SIZE_MAX ? SIZE_MAX : maxBytes + 1;
+    // Grown geometrically, so any size reads in linear time.
+    std::size_t size = 0;
+    while (size < wanted && std::feof(stream) == 0 && std::ferror(stream) == 0) {
+        input.bytes.resize(std::min(wanted, std::max<std::size_t>(65536, 2 * size)));
+        size += std::fread(input.bytes.data() + size, 1, input.bytes.size() - size, stream);
+    }
     if (std::ferror(stream) != 0) {
         input.status = InputStatus::Unreadable;
         input.error = Failure("cannot read", name);
         input.bytes.clear();
-    } else if (size > kMaxInputBytes) {
+    } else if (size > maxBytes) {
         input.status = InputStatus::TooLarge;
         input.bytes.clear();
     } else {
@@ -30,9 +37,9 @@ CliInput ReadBounded(std::FILE* stream, const std::string& name) {
 
 }  // namespace
 
-CliInput ReadCliInput(const std::string& path) {
+CliInput ReadCliInput(const std::string& path, std::size_t maxBytes) {
     if (path == "-") {
-        return ReadBounded(stdin, "standard input");
+        return ReadBounded(stdin, "standard input", maxBytes);
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
@@ -41,7 +48,7 @@ CliInput ReadCliInput(const std::string& path) {
         input.error = Failure("cannot open", path);
         return input;
     }
-    CliInput input = ReadBounded(file, path);
+    CliInput input = ReadBounded(file, path, maxBytes);
     std::fclose(file);
     return input;
 }

@@ -15,5 +15,5 @@ struct CliInput {
 };
 
 // The whole FILE, or stdin when the path is "-", reading at most
-// kMaxInputBytes + 1 bytes.
-CliInput ReadCliInput(const std::string& path);
+// maxBytes + 1 bytes.
+CliInput ReadCliInput(const std::string& path, std::size_t maxBytes = kMaxInputBytes);

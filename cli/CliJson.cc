@@ -26,9 +26,7 @@ Json ScoreJson(const WeightedScore& score) {
     };
 }
 
-}  // namespace
-
-std::string CliJsonText(const CliAnalysis& analysis) {
+Json AnalysisJson(const CliAnalysis& analysis) {
     const AnalysisJob& job = analysis.job;
     Json labels = Json::object();
     Json rows = Json::array();
@@ -36,7 +34,7 @@ std::string CliJsonText(const CliAnalysis& analysis) {
         labels[std::string(kMetricRows[i].key)] = EncodeUtf8(analysis.rows[i].label);
         rows.push_back(EncodeUtf8(analysis.rows[i].valueText));
     }
-    const Json object = {
+    return {
         {"variant", analysis.variant == EnglishVariant::Uk ? "uk" : "us"},
         {"scenario", EncodeUtf8(kScenarioNames[analysis.scenario])},
         {"text", EncodeUtf8(job.text)},
@@ -63,5 +61,44 @@ std::string CliJsonText(const CliAnalysis& analysis) {
         {"score", analysis.score ? ScoreJson(*analysis.score) : Json(nullptr)},
         {"report", EncodeUtf8(analysis.report)},
     };
-    return object.dump() + "\n";
+}
+
+Json FindingsJson(const std::vector<Finding>& findings) {
+    Json array = Json::array();
+    for (const Finding& finding : findings) {
+        const Json end = finding.wholeDocument ? Json(nullptr) : Json(finding.end.line);
+        const Json endColumn = finding.wholeDocument ? Json(nullptr) : Json(finding.end.column);
+        array.push_back({
+            {"rule", FindingRuleId(finding.rule)},
+            {"line", finding.start.line},
+            {"column", finding.start.column},
+            {"endLine", end},
+            {"endColumn", endColumn},
+            {"message", finding.message},
+        });
+    }
+    return array;
+}
+
+}  // namespace
+
+std::string CliJsonText(const CliAnalysis& analysis) {
+    return AnalysisJson(analysis).dump() + "\n";
+}
+
+std::string CliJsonDocumentLine(const CliAnalysis* analysis, const std::string& path,
+                                const std::vector<Finding>& findings) {
+    Json object = {{"path", path}};
+    if (analysis != nullptr) {
+        object.update(AnalysisJson(*analysis));
+    } else {
+        object["wordCount"] = 0;
+    }
+    object["findings"] = FindingsJson(findings);
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+std::string CliJsonErrorLine(const std::string& path, const std::string& error) {
+    const Json object = {{"path", path}, {"error", error}, {"findings", Json::array()}};
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }

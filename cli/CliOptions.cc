@@ -1,6 +1,11 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
 #include <optional>
+#include <system_error>
 #include <utility>
 
 #include "engine/Scenario.h"
@@ -31,39 +36,91 @@ std::optional<int> ParseScenarioName(std::string_view value) {
 namespace {
 
 std::optional<OutputFormat> ParseFormat(std::string_view value) {
-    if (value == "text") {
-        return OutputFormat::Text;
-    }
-    if (value == "json") {
-        return OutputFormat::Json;
-    }
-    if (value == "report") {
-        return OutputFormat::Report;
-    }
-    if (value == "export") {
-        return OutputFormat::Export;
-    }
-    if (value == "sentences") {
-        return OutputFormat::Sentences;
+    constexpr std::pair<std::string_view, OutputFormat> kFormats[] = {
+        {"text", OutputFormat::Text},           {"json", OutputFormat::Json},
+        {"report", OutputFormat::Report},       {"export", OutputFormat::Export},
+        {"sentences", OutputFormat::Sentences}, {"github", OutputFormat::Github},
+        {"sarif", OutputFormat::Sarif},
+    };
+    for (const auto& [name, format] : kFormats) {
+        if (name == value) {
+            return format;
+        }
     }
     return std::nullopt;
+}
+
+std::optional<InputKind> ParseInputKind(std::string_view value) {
+    if (value == "text") {
+        return InputKind::Text;
+    }
+    if (value == "markdown") {
+        return InputKind::Markdown;
+    }
+    return std::nullopt;
+}
+
+// A finite number, written whole.
+std::optional<double> ParseNumber(std::string_view value) {
+    double number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+        !std::isfinite(number)) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+template <typename T>
+bool Take(std::optional<T> parsed, T& field) {
+    if (parsed) {
+        field = *parsed;
+    }
+    return parsed.has_value();
+}
+
+template <typename T>
+bool Take(std::optional<T> parsed, std::optional<T>& field) {
+    field = parsed ? parsed : field;
+    return parsed.has_value();
 }
 
 // False when the option does not take that value.
 bool SetOptionValue(CliOptions& options, std::string_view option, std::string_view value) {
     if (option == "--variant") {
-        const auto variant = ParseVariantName(value);
-        options.variant = variant.value_or(options.variant);
-        return variant.has_value();
+        options.variantGiven = true;
+        return Take(ParseVariantName(value), options.variant);
     }
     if (option == "--scenario") {
-        const auto scenario = ParseScenarioName(value);
-        options.scenario = scenario.value_or(options.scenario);
-        return scenario.has_value();
+        options.scenarioGiven = true;
+        return Take(ParseScenarioName(value), options.scenario);
     }
-    const auto format = ParseFormat(value);
-    options.format = format.value_or(options.format);
-    return format.has_value();
+    if (option == "--format") {
+        options.formatGiven = true;
+        return Take(ParseFormat(value), options.format);
+    }
+    if (option == "--input") {
+        return Take(ParseInputKind(value), options.input);
+    }
+    Thresholds& thresholds = options.thresholds;
+    if (option == "--max-grade") {
+        return Take(ParseNumber(value), thresholds.maxGrade);
+    }
+    if (option == "--min-ease") {
+        return Take(ParseNumber(value), thresholds.minEase);
+    }
+    if (option == "--min-score") {
+        return Take(ParseNumber(value), thresholds.minScore);
+    }
+    return Take(ParseSentenceWordLimit(value), thresholds.maxSentenceWords);
+}
+
+bool TakesValue(std::string_view argument) {
+    constexpr std::string_view kOptions[] = {
+        "--variant",   "--scenario", "--format",    "--input",
+        "--max-grade", "--min-ease", "--min-score", "--max-sentence-words",
+    };
+    return std::find(std::begin(kOptions), std::end(kOptions), argument) != std::end(kOptions);
 }
 
 CliOptions UsageError(std::string message) {
@@ -79,8 +136,9 @@ std::string CliHelpText() {
     std::string text(kCliUsageLine);
     text +=
         "\n\n"
-        "Measures how readable an English text is. Reads FILE, or stdin when FILE is\n"
-        "absent or \"-\", as UTF-8.\n\n"
+        "Measures how readable English texts are. Reads each PATH as UTF-8: a file,\n"
+        "a folder (its *.txt, *.md and *.markdown files, hidden folders skipped), or\n"
+        "\"-\" for stdin, which is also read when no PATH is given.\n\n"
         "  --variant us|uk     spelling and wording of US or UK English (default us)\n"
         "  --scenario N|NAME   writing scenario 0-6 or its name (default 0):\n";
     for (int scenario = 0; scenario < kScenarioCount; ++scenario) {
@@ -93,15 +151,38 @@ std::string CliHelpText() {
         "                      report: the recommendations report;\n"
         "                      export: the export file's content;\n"
         "                      sentences: one JSON object with each sentence's place,\n"
-        "                      counts, level and the grade and score without it\n"
+        "                      counts, level and the grade and score without it;\n"
+        "                      github: GitHub Actions annotations, one per finding;\n"
+        "                      sarif: one SARIF 2.1.0 log of the findings\n"
+        "  --input KIND        read files as text or markdown (default: markdown for\n"
+        "                      .md and .markdown files when checking documents)\n"
+        "  --max-grade G       a document's Flesch-Kincaid grade must be at most G\n"
+        "  --min-ease E        a document's Flesch Reading Ease must be at least E\n"
+        "  --min-score S       a document's overall score must be at least S (a text\n"
+        "                      too short for a score meets it)\n"
+        "  --max-sentence-words N|scenario\n"
+        "                      no sentence may have more than N words, or more than\n"
+        "                      the scenario aims at\n"
+        "  --no-length-limit   analyse texts longer than 32768 characters\n"
         "  --help              show this help\n"
-        "  --version           show the version\n";
+        "  --version           show the version\n\n"
+        "Several PATHs, a folder, a threshold or the github and sarif formats check\n"
+        "documents: text prints a line per document, its findings as\n"
+        "path:line:column: message, and a totals line; json prints one JSON object\n"
+        "per document (JSON Lines) with its path and findings. Settings not given\n"
+        "are read from .quillory.toml in the current folder or the nearest parent.\n\n"
+        "Exit status when checking documents: 0 every document was read and met every\n"
+        "threshold; 4 some document missed a threshold; 2 some input could not be\n"
+        "read or decoded or is too long (the others are still checked), or a usage\n"
+        "or configuration error.\n"
+        "Exit status otherwise: 0 success; 1 an empty text or nothing to analyse or\n"
+        "export; 2 a usage error, an unreadable file or invalid UTF-8; 3 a text\n"
+        "longer than 32768 characters.\n";
     return text;
 }
 
 CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
     CliOptions options;
-    bool havePath = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help") {
@@ -112,7 +193,11 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
             options.action = CliAction::ShowVersion;
             return options;
         }
-        if (argument == "--variant" || argument == "--scenario" || argument == "--format") {
+        if (argument == "--no-length-limit") {
+            options.noLengthLimit = true;
+            continue;
+        }
+        if (TakesValue(argument)) {
             if (i + 1 == arguments.size()) {
                 return UsageError("option " + std::string(argument) + " needs a value");
             }
@@ -126,11 +211,7 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
         if (argument.size() > 1 && argument[0] == '-') {
             return UsageError("unknown option '" + std::string(argument) + "'");
         }
-        if (havePath) {
-            return UsageError("more than one input file given");
-        }
-        options.path = argument;
-        havePath = true;
+        options.paths.emplace_back(argument);
     }
     return options;
 }

@@ -4,25 +4,39 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "cli/Thresholds.h"
 #include "engine/EnglishVariant.h"
 
-enum class OutputFormat { Text, Json, Report, Export, Sentences };
+enum class OutputFormat { Text, Json, Report, Export, Sentences, Github, Sarif };
+
+// How a file's text is read: by its name's suffix (Markdown for .md and
+// .markdown where several documents are checked), or as the option says.
+enum class InputKind { BySuffix, Text, Markdown };
 
 enum class CliAction { Analyse, ShowHelp, ShowVersion, UsageError };
 
 struct CliOptions {
     CliAction action = CliAction::Analyse;
     EnglishVariant variant = EnglishVariant::Us;
+    bool variantGiven = false;  // a configuration file sets what the command line leaves
     int scenario = 0;
+    bool scenarioGiven = false;
     OutputFormat format = OutputFormat::Text;
-    std::string path = "-";  // "-" reads stdin
+    bool formatGiven = false;
+    InputKind input = InputKind::BySuffix;
+    std::vector<std::string> paths;  // files, folders and "-" for stdin; none reads stdin
+    Thresholds thresholds;
+    bool noLengthLimit = false;
     std::string usageError;  // set for CliAction::UsageError
 };
 
 inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
-    "[--format text|json|report|export|sentences] [FILE|-]";
+    "[--format text|json|report|export|sentences|github|sarif] [--input text|markdown] "
+    "[--max-grade G] [--min-ease E] [--min-score S] [--max-sentence-words N|scenario] "
+    "[--no-length-limit] [PATH...]";
 
 // "us" or "uk".
 std::optional<EnglishVariant> ParseVariantName(std::string_view value);

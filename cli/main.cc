@@ -1,16 +1,25 @@
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "cli/CliAnalysis.h"
+#include "cli/CliConfig.h"
 #include "cli/CliInput.h"
 #include "cli/CliJson.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSentences.h"
+#include "cli/CliSettings.h"
 #include "cli/CliTextTable.h"
+#include "cli/DocumentRun.h"
+#include "cli/InputFiles.h"
+#include "cli/MarkdownProse.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
@@ -47,8 +56,11 @@ int Write(std::string_view bytes) {
     return kExitOk;
 }
 
-int Analyse(const CliOptions& options) {
-    const CliInput input = ReadCliInput(options.path);
+// One text, as before documents could be checked: each format's output exactly.
+int Analyse(const CliOptions& options, const CliSettings& settings) {
+    const std::string path = options.paths.empty() ? "-" : options.paths.front();
+    const bool lengthLimit = settings.lengthLimit.value_or(true);
+    const CliInput input = ReadCliInput(path, lengthLimit ? kMaxInputBytes : SIZE_MAX);
     if (input.status == InputStatus::Unreadable) {
         return Fail(kExitBadInput, input.error);
     }
@@ -65,11 +77,14 @@ int Analyse(const CliOptions& options) {
     if (!text.empty() && text.front() == u'\uFEFF') {
         text.erase(0, 1);
     }
+    if (options.input == InputKind::Markdown) {
+        text = MarkdownProse(EncodeUtf8(text)).prose;
+    }
     if (text.empty()) {
         return Fail(kExitNoText, "the input is empty");
     }
-    const CleanedInput cleaned = CleanInput(text, options.variant);
-    if (cleaned.exceededLimit) {
+    const CleanedInput cleaned = CleanInput(text, settings.variant);
+    if (cleaned.exceededLimit && lengthLimit) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
     }
     if (cleaned.text.empty()) {
@@ -77,7 +92,7 @@ int Analyse(const CliOptions& options) {
     }
 
     // A copy: the sentences' offsets point into the text as read, not as normalised.
-    const CliAnalysis analysis = AnalyseText(text, options.variant, options.scenario);
+    const CliAnalysis analysis = AnalyseText(text, settings.variant, settings.scenario);
     switch (options.format) {
         case OutputFormat::Text:
             return Write(CliTextTable(analysis));
@@ -92,8 +107,72 @@ int Analyse(const CliOptions& options) {
             return Write(EncodeUtf8(analysis.exportDocument));
         case OutputFormat::Sentences:
             return Write(CliSentencesText(analysis, text));
+        case OutputFormat::Github:
+        case OutputFormat::Sarif:
+            break;  // documents are checked for these
     }
     return kExitOk;
+}
+
+// Several paths, or a folder.
+bool NamesSeveral(const CliOptions& options) {
+    std::error_code error;
+    return options.paths.size() > 1 ||
+           (options.paths.size() == 1 && options.paths.front() != "-" &&
+            std::filesystem::is_directory(options.paths.front(), error));
+}
+
+bool ChecksDocuments(const CliOptions& options, const CliSettings& settings) {
+    return NamesSeveral(options) || settings.thresholds.Any() ||
+           options.format == OutputFormat::Github || options.format == OutputFormat::Sarif;
+}
+
+int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
+    if (options.format == OutputFormat::Report || options.format == OutputFormat::Export ||
+        options.format == OutputFormat::Sentences) {
+        return Fail(kExitBadInput,
+                    "the report, export and sentences formats read one text and check no "
+                    "threshold (see --help)");
+    }
+    const std::vector<std::string> paths =
+        options.paths.empty() ? std::vector<std::string>{"-"} : options.paths;
+    const std::vector<InputFile> files = CollectInputFiles(paths, settings.selection);
+    DocumentSettings document;
+    document.variant = settings.variant;
+    document.scenario = settings.scenario;
+    document.input = options.input;
+    document.thresholds = settings.thresholds;
+    // One file named is one text, held to the window's length unless told otherwise.
+    document.lengthLimit = settings.lengthLimit.value_or(!NamesSeveral(options));
+    document.jsonLine = options.format == OutputFormat::Json;
+    const int status = RunDocuments(files, document, options.format, stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        return Fail(kExitBadInput, std::string("cannot write the output: ") + std::strerror(errno));
+    }
+    return status;
+}
+
+// The configuration file and the command line, or why they cannot be used.
+std::optional<CliSettings> ReadSettings(const CliOptions& options, std::string& error) {
+    std::error_code folderError;
+    const std::filesystem::path folder = std::filesystem::current_path(folderError);
+    const std::optional<std::filesystem::path> file =
+        folderError ? std::nullopt : FindCliConfig(folder);
+    if (!file) {
+        return MergeCliSettings(options, CliConfig{}, folder);
+    }
+    const CliInput input = ReadCliInput(file->string());
+    if (input.status != InputStatus::Ok) {
+        error =
+            input.status == InputStatus::TooLarge ? file->string() + ": too large" : input.error;
+        return std::nullopt;
+    }
+    const CliConfigResult config = ParseCliConfig(input.bytes, file->string());
+    if (!config.error.empty()) {
+        error = config.error;
+        return std::nullopt;
+    }
+    return MergeCliSettings(options, config.config, file->parent_path());
 }
 
 }  // namespace
@@ -111,5 +190,11 @@ int main(int argc, char** argv) {
         case CliAction::Analyse:
             break;
     }
-    return Analyse(options);
+    std::string error;
+    const std::optional<CliSettings> settings = ReadSettings(options, error);
+    if (!settings) {
+        return Fail(kExitBadInput, error);
+    }
+    return ChecksDocuments(options, *settings) ? CheckDocuments(options, *settings)
+                                               : Analyse(options, *settings);
 }

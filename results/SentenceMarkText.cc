@@ -11,7 +11,14 @@ std::u16string SentenceMarkText(const SentenceSpan& span, const SentenceImpact& 
     text += kScenarioNames[IsValidScenario(scenario) ? scenario : 0];
     text += u" aims at ";
     text += FormatCount(maxSentenceLength);
-    text += u" or fewer \u00B7 grade ";
+    text += u" or fewer \u00B7 ";
+    text += SentenceCostText(span, impact, wholeGrade, wholeScore);
+    return text;
+}
+
+std::u16string SentenceCostText(const SentenceSpan& span, const SentenceImpact& impact,
+                                double wholeGrade, std::optional<double> wholeScore) {
+    std::u16string text = u"grade ";
     text += FormatOneDecimal(span.grade);
     text += u" \u00B7 without it: grade ";
     text += FormatOneDecimal(wholeGrade);

@@ -13,3 +13,8 @@
 std::u16string SentenceMarkText(const SentenceSpan& span, const SentenceImpact& impact,
                                 int scenario, int maxSentenceLength, double wholeGrade,
                                 std::optional<double> wholeScore);
+
+// The part after the scenario's aim: "grade 16.4 · without it: grade 9.8 → 8.9,
+// score 61.20 → 66.05", the score part left out as above.
+std::u16string SentenceCostText(const SentenceSpan& span, const SentenceImpact& impact,
+                                double wholeGrade, std::optional<double> wholeScore);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,14 +15,15 @@ CliOptions Parse(std::vector<std::string_view> arguments) {
 TEST(CliOptionsTest, DefaultsAndValues) {
     const CliOptions defaults = Parse({});
     EXPECT_EQ(defaults.format, OutputFormat::Text);
-    EXPECT_EQ(defaults.path, "-");
+    EXPECT_TRUE(defaults.paths.empty());
+    EXPECT_FALSE(defaults.thresholds.Any());
 
     const CliOptions all = Parse({"--variant", "uk", "--scenario", "6", "--format", "export", "a"});
     EXPECT_EQ(all.action, CliAction::Analyse);
     EXPECT_EQ(all.variant, EnglishVariant::Uk);
     EXPECT_EQ(all.scenario, 6);
     EXPECT_EQ(all.format, OutputFormat::Export);
-    EXPECT_EQ(all.path, "a");
+    EXPECT_EQ(all.paths, std::vector<std::string>{"a"});
 
     EXPECT_EQ(Parse({"--scenario", "Blog Post"}).scenario, 4);
     EXPECT_EQ(Parse({"--help"}).action, CliAction::ShowHelp);
@@ -30,8 +32,31 @@ TEST(CliOptionsTest, DefaultsAndValues) {
 
 TEST(CliOptionsTest, SentencesFormatIsListed) {
     EXPECT_EQ(Parse({"--format", "sentences"}).format, OutputFormat::Sentences);
-    EXPECT_NE(kCliUsageLine.find("|sentences]"), std::string_view::npos);
+    EXPECT_NE(kCliUsageLine.find("|sentences|"), std::string_view::npos);
     EXPECT_NE(CliHelpText().find("  sentences: "), std::string::npos);
+}
+
+TEST(CliOptionsTest, DocumentChecks) {
+    const CliOptions options =
+        Parse({"docs", "--max-grade", "12", "-", "--min-ease", "-5.5", "--min-score", "60",
+               "--max-sentence-words", "scenario", "--input", "markdown", "--no-length-limit",
+               "--format", "sarif", "README.md"});
+    ASSERT_EQ(options.action, CliAction::Analyse);
+    EXPECT_EQ(options.paths, (std::vector<std::string>{"docs", "-", "README.md"}));
+    EXPECT_EQ(options.thresholds.maxGrade, 12);
+    EXPECT_EQ(options.thresholds.minEase, -5.5);
+    EXPECT_EQ(options.thresholds.minScore, 60);
+    ASSERT_TRUE(options.thresholds.maxSentenceWords);
+    EXPECT_TRUE(options.thresholds.maxSentenceWords->scenarioAim);
+    EXPECT_EQ(options.input, InputKind::Markdown);
+    EXPECT_TRUE(options.noLengthLimit);
+    EXPECT_EQ(options.format, OutputFormat::Sarif);
+    EXPECT_EQ(Parse({"--max-sentence-words", "25"}).thresholds.maxSentenceWords->words, 25);
+    EXPECT_EQ(Parse({"--format", "github"}).format, OutputFormat::Github);
+    // The exit codes are documented where users look first.
+    const std::string help = CliHelpText();
+    EXPECT_NE(help.find("4 some document missed a threshold"), std::string::npos);
+    EXPECT_NE(help.find(".quillory.toml"), std::string::npos);
 }
 
 TEST(CliOptionsTest, UsageErrors) {
@@ -43,8 +68,12 @@ TEST(CliOptionsTest, UsageErrors) {
                                                     {"--scenario", "blog post"},
                                                     {"--scenario", "04"},
                                                     {"--format", "xml"},
-                                                    {"a.txt", "b.txt"},
-                                                    {"-", "a.txt"}}) {
+                                                    {"--input", "md"},
+                                                    {"--max-grade", "12x"},
+                                                    {"--max-grade", "nan"},
+                                                    {"--min-ease", ""},
+                                                    {"--max-sentence-words", "0"},
+                                                    {"--max-sentence-words", "Scenario"}}) {
         const CliOptions options = Parse(arguments);
         EXPECT_EQ(options.action, CliAction::UsageError) << arguments.back();
         EXPECT_NE(options.usageError, "");

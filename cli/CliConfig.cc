@@ -1,0 +1,199 @@
+#include "cli/CliConfig.h"
+
+#include <toml++/toml.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+#include <utility>
+
+#include "cli/CliOptions.h"
+#include "engine/Scenario.h"
+
+namespace {
+
+// A quoted key or a parser message may hold control characters; the error must stay one line.
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7f') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+std::string Located(const std::string& fileName, toml::source_index line, std::string_view what) {
+    std::string message = fileName;
+    if (line > 0) {
+        message += ':';
+        message += std::to_string(line);
+    }
+    message += ": ";
+    message += what;
+    return message;
+}
+
+struct Problem {
+    const toml::node* node = nullptr;  // where the line comes from: the value, or an array item
+    std::string what;
+};
+
+std::optional<double> FiniteNumber(const toml::node& node) {
+    if (const auto* integer = node.as_integer()) {
+        return static_cast<double>(integer->get());
+    }
+    if (const auto* real = node.as_floating_point();
+        real != nullptr && std::isfinite(real->get())) {
+        return real->get();
+    }
+    return std::nullopt;
+}
+
+std::optional<Problem> ReadPatterns(const toml::node& node, std::vector<std::string>& patterns) {
+    constexpr std::string_view kExpected = "expected an array of non-empty glob strings";
+    const toml::array* array = node.as_array();
+    if (array == nullptr) {
+        return Problem{&node, std::string(kExpected)};
+    }
+    for (const toml::node& item : *array) {
+        const auto* text = item.as_string();
+        // An empty pattern matches nothing, so it can only be a slip.
+        if (text == nullptr || text->get().empty()) {
+            return Problem{&item, std::string(kExpected)};
+        }
+        patterns.push_back(text->get());
+    }
+    return std::nullopt;
+}
+
+constexpr std::array<std::pair<std::string_view, std::optional<double> CliConfig::*>, 3>
+    kNumberKeys = {{{"max-grade", &CliConfig::maxGrade},
+                    {"min-ease", &CliConfig::minEase},
+                    {"min-score", &CliConfig::minScore}}};
+
+std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node, CliConfig& config) {
+    const auto fail = [&node](std::string what) { return Problem{&node, std::move(what)}; };
+    for (const auto& [name, member] : kNumberKeys) {
+        if (key == name) {
+            config.*member = FiniteNumber(node);
+            if (!(config.*member)) {
+                return fail("expected a finite number");
+            }
+            return std::nullopt;
+        }
+    }
+    if (key == "variant") {
+        const auto* text = node.as_string();
+        config.variant = text != nullptr ? ParseVariantName(text->get()) : std::nullopt;
+        if (!config.variant) {
+            return fail("expected \"us\" or \"uk\"");
+        }
+    } else if (key == "scenario") {
+        if (const auto* text = node.as_string()) {
+            config.scenario = ParseScenarioName(text->get());
+        } else if (const auto* number = node.as_integer()) {
+            config.scenario = ParseScenarioName(std::to_string(number->get()));
+        }
+        if (!config.scenario) {
+            return fail("expected a scenario number 0-" + std::to_string(kScenarioCount - 1) +
+                        " or name");
+        }
+    } else if (key == "max-sentence-words") {
+        const auto* number = node.as_integer();
+        const auto* text = node.as_string();
+        if (number != nullptr && number->get() >= 1 &&
+            number->get() <= std::numeric_limits<int>::max()) {
+            config.maxSentenceWords =
+                SentenceWordLimit{.scenarioAim = false, .words = static_cast<int>(number->get())};
+        } else if (text != nullptr && text->get() == "scenario") {
+            config.maxSentenceWords = SentenceWordLimit{.scenarioAim = true, .words = 0};
+        } else {
+            return fail("expected a whole number >= 1 or \"scenario\"");
+        }
+    } else if (key == "length-limit") {
+        const auto* flag = node.as_boolean();
+        if (flag == nullptr) {
+            return fail("expected true or false");
+        }
+        config.lengthLimit = flag->get();
+    } else if (key == "include") {
+        return ReadPatterns(node, config.include);
+    } else if (key == "exclude") {
+        return ReadPatterns(node, config.exclude);
+    } else {
+        return fail("not a known setting");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+CliConfigResult ParseCliConfig(std::string_view toml, const std::string& fileName) {
+    CliConfigResult result;
+    toml::table table;
+    try {
+        table = toml::parse(toml, fileName);
+    } catch (const toml::parse_error& error) {
+        result.error = Located(fileName, error.source().begin.line, OneLine(error.description()));
+        return result;
+    }
+    // The table is ordered by key, not by line, so the earliest problem is picked explicitly.
+    std::optional<Problem> first;
+    std::string_view firstKey;
+    for (const auto& [key, node] : table) {
+        std::optional<Problem> problem = ReadEntry(key.str(), node, result.config);
+        if (problem &&
+            (!first || problem->node->source().begin.line < first->node->source().begin.line)) {
+            first = std::move(problem);
+            firstKey = key.str();
+        }
+    }
+    if (first) {
+        result.config = CliConfig{};
+        result.error = Located(fileName, first->node->source().begin.line,
+                               "key '" + OneLine(firstKey) + "': " + first->what);
+    }
+    return result;
+}
+
+std::optional<std::filesystem::path> FindCliConfig(const std::filesystem::path& folder) {
+    std::error_code error;
+    // Lexical, not canonical: parents are those the caller sees, even through a symlink.
+    std::filesystem::path current =
+        std::filesystem::absolute(folder.empty() ? std::filesystem::path(".") : folder, error)
+            .lexically_normal();
+    if (error) {
+        return std::nullopt;
+    }
+    while (true) {
+        std::filesystem::path candidate = current / ".quillory.toml";
+        if (std::filesystem::is_regular_file(candidate, error)) {
+            return candidate;
+        }
+        std::filesystem::path parent = current.parent_path();
+        if (parent == current) {
+            return std::nullopt;
+        }
+        current = std::move(parent);
+    }
+}
+
+std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value) {
+    if (value == "scenario") {
+        return SentenceWordLimit{.scenarioAim = true, .words = 0};
+    }
+    // from_chars stops quietly at the first non-digit, so "12x" or "-0" must be refused here.
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    int words = 0;
+    const auto status = std::from_chars(value.data(), value.data() + value.size(), words).ec;
+    if (status != std::errc() || words < 1) {
+        return std::nullopt;
+    }
+    return SentenceWordLimit{.scenarioAim = false, .words = words};
+}

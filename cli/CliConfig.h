@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/EnglishVariant.h"
+
+// A sentence word limit: a number of words, or the scenario's own aim.
+struct SentenceWordLimit {
+    bool scenarioAim = false;  // "scenario"
+    int words = 0;             // when not scenarioAim; >= 1
+};
+
+// What a .quillory.toml sets; what it leaves out stays unset, so flags and defaults decide.
+struct CliConfig {
+    std::optional<EnglishVariant> variant;
+    std::optional<int> scenario;
+    std::optional<double> maxGrade;
+    std::optional<double> minEase;
+    std::optional<double> minScore;
+    std::optional<SentenceWordLimit> maxSentenceWords;
+    std::optional<bool> lengthLimit;
+    std::vector<std::string> include;  // globs, relative to the file's folder
+    std::vector<std::string> exclude;
+};
+
+struct CliConfigResult {
+    CliConfig config;   // all unset when there is an error, so a bad file never half-applies
+    std::string error;  // empty when the file is good; otherwise one line: "FILE:LINE: key 'KEY':
+                        // what is wrong" (or "FILE:LINE: what is wrong" for a syntax error,
+                        // "FILE: ..." when no line is known); the earliest line wins
+};
+
+// `fileName` is only for messages.
+CliConfigResult ParseCliConfig(std::string_view toml, const std::string& fileName);
+
+// The nearest ".quillory.toml" in `folder` or its parents (a regular file), if any.
+std::optional<std::filesystem::path> FindCliConfig(const std::filesystem::path& folder);
+
+// Parses "N" (a whole number >= 1) or "scenario"; used by the command line too.
+std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value);

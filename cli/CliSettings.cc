@@ -1,0 +1,29 @@
+#include "cli/CliSettings.h"
+
+namespace {
+
+template <typename T>
+std::optional<T> Either(const std::optional<T>& given, const std::optional<T>& configured) {
+    return given ? given : configured;
+}
+
+}  // namespace
+
+CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
+                             const std::filesystem::path& configFolder) {
+    CliSettings settings;
+    settings.variant =
+        options.variantGiven ? options.variant : config.variant.value_or(options.variant);
+    settings.scenario =
+        options.scenarioGiven ? options.scenario : config.scenario.value_or(options.scenario);
+    const Thresholds& given = options.thresholds;
+    settings.thresholds.maxGrade = Either(given.maxGrade, config.maxGrade);
+    settings.thresholds.minEase = Either(given.minEase, config.minEase);
+    settings.thresholds.minScore = Either(given.minScore, config.minScore);
+    settings.thresholds.maxSentenceWords = Either(given.maxSentenceWords, config.maxSentenceWords);
+    settings.lengthLimit = options.noLengthLimit ? std::optional(false) : config.lengthLimit;
+    settings.selection.include = config.include;
+    settings.selection.exclude = config.exclude;
+    settings.selection.globFolder = std::filesystem::absolute(configFolder).lexically_normal();
+    return settings;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "cli/CliConfig.h"
+#include "cli/CliOptions.h"
+#include "cli/InputFiles.h"
+#include "cli/Thresholds.h"
+#include "engine/EnglishVariant.h"
+
+// What a run uses: the command line over the configuration file over the defaults.
+struct CliSettings {
+    EnglishVariant variant = EnglishVariant::Us;
+    int scenario = 0;
+    Thresholds thresholds;
+    std::optional<bool> lengthLimit;  // unset: on for one file, off for several
+    FileSelection selection;
+};
+
+// `configFolder` is the configuration file's folder, which its globs are relative to.
+CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
+                             const std::filesystem::path& configFolder);

@@ -1,0 +1,39 @@
+#pragma once
+
+// One document of a run: read, its prose found, analysed, and weighed
+// against the thresholds.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CliOptions.h"
+#include "cli/Finding.h"
+#include "cli/InputFiles.h"
+#include "cli/Thresholds.h"
+#include "engine/EnglishVariant.h"
+
+struct DocumentSettings {
+    EnglishVariant variant = EnglishVariant::Us;
+    int scenario = 0;
+    InputKind input = InputKind::BySuffix;
+    bool lengthLimit = false;
+    Thresholds thresholds;
+    bool jsonLine = false;  // the json format's line is made with the rest
+};
+
+struct DocumentResult {
+    std::string path;
+    std::string error;     // not read, not decoded or too long; nothing else is set
+    bool hasText = false;  // anything worth analysing
+    std::int64_t words = 0;
+    double grade = 0;
+    double ease = 0;
+    std::optional<double> score;
+    std::vector<Finding> findings;
+    bool missed = false;  // some threshold not met
+    std::string jsonLine;
+};
+
+DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& settings);

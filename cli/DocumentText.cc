@@ -1,0 +1,58 @@
+#include "cli/DocumentText.h"
+
+#include "engine/TwoDecimals.h"
+#include "engine/Utf8.h"
+
+namespace {
+
+std::string TwoDecimals(double value) {
+    return EncodeUtf8(FormatTwoDecimals(value));
+}
+
+}  // namespace
+
+void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
+    ++totals.documents;
+    totals.words += result.words;
+    if (!result.error.empty()) {
+        ++totals.unreadable;
+    } else if (result.missed) {
+        ++totals.missed;
+    } else if (!result.hasText) {
+        ++totals.empty;
+    } else {
+        ++totals.passed;
+    }
+}
+
+std::string DocumentTextLines(const DocumentResult& result) {
+    if (!result.error.empty()) {
+        return result.path + ": unreadable: " + result.error + "\n";
+    }
+    if (!result.hasText) {
+        return result.path + ": 0 words: empty\n";
+    }
+    std::string text = result.path + ": " + std::to_string(result.words) + " words, grade " +
+                       TwoDecimals(result.grade) + ", ease " + TwoDecimals(result.ease) +
+                       ", score " + (result.score ? TwoDecimals(*result.score) : "none") + ": " +
+                       (result.missed ? "missed" : "passed") + "\n";
+    for (const Finding& finding : result.findings) {
+        text += result.path + ":" + std::to_string(finding.start.line) + ":" +
+                std::to_string(finding.start.column) + ": " + finding.message + "\n";
+    }
+    return text;
+}
+
+std::string DocumentTotalsLine(const DocumentTotals& totals) {
+    std::string line = std::to_string(totals.documents) +
+                       (totals.documents == 1 ? " document, " : " documents, ") +
+                       std::to_string(totals.words) + " words: " + std::to_string(totals.passed) +
+                       " passed, " + std::to_string(totals.missed) + " missed a threshold";
+    if (totals.empty > 0) {
+        line += ", " + std::to_string(totals.empty) + " empty";
+    }
+    if (totals.unreadable > 0) {
+        line += ", " + std::to_string(totals.unreadable) + " unreadable";
+    }
+    return line + "\n";
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// One document to check, in the order of the command line.
+struct InputFile {
+    std::string path;   // as shown in every output; "-" for stdin
+    std::string error;  // set when a folder could not be walked
+};
+
+// Which files a folder holds for checking.
+struct FileSelection {
+    std::vector<std::string> include;  // globs; none takes *.txt, *.md and *.markdown
+    std::vector<std::string> exclude;
+    std::filesystem::path globFolder;  // the globs match paths relative to it
+};
+
+// Files and "-" as given; folders walked recursively, hidden folders skipped,
+// their files sorted by path, without following links to folders.
+std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
+                                         const FileSelection& selection);

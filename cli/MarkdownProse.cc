@@ -1,0 +1,344 @@
+#include "cli/MarkdownProse.h"
+
+#include <md4c.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <limits>
+#include <new>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+#include "engine/Utf8.h"
+
+namespace {
+
+constexpr std::u16string_view kReplacement = u"\uFFFD";
+constexpr std::u16string_view kParagraphBreak = u"\n\n";
+
+struct Line {
+    std::string_view text;  // without its line end
+    std::size_t next = 0;
+};
+
+Line LineAt(std::string_view text, std::size_t start) {
+    const std::size_t end = text.find('\n', start);
+    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return {line, end == std::string_view::npos ? text.size() : end + 1};
+}
+
+// Bytes taken by front matter at the start; without a closing line there is none.
+std::size_t FrontMatterLength(std::string_view text) {
+    const Line first = LineAt(text, 0);
+    const bool yaml = first.text == "---";
+    if (!yaml && first.text != "+++") {
+        return 0;
+    }
+    for (std::size_t start = first.next; start < text.size();) {
+        const Line line = LineAt(text, start);
+        if (yaml ? line.text == "---" || line.text == "..." : line.text == "+++") {
+            return line.next;
+        }
+        start = line.next;
+    }
+    return 0;
+}
+
+std::u16string Utf16Of(char32_t value) {
+    if (value < 0x10000) {
+        return std::u16string(1, static_cast<char16_t>(value));
+    }
+    value -= 0x10000;
+    return {static_cast<char16_t>(0xD800 + (value >> 10)),
+            static_cast<char16_t>(0xDC00 + (value & 0x3FF))};
+}
+
+// md4c has checked the syntax ("&name;", "&#digits;", "&#xhex;") but not the names.
+std::optional<std::u16string> DecodeEntity(std::string_view entity) {
+    static constexpr std::array<std::pair<std::string_view, char16_t>, 16> kNamed = {{
+        {"amp", u'&'},
+        {"lt", u'<'},
+        {"gt", u'>'},
+        {"quot", u'"'},
+        {"apos", u'\''},
+        {"nbsp", u'\u00A0'},
+        {"ndash", u'\u2013'},
+        {"mdash", u'\u2014'},
+        {"hellip", u'\u2026'},
+        {"lsquo", u'\u2018'},
+        {"rsquo", u'\u2019'},
+        {"ldquo", u'\u201C'},
+        {"rdquo", u'\u201D'},
+        {"copy", u'\u00A9'},
+        {"reg", u'\u00AE'},
+        {"trade", u'\u2122'},
+    }};
+    if (entity.size() < 3 || entity.front() != '&' || entity.back() != ';') {
+        return std::nullopt;
+    }
+    std::string_view name = entity.substr(1, entity.size() - 2);
+    if (name.front() != '#') {
+        const auto* found =
+            std::ranges::find(kNamed, name, &std::pair<std::string_view, char16_t>::first);
+        if (found == kNamed.end()) {
+            return std::nullopt;
+        }
+        return std::u16string(1, found->second);
+    }
+    name.remove_prefix(1);
+    int base = 10;
+    if (!name.empty() && (name.front() == 'x' || name.front() == 'X')) {
+        name.remove_prefix(1);
+        base = 16;
+    }
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), value, base);
+    const bool valid = error == std::errc() && end == name.data() + name.size() && value != 0 &&
+                       value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+    return valid ? Utf16Of(value) : std::u16string(kReplacement);
+}
+
+// Walks forward only, so mapping every place of a document costs linear time.
+struct Utf16Cursor {
+    std::size_t byte = 0;
+    std::size_t unit = 0;
+};
+
+std::size_t Utf16OffsetAt(Utf16Cursor& cursor, std::string_view source, std::size_t byte) {
+    if (byte < cursor.byte) {
+        cursor = {};
+    }
+    for (; cursor.byte < byte; ++cursor.byte) {
+        const auto c = static_cast<unsigned char>(source[cursor.byte]);
+        // Lead bytes start code points; a four-byte one needs a surrogate pair.
+        if ((c & 0xC0) != 0x80) {
+            ++cursor.unit;
+        }
+        if (c >= 0xF0) {
+            ++cursor.unit;
+        }
+    }
+    return cursor.unit;
+}
+
+// Where a link began, to take its text back when it turns out to be a URL.
+struct LinkFrame {
+    std::size_t proseSize = 0;
+    std::size_t segmentCount = 0;
+    bool breakPending = false;
+    std::u16string href;
+};
+
+struct ProseBuilder {
+    std::string_view source;  // the whole input, front matter included
+    ProseDocument document;
+    Utf16Cursor cursor;
+    std::size_t lastPlace = 0;  // for text md4c makes up, such as line breaks
+    bool breakPending = false;
+    int skippedBlocks = 0;  // md4c reports NULs even inside code and raw HTML blocks
+    std::vector<LinkFrame> links;
+    std::exception_ptr failure;  // exceptions must not unwind through md4c's C frames
+};
+
+ProseBuilder& BuilderOf(void* userdata) {
+    return *static_cast<ProseBuilder*>(userdata);
+}
+
+template <typename Action>
+int Guarded(void* userdata, Action action) {
+    ProseBuilder& builder = BuilderOf(userdata);
+    try {
+        action(builder);
+        return 0;
+    } catch (...) {
+        builder.failure = std::current_exception();
+        return 1;
+    }
+}
+
+// A piece that carries on where the last one ended shares its segment, to keep segments few.
+void AddPiece(ProseDocument& document, std::u16string_view text, std::size_t sourceStart,
+              bool verbatim) {
+    std::vector<ProseSegment>& segments = document.segments;
+    bool continues = false;
+    if (!segments.empty() && segments.back().verbatim == verbatim) {
+        const ProseSegment& last = segments.back();
+        const std::size_t reached = verbatim
+                                        ? last.sourceStart + document.prose.size() - last.proseStart
+                                        : last.sourceStart;
+        continues = reached == sourceStart;
+    }
+    if (!continues) {
+        segments.push_back({document.prose.size(), sourceStart, verbatim});
+    }
+    document.prose += text;
+}
+
+void Append(ProseBuilder& builder, std::u16string_view text, std::size_t sourceStart,
+            bool verbatim) {
+    if (text.empty()) {
+        return;
+    }
+    if (builder.breakPending) {
+        builder.breakPending = false;
+        if (!builder.document.prose.empty()) {
+            AddPiece(builder.document, kParagraphBreak, sourceStart, false);
+        }
+    }
+    AddPiece(builder.document, text, sourceStart, verbatim);
+}
+
+// Line breaks and NUL replacements may point at md4c's own constants.
+std::optional<std::size_t> ByteOffsetIn(std::string_view source, std::string_view text) {
+    const std::less<const char*> before;
+    const char* begin = source.data();
+    const char* end = begin + source.size();
+    if (text.empty() || before(text.data(), begin) || !before(text.data(), end)) {
+        return std::nullopt;
+    }
+    const auto offset = static_cast<std::size_t>(text.data() - begin);
+    return text.size() <= source.size() - offset ? std::optional(offset) : std::nullopt;
+}
+
+void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
+    const std::optional<std::size_t> byte = ByteOffsetIn(builder.source, text);
+    std::size_t start = builder.lastPlace;
+    if (byte) {
+        start = Utf16OffsetAt(builder.cursor, builder.source, *byte);
+        builder.lastPlace = Utf16OffsetAt(builder.cursor, builder.source, *byte + text.size());
+    }
+    if (builder.skippedBlocks > 0) {
+        return;
+    }
+    switch (type) {
+        case MD_TEXT_NORMAL:
+            Append(builder, DecodeUtf8(text).text, start, byte.has_value());
+            break;
+        case MD_TEXT_NULLCHAR:
+            Append(builder, kReplacement, start, false);
+            break;
+        case MD_TEXT_BR:
+        case MD_TEXT_SOFTBR:
+            Append(builder, u"\n", start, false);
+            break;
+        case MD_TEXT_ENTITY:
+            if (const std::optional<std::u16string> decoded = DecodeEntity(text)) {
+                Append(builder, *decoded, start, false);
+            } else {
+                Append(builder, DecodeUtf8(text).text, start, byte.has_value());
+            }
+            break;
+        default:  // code, raw HTML and LaTeX are not prose
+            break;
+    }
+}
+
+bool IsUrl(std::u16string_view text, std::u16string_view href) {
+    for (const std::u16string_view scheme : {u"mailto:", u"http://"}) {
+        if (href.starts_with(scheme) && text == href.substr(scheme.size())) {
+            return true;
+        }
+    }
+    return text == href;
+}
+
+void CloseLink(ProseBuilder& builder) {
+    const LinkFrame frame = std::move(builder.links.back());
+    builder.links.pop_back();
+    ProseDocument& document = builder.document;
+    const bool separated =
+        frame.breakPending && frame.proseSize > 0 && document.prose.size() > frame.proseSize;
+    const std::u16string_view text =
+        std::u16string_view(document.prose).substr(frame.proseSize + (separated ? 2 : 0));
+    if (IsUrl(text, frame.href)) {
+        document.prose.resize(frame.proseSize);
+        document.segments.resize(frame.segmentCount);
+        builder.breakPending = frame.breakPending;
+    }
+}
+
+int OnEnterBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
+    ProseBuilder& builder = BuilderOf(userdata);
+    builder.breakPending = true;
+    if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+        ++builder.skippedBlocks;
+    }
+    return 0;
+}
+
+int OnLeaveBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
+    ProseBuilder& builder = BuilderOf(userdata);
+    builder.breakPending = true;
+    if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+        --builder.skippedBlocks;
+    }
+    return 0;
+}
+
+int OnEnterSpan(MD_SPANTYPE type, void* detail, void* userdata) {
+    if (type != MD_SPAN_A) {
+        return 0;
+    }
+    return Guarded(userdata, [detail](ProseBuilder& builder) {
+        const MD_ATTRIBUTE& href = static_cast<const MD_SPAN_A_DETAIL*>(detail)->href;
+        builder.links.push_back({builder.document.prose.size(), builder.document.segments.size(),
+                                 builder.breakPending,
+                                 DecodeUtf8(std::string_view(href.text, href.size)).text});
+    });
+}
+
+int OnLeaveSpan(MD_SPANTYPE type, void* /*detail*/, void* userdata) {
+    if (type != MD_SPAN_A) {
+        return 0;
+    }
+    return Guarded(userdata, [](ProseBuilder& builder) { CloseLink(builder); });
+}
+
+int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) {
+    return Guarded(userdata, [=](ProseBuilder& builder) {
+        AddText(builder, type, std::string_view(text, size));
+    });
+}
+
+}  // namespace
+
+ProseDocument MarkdownProse(std::string_view utf8) {
+    const std::string_view body = utf8.substr(FrontMatterLength(utf8));
+    if (body.size() > std::numeric_limits<MD_SIZE>::max()) {
+        throw std::length_error("Markdown document too large to parse");
+    }
+    MD_PARSER parser{};
+    parser.flags =
+        MD_FLAG_TABLES | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_PERMISSIVEAUTOLINKS;
+    parser.enter_block = OnEnterBlock;
+    parser.leave_block = OnLeaveBlock;
+    parser.enter_span = OnEnterSpan;
+    parser.leave_span = OnLeaveSpan;
+    parser.text = OnText;
+    ProseBuilder builder;
+    builder.source = utf8;
+    const int status = md_parse(body.data(), static_cast<MD_SIZE>(body.size()), &parser, &builder);
+    if (builder.failure) {
+        std::rethrow_exception(builder.failure);
+    }
+    if (status != 0) {
+        throw std::bad_alloc();  // md4c fails only when it runs out of memory
+    }
+    return std::move(builder.document);
+}
+
+std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset) {
+    const auto after = std::ranges::upper_bound(document.segments, proseOffset, std::less{},
+                                                &ProseSegment::proseStart);
+    const ProseSegment& segment = *std::prev(after);
+    return segment.verbatim ? segment.sourceStart + (proseOffset - segment.proseStart)
+                            : segment.sourceStart;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One stretch of the prose taken from one place in the source.
+struct ProseSegment {
+    std::size_t proseStart = 0;   // UTF-16 offset in ProseDocument::prose
+    std::size_t sourceStart = 0;  // UTF-16 offset in the source text (the UTF-8 input decoded)
+    // The prose repeats the source unit for unit (else: an entity, a break, a separator).
+    bool verbatim = true;
+};
+
+struct ProseDocument {
+    std::u16string prose;
+    std::vector<ProseSegment> segments;  // ascending proseStart, first at 0 when prose is not empty
+};
+
+// The prose of a Markdown document: paragraphs, headings, list items, block quotes and table
+// cells, with link text and image alt text kept; code blocks, inline code, raw HTML (blocks and
+// inline), URLs (autolinks, bare URLs) and YAML (--- … ---) or TOML (+++ … +++) front matter at
+// the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n".
+// `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it).
+ProseDocument MarkdownProse(std::string_view utf8);
+
+// The source offset (UTF-16) that a prose offset comes from; for a non-verbatim segment, the
+// segment's sourceStart. `proseOffset` < prose.size().
+std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset);

@@ -1,0 +1,40 @@
+#include "cli/ProgressLine.h"
+
+#include <cstdio>
+
+#include "platform/common/Terminal.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr milliseconds kQuietStart(500);
+constexpr milliseconds kInterval(100);
+
+}  // namespace
+
+ProgressLine StartProgressLine() {
+    ProgressLine line;
+    line.enabled = platform::posix::StandardErrorIsTerminal();
+    return line;
+}
+
+void ShowProgress(ProgressLine& line, std::size_t done, std::size_t total) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!line.enabled || now - line.start < kQuietStart ||
+        (line.shown && now - line.lastShown < kInterval)) {
+        return;
+    }
+    std::fprintf(stderr, "\r\033[Kquillory-cli: %zu documents done, %zu left", done, total - done);
+    std::fflush(stderr);
+    line.lastShown = now;
+    line.shown = true;
+}
+
+void ClearProgress(ProgressLine& line) {
+    if (line.shown) {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        line.shown = false;
+    }
+}

@@ -1,0 +1,107 @@
+#include "cli/SarifLog.h"
+
+#include <array>
+#include <string_view>
+
+#include <nlohmann/json.hpp>
+
+#include "product/Product.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::array<std::string_view, 4> kRuleDescriptions = {
+    "The document's Flesch-Kincaid grade is above the maximum, or a sentence is harder than it.",
+    "The document's Flesch Reading Ease is below the minimum.",
+    "The document's overall weighted score is below the minimum.",
+    "A sentence has more words than allowed.",
+};
+
+// A path as a relative URI reference: its bytes outside the unreserved set
+// and '/' are percent-encoded.
+std::string UriOf(const std::string& path) {
+    if (path == "-") {
+        return "stdin";
+    }
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string uri;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                           (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' ||
+                           c == '~' || c == '/';
+        if (plain) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 15];
+        }
+    }
+    return uri;
+}
+
+Json Rules() {
+    Json rules = Json::array();
+    for (std::size_t i = 0; i < kFindingRuleIds.size(); ++i) {
+        rules.push_back({
+            {"id", kFindingRuleIds[i]},
+            {"shortDescription", {{"text", kRuleDescriptions[i]}}},
+            {"defaultConfiguration", {{"level", "warning"}}},
+        });
+    }
+    return rules;
+}
+
+Json LocationOf(const std::string& path, const Finding* finding) {
+    Json region = {{"startLine", finding != nullptr ? finding->start.line : 1}};
+    if (finding != nullptr && !finding->wholeDocument) {
+        region["startColumn"] = finding->start.column;
+        region["endLine"] = finding->end.line;
+        region["endColumn"] = finding->end.column;
+    }
+    return {
+        {"physicalLocation", {{"artifactLocation", {{"uri", UriOf(path)}}}, {"region", region}}}};
+}
+
+}  // namespace
+
+std::string SarifLog(const std::vector<DocumentResult>& results) {
+    Json sarifResults = Json::array();
+    Json notifications = Json::array();
+    for (const DocumentResult& result : results) {
+        if (!result.error.empty()) {
+            notifications.push_back({
+                {"level", "error"},
+                {"message", {{"text", result.error}}},
+                {"locations", Json::array({LocationOf(result.path, nullptr)})},
+            });
+        }
+        for (const Finding& finding : result.findings) {
+            const auto rule = static_cast<std::size_t>(finding.rule);
+            sarifResults.push_back({
+                {"ruleId", kFindingRuleIds[rule]},
+                {"ruleIndex", rule},
+                {"level", "warning"},
+                {"message", {{"text", finding.message}}},
+                {"locations", Json::array({LocationOf(result.path, &finding)})},
+            });
+        }
+    }
+    const Json log = {
+        {"$schema", "https://json.schemastore.org/sarif-2.1.0.json"},
+        {"version", "2.1.0"},
+        {"runs",
+         Json::array({{
+             {"tool",
+              {{"driver",
+                {{"name", "quillory-cli"}, {"version", kVersionUtf8}, {"rules", Rules()}}}}},
+             {"invocations", Json::array({{{"executionSuccessful", notifications.empty()},
+                                           {"toolExecutionNotifications", notifications}}})},
+             {"columnKind", "unicodeCodePoints"},
+             {"results", sarifResults},
+         }})},
+    };
+    return log.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}

@@ -1,0 +1,109 @@
+#include "cli/CliConfig.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+TEST(CliConfigTest, ReadsEveryKey) {
+    const CliConfigResult full = ParseCliConfig(R"(variant = "uk"
+scenario = "Blog Post"
+max-grade = 9
+min-ease = 55.5
+min-score = -70
+max-sentence-words = 25
+length-limit = false
+include = ["docs/**/*.md", "README.md"]
+exclude = []
+)",
+                                                "q.toml");
+    ASSERT_EQ(full.error, "");
+    const CliConfig& c = full.config;
+    EXPECT_EQ(c.variant, EnglishVariant::Uk);
+    EXPECT_EQ(c.scenario, 4);
+    EXPECT_EQ(c.maxGrade, 9.0);
+    EXPECT_EQ(c.minEase, 55.5);
+    EXPECT_EQ(c.minScore, -70.0);
+    ASSERT_TRUE(c.maxSentenceWords && !c.maxSentenceWords->scenarioAim);
+    EXPECT_EQ(c.maxSentenceWords->words, 25);
+    EXPECT_EQ(c.lengthLimit, false);
+    EXPECT_EQ(c.include, (std::vector<std::string>{"docs/**/*.md", "README.md"}));
+
+    const CliConfig other =
+        ParseCliConfig("scenario = 6\nmax-sentence-words = \"scenario\"", "q").config;
+    EXPECT_EQ(other.scenario, 6);
+    EXPECT_TRUE(other.maxSentenceWords && other.maxSentenceWords->scenarioAim);
+    EXPECT_FALSE(other.variant || other.maxGrade || other.lengthLimit);
+}
+
+struct ErrorCase {
+    std::string_view toml;
+    std::string_view error;
+};
+
+TEST(CliConfigTest, ErrorsNameFileLineAndKey) {
+    constexpr ErrorCase kExact[] = {
+        {"\nvariant = 1", "q.toml:2: key 'variant': expected \"us\" or \"uk\""},
+        {"colour = \"red\"", "q.toml:1: key 'colour': not a known setting"},
+        {"a = 1\nb = \n",
+         "q.toml:2: Error while parsing key-value pair: expected value, saw '\\n'"},
+        {"scenario = 7", "q.toml:1: key 'scenario': expected a scenario number 0-6 or name"},
+        {"max-sentence-words = 0",
+         "q.toml:1: key 'max-sentence-words': expected a whole number >= 1 or \"scenario\""},
+    };
+    for (const ErrorCase& c : kExact) {
+        EXPECT_EQ(ParseCliConfig(c.toml, "q.toml").error, c.error);
+    }
+    constexpr ErrorCase kPrefix[] = {
+        {"x = 1\nx = 2", "q.toml:2: "},
+        {"scenario = 2.0", "q.toml:1: key 'scenario': "},
+        {"min-score = nan", "q.toml:1: key 'min-score': "},
+        {"max-sentence-words = 3000000000", "q.toml:1: key 'max-sentence-words': "},
+        {"exclude = [\n  \"a\",\n  3,\n]", "q.toml:3: key 'exclude': "},
+        {"zeta = 1\nalpha = 2", "q.toml:1: key 'zeta': "},  // earliest line, not first key
+        {"\"a\\nb\" = 1", "q.toml:1: key 'a b': "},
+    };
+    for (const ErrorCase& c : kPrefix) {
+        EXPECT_TRUE(ParseCliConfig(c.toml, "q.toml").error.starts_with(c.error)) << c.toml;
+    }
+    // A bad file must not half-apply.
+    EXPECT_FALSE(ParseCliConfig("variant = \"uk\"\nscenario = 9", "q.toml").config.variant);
+}
+
+TEST(CliConfigTest, ParsesSentenceWordLimits) {
+    EXPECT_EQ(ParseSentenceWordLimit("025")->words, 25);
+    EXPECT_TRUE(ParseSentenceWordLimit("scenario")->scenarioAim);
+    for (const std::string_view bad :
+         {"", "0", "-3", "+3", "12x", " 5", "Scenario", "9999999999"}) {
+        EXPECT_FALSE(ParseSentenceWordLimit(bad)) << bad;
+    }
+}
+
+TEST(CliConfigTest, FindsTheNearestFile) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / ("quillory-test-" + std::to_string(getpid()));
+    struct Cleanup {
+        fs::path path;
+        ~Cleanup() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    } cleanup{root};
+    fs::create_directories(root / "a/.quillory.toml");  // a folder of that name does not count
+    fs::create_directories(root / "a/b/c/d");
+    std::ofstream(root / ".quillory.toml") << "";
+    std::ofstream(root / "a/b/c/.quillory.toml") << "";
+
+    EXPECT_EQ(FindCliConfig(root / "a/b/c/d"), root / "a/b/c/.quillory.toml");
+    EXPECT_EQ(FindCliConfig(root / "a/b"), root / ".quillory.toml");
+    EXPECT_EQ(FindCliConfig(root / "a/b/c/d/../../x/.."), root / ".quillory.toml");
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+#include "cli/MarkdownProse.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "engine/Utf8.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+struct Fixture {
+    const char* name;
+    std::string markdown;
+    std::string prose;
+    std::string word =
+        {};  // when set, its first prose occurrence maps onto its first in the source
+};
+
+void ExpectProse(std::initializer_list<Fixture> fixtures) {
+    for (const Fixture& fixture : fixtures) {
+        SCOPED_TRACE(fixture.name);
+        const ProseDocument document = MarkdownProse(fixture.markdown);
+        EXPECT_EQ(document.prose, DecodeUtf8(fixture.prose).text);
+
+        // Every verbatim stretch repeats the source where it claims to come from.
+        const std::u16string source = DecodeUtf8(fixture.markdown).text;
+        const auto& segments = document.segments;
+        EXPECT_EQ(segments.empty(), document.prose.empty());
+        for (std::size_t i = 0; i < segments.size(); ++i) {
+            const std::size_t end =
+                i + 1 < segments.size() ? segments[i + 1].proseStart : document.prose.size();
+            ASSERT_LT(segments[i].proseStart, end);
+            EXPECT_EQ(segments[i].proseStart == 0, i == 0);
+            if (segments[i].verbatim) {
+                const std::size_t length = end - segments[i].proseStart;
+                EXPECT_EQ(document.prose.substr(segments[i].proseStart, length),
+                          source.substr(segments[i].sourceStart, length));
+            }
+        }
+        if (!fixture.word.empty()) {
+            const std::u16string word = DecodeUtf8(fixture.word).text;
+            const std::size_t at = document.prose.find(word);
+            ASSERT_NE(at, std::u16string::npos);
+            EXPECT_EQ(SourceOffsetOf(document, at), source.find(word));
+        }
+    }
+}
+
+TEST(MarkdownProseTest, EachBlockIsAParagraph) {
+    ExpectProse({
+        {"headings", "# Café 😀 title #\n\nSome *text* here.\n\nSub ~~old~~\n---\n",
+         "Café 😀 title\n\nSome text here.\n\nSub old", "old"},
+        {"nested lists", "- one\n- two\n  1. inner\n\n     loose\n- [x] done\n",
+         "one\n\ntwo\n\ninner\n\nloose\n\ndone", "done"},
+        {"block quote", "> é quoted\n> line\n>\n> > deeper\n", "é quoted\nline\n\ndeeper",
+         "deeper"},
+        {"table", "| Name | 😀 |\n|------|----|\n| Ada  | x &lt; y |\n", "Name\n\n😀\n\nAda\n\nx < y",
+         "Ada"},
+        {"CR LF", "# Head\r\n\r\nline one  \r\nline two\r\n\r\n- é\r\n- item\r\n",
+         "Head\n\nline one\nline two\n\né\n\nitem", "item"},
+        {"empty", "", ""},
+        {"thematic break only", "***\n", ""},
+    });
+}
+
+TEST(MarkdownProseTest, LeavesOutCodeHtmlUrlsAndFrontMatter) {
+    ExpectProse({
+        {"code", "Before\n\n```cpp\nint x;\n```\n\n    indented é\n\nRun `mäke` now.\n",
+         "Before\n\nRun  now.", "now"},
+        {"raw HTML", "<div>\nhidden\n</div>\n\nPress <kbd>Enter</kbd> now.\n", "Press Enter now.",
+         "Enter"},
+        {"links and images", "Read [the 😀 guide](https://x.org/é \"t\") or ![a chart](c.png).\n",
+         "Read the 😀 guide or a chart.", "chart"},
+        {"URLs",
+         "See https://x.org, www.x.org or <me@x.org>.\n\n<https://x.org>\n\nhttps://x.org/a end\n",
+         "See ,  or .\n\n end", "end"},
+        {"URL as link text", "[https://x.org](https://x.org)\n\n[docs](https://x.org)\n", "docs",
+         "docs"},
+        {"YAML", "---\ntitle: é😀\n---\nBody *word*\n", "Body word", "word"},
+        {"YAML ended by dots", "---\r\na: 1\r\n...\r\nBody\r\n", "Body", "Body"},
+        {"TOML", "+++\ntitle = \"😀\"\n+++\nBody\n", "Body", "Body"},
+        {"unclosed front matter", "---\ntitle: x\n", "title: x", "title"},
+        {"front matter not first", "\n---\na\n---\n", "a"},
+    });
+}
+
+TEST(MarkdownProseTest, DecodesEntitiesBreaksAndNul) {
+    ExpectProse({
+        {"entities", "&amp; &lt;&#65;&#x1F600;&#0;&#xD800; &nbsp;&mdash;&bogus; é word\n",
+         "& <A😀\uFFFD\uFFFD \u00A0—&bogus; é word", "word"},
+        {"breaks", "one\ntwo  \nthree\\\nfour\n", "one\ntwo\nthree\nfour", "four"},
+        {"NUL", "a\0b\n\n```\nc\0d\n```\n"s, "a\uFFFDb", "b"},
+    });
+}
+
+TEST(MarkdownProseTest, MadeUpTextMapsToTheNearestSourcePlace) {
+    const ProseDocument document = MarkdownProse("é &amp; x\ny\n\nz");
+    ASSERT_EQ(document.prose, u"é & x\ny\n\nz");
+    EXPECT_EQ(SourceOffsetOf(document, 2), 2U);   // the entity, from its '&'
+    EXPECT_EQ(SourceOffsetOf(document, 5), 9U);   // the line break, after "x"
+    EXPECT_EQ(SourceOffsetOf(document, 7), 13U);  // the separator, at "z"
+    EXPECT_EQ(SourceOffsetOf(document, 8), 13U);
+}
+
+}  // namespace

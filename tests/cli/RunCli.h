@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Single-quoted for the shell; the tests' paths hold no quote.
+std::string Quote(const std::string& path);
+
+// Runs the built tool in `folder` through the shell, stdin empty unless the
+// arguments redirect it; its output goes to files in `folder`, or to
+// `outTarget` when given.
+CliRun RunCli(const std::string& folder, const std::string& arguments,
+              const std::string& outTarget = "");
