@@ -13,14 +13,14 @@ CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scen
     analysis.scenario = scenario;
     analysis.rates = RatesForScenario(scenario, variant);
     analysis.job.text = std::move(text);
-    RunAnalysis(analysis.job, variant, analysis.rates);
+    const AsciiWordCounts asciiWords = RunAnalysis(analysis.job, variant, analysis.rates);
 
     const AnalysisJob& job = analysis.job;
-    const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
     analysis.complexWordCount = asciiWords.complexWords;
     analysis.longWordCount = asciiWords.longWords;
     if (!IsTooShortForScore(job)) {
-        analysis.score = ComputeWeightedScore(job, SelectScoreProfile(scenario, variant), variant);
+        analysis.score = ComputeWeightedScoreFromCounts(job, asciiWords.complexWords,
+                                                        SelectScoreProfile(scenario, variant));
     }
     return analysis;
 }

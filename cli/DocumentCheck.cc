@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <exception>
 #include <string_view>
 #include <utility>
 
@@ -81,17 +82,22 @@ std::vector<SentenceFinding> SentenceFindings(const ProseDocument& document,
     std::vector<SentenceFinding> findings;
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const SentenceSpan& span = spans[i];
+        const bool hard = gradeMissed && span.words > 0 && span.grade > *thresholds.maxGrade;
+        const bool tooLong = thresholds.maxSentenceWords && span.words > maxWords;
+        if (!hard && !tooLong) {
+            continue;
+        }
         const std::string cost = EncodeUtf8(SentenceCostText(
             span, impacts[i], analysis.job.fleschKincaidGrade,
-            analysis.score ? std::optional<double>(analysis.score->overallScore) : std::nullopt));
+            analysis.score ? std::optional(analysis.score->overallScore) : std::nullopt));
         const std::size_t start = SourceOffsetOf(document, span.start);
         const std::size_t end = SourceOffsetOf(document, TrimmedEnd(prose, span) - 1) + 1;
-        if (gradeMissed && span.words > 0 && span.grade > *thresholds.maxGrade) {
+        if (hard) {
             findings.push_back({FindingRule::MaxGrade, start, end,
                                 "hard sentence: grade above " + Shortest(*thresholds.maxGrade) +
                                     ", " + std::to_string(span.words) + " words \u00B7 " + cost});
         }
-        if (thresholds.maxSentenceWords && span.words > maxWords) {
+        if (tooLong) {
             std::string message = std::to_string(span.words) + " words \u2014 ";
             message += wordLimit.scenarioAim ? EncodeUtf8(kScenarioNames[settings.scenario]) +
                                                    " aims at " + std::to_string(aim) + " or fewer"
@@ -157,12 +163,11 @@ void WeighDocument(const ProseDocument& document, std::u16string_view source,
 
 void Analyse(const ProseDocument& document, std::u16string_view source,
              const DocumentSettings& settings, DocumentResult& result) {
-    const CleanedInput cleaned = CleanInput(document.prose, settings.variant);
-    if (cleaned.exceededLimit && settings.lengthLimit) {
+    if (settings.lengthLimit && CleanInput(document.prose, settings.variant).exceededLimit) {
         result.error = kTooLong;
         return;
     }
-    if (cleaned.text.empty()) {
+    if (!HoldsAnalysableText(document.prose, settings.variant)) {
         return;
     }
     const CliAnalysis analysis =
@@ -201,7 +206,7 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
         source.erase(0, 1);
     }
     if (IsMarkdown(file.path, settings.input)) {
-        Analyse(MarkdownProse(bytes), source, settings, result);
+        Analyse(MarkdownProse(bytes, source), source, settings, result);
     } else {
         ProseDocument document{std::move(source), {ProseSegment{}}};
         Analyse(document, document.prose, settings, result);
@@ -215,7 +220,14 @@ DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& sett
     result.path = file.path;
     result.error = file.error;
     if (result.error.empty()) {
-        Read(file, settings, result);
+        try {
+            Read(file, settings, result);
+        } catch (const std::exception& failure) {
+            // Out of memory on one huge document: the others are still checked.
+            result = DocumentResult{};
+            result.path = file.path;
+            result.error = std::string("cannot analyse: ") + failure.what();
+        }
     }
     if (settings.jsonLine && result.jsonLine.empty()) {
         result.jsonLine = result.error.empty()

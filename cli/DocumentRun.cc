@@ -12,6 +12,7 @@
 #include "cli/GithubCommands.h"
 #include "cli/ProgressLine.h"
 #include "cli/SarifLog.h"
+#include "platform/common/MemoryReuse.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ std::string DocumentOutput(const DocumentResult& result, OutputFormat format) {
 
 int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& settings,
                  OutputFormat format, std::FILE* out) {
+    platform::posix::KeepFreedMemoryForReuse();
     Handover handover;
     handover.results.resize(files.size());
     std::atomic<std::size_t> next = 0;

@@ -116,17 +116,15 @@ std::size_t Utf16OffsetAt(Utf16Cursor& cursor, std::string_view source, std::siz
     if (byte < cursor.byte) {
         cursor = {};
     }
-    for (; cursor.byte < byte; ++cursor.byte) {
-        const auto c = static_cast<unsigned char>(source[cursor.byte]);
+    std::size_t unit = cursor.unit;
+    for (std::size_t i = cursor.byte; i < byte; ++i) {
+        const auto c = static_cast<unsigned char>(source[i]);
         // Lead bytes start code points; a four-byte one needs a surrogate pair.
-        if ((c & 0xC0) != 0x80) {
-            ++cursor.unit;
-        }
-        if (c >= 0xF0) {
-            ++cursor.unit;
-        }
+        // Without branches the loop runs over many bytes at once.
+        unit += static_cast<std::size_t>((c & 0xC0) != 0x80) + static_cast<std::size_t>(c >= 0xF0);
     }
-    return cursor.unit;
+    cursor = {byte, unit};
+    return unit;
 }
 
 // Where a link began, to take its text back when it turns out to be a URL.
@@ -138,7 +136,8 @@ struct LinkFrame {
 };
 
 struct ProseBuilder {
-    std::string_view source;  // the whole input, front matter included
+    std::string_view source;      // the whole input, front matter included
+    std::u16string_view decoded;  // the same, decoded once for every text run to copy from
     ProseDocument document;
     Utf16Cursor cursor;
     std::size_t lastPlace = 0;  // for text md4c makes up, such as line breaks
@@ -208,6 +207,15 @@ std::optional<std::size_t> ByteOffsetIn(std::string_view source, std::string_vie
     return text.size() <= source.size() - offset ? std::optional(offset) : std::nullopt;
 }
 
+// The run as UTF-16: taken from the decoded source where it lies in it.
+void AppendRun(ProseBuilder& builder, std::string_view text, bool inSource, std::size_t start) {
+    if (inSource) {
+        Append(builder, builder.decoded.substr(start, builder.lastPlace - start), start, true);
+    } else {
+        Append(builder, DecodeUtf8(text).text, start, false);
+    }
+}
+
 void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
     const std::optional<std::size_t> byte = ByteOffsetIn(builder.source, text);
     std::size_t start = builder.lastPlace;
@@ -220,7 +228,7 @@ void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
     }
     switch (type) {
         case MD_TEXT_NORMAL:
-            Append(builder, DecodeUtf8(text).text, start, byte.has_value());
+            AppendRun(builder, text, byte.has_value(), start);
             break;
         case MD_TEXT_NULLCHAR:
             Append(builder, kReplacement, start, false);
@@ -233,7 +241,7 @@ void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
             if (const std::optional<std::u16string> decoded = DecodeEntity(text)) {
                 Append(builder, *decoded, start, false);
             } else {
-                Append(builder, DecodeUtf8(text).text, start, byte.has_value());
+                AppendRun(builder, text, byte.has_value(), start);
             }
             break;
         default:  // code, raw HTML and LaTeX are not prose
@@ -310,7 +318,7 @@ int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) 
 
 }  // namespace
 
-ProseDocument MarkdownProse(std::string_view utf8) {
+ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded) {
     const std::string_view body = utf8.substr(FrontMatterLength(utf8));
     if (body.size() > std::numeric_limits<MD_SIZE>::max()) {
         throw std::length_error("Markdown document too large to parse");
@@ -325,6 +333,7 @@ ProseDocument MarkdownProse(std::string_view utf8) {
     parser.text = OnText;
     ProseBuilder builder;
     builder.source = utf8;
+    builder.decoded = decoded;
     const int status = md_parse(body.data(), static_cast<MD_SIZE>(body.size()), &parser, &builder);
     if (builder.failure) {
         std::rethrow_exception(builder.failure);

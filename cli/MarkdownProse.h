@@ -22,8 +22,9 @@ struct ProseDocument {
 // cells, with link text and image alt text kept; code blocks, inline code, raw HTML (blocks and
 // inline), URLs (autolinks, bare URLs) and YAML (--- … ---) or TOML (+++ … +++) front matter at
 // the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n".
-// `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it).
-ProseDocument MarkdownProse(std::string_view utf8);
+// `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it);
+// `decoded` is the same text decoded (DecodeUtf8), which the prose is copied from.
+ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded);
 
 // The source offset (UTF-16) that a prose offset comes from; for a non-verbatim segment, the
 // segment's sourceStart. `proseOffset` < prose.size().

@@ -78,7 +78,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         text.erase(0, 1);
     }
     if (options.input == InputKind::Markdown) {
-        text = MarkdownProse(EncodeUtf8(text)).prose;
+        text = MarkdownProse(EncodeUtf8(text), text).prose;
     }
     if (text.empty()) {
         return Fail(kExitNoText, "the input is empty");

@@ -3,14 +3,14 @@
 #include "engine/ReadabilityMetrics.h"
 #include "engine/TextStatistics.h"
 
-void RunAnalysis(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates) {
+AsciiWordCounts RunAnalysis(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates) {
     if (job.text.empty()) {
-        return;
+        return {};
     }
     job.wordCount = 0;
     job.sentenceCount = 0;
     job.syllableCount = 0;
     job.characterCount = static_cast<std::int64_t>(job.text.size());
     CountText(job, variant);
-    ComputeMetrics(job, variant, rates);
+    return ComputeMetrics(job, variant, rates);
 }

@@ -24,6 +24,14 @@ struct AnalysisJob {
     double gunningFogIndex = 0;
 };
 
+// The words SMOG, Fog and the score call complex, and the long words LIX counts
+// (see CountAsciiWords).
+struct AsciiWordCounts {
+    std::int64_t complexWords = 0;
+    std::int64_t longWords = 0;
+};
+
 // The computing part of a full pass: normalise, count, compute. An empty text
-// changes nothing (the caller clears the rows instead).
-void RunAnalysis(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates);
+// changes nothing (the caller clears the rows instead). Returns the text's complex and long words,
+// which the measures needed.
+AsciiWordCounts RunAnalysis(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates);

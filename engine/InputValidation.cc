@@ -55,3 +55,9 @@ CleanedInput CleanInput(std::u16string_view text, EnglishVariant variant) {
     cleaned.text.resize(std::min(length, kMaxInputLength));
     return cleaned;
 }
+
+bool HoldsAnalysableText(std::u16string_view text, EnglishVariant variant) {
+    const std::uint8_t variantBit = variant == EnglishVariant::Uk ? kUk : kUs;
+    return std::any_of(text.begin(), text.end(),
+                       [&](char16_t c) { return IsAllowed(c, variantBit); });
+}

@@ -18,3 +18,6 @@ struct CleanedInput {
 
 // Keeps only the characters worth analysing for the variant.
 CleanedInput CleanInput(std::u16string_view text, EnglishVariant variant);
+
+// Whether CleanInput would keep anything, found without copying the text.
+bool HoldsAnalysableText(std::u16string_view text, EnglishVariant variant);

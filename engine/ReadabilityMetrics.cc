@@ -4,10 +4,11 @@
 
 #include "engine/TextStatistics.h"
 
-void ComputeMetrics(AnalysisJob& job, EnglishVariant variant, const ReadingRates& rates) {
-    const bool measurable = job.wordCount >= 1 && job.sentenceCount >= 1;
-    ComputeMetricsFromCounts(
-        job, measurable ? CountAsciiWords(job.text, variant) : AsciiWordCounts{}, variant, rates);
+AsciiWordCounts ComputeMetrics(AnalysisJob& job, EnglishVariant variant,
+                               const ReadingRates& rates) {
+    const AsciiWordCounts asciiWords = CountAsciiWords(job.text, variant);
+    ComputeMetricsFromCounts(job, asciiWords, variant, rates);
+    return asciiWords;
 }
 
 void ComputeMetricsFromCounts(AnalysisJob& job, const AsciiWordCounts& asciiWords,

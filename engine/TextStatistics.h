@@ -42,10 +42,6 @@ std::int64_t CountComplexWords(std::u16string_view text, EnglishVariant variant)
 std::int64_t CountLongWords(std::u16string_view text, EnglishVariant variant);
 
 // Both of the above in one walk.
-struct AsciiWordCounts {
-    std::int64_t complexWords = 0;
-    std::int64_t longWords = 0;
-};
 AsciiWordCounts CountAsciiWords(std::u16string_view text, EnglishVariant variant);
 
 // CountRuns and CountAsciiWords of each segment between consecutive cuts (ascending,

@@ -1,6 +1,7 @@
 #include "engine/Utf8.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -57,16 +58,6 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t offset, std::size_t 
     return value;
 }
 
-void AppendUtf16(std::u16string& text, char32_t value) {
-    if (value < 0x10000) {
-        text.push_back(static_cast<char16_t>(value));
-        return;
-    }
-    value -= 0x10000;
-    text.push_back(static_cast<char16_t>(0xD800 + (value >> 10)));
-    text.push_back(static_cast<char16_t>(0xDC00 + (value & 0x3FF)));
-}
-
 void AppendUtf8(std::string& bytes, char32_t value) {
     const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
     if (value < 0x80) {
@@ -97,8 +88,30 @@ bool IsLowSurrogate(char16_t c) {
 
 Utf8DecodeResult DecodeUtf8(std::string_view bytes) {
     Utf8DecodeResult result;
-    result.text.reserve(bytes.size());
+    // Never more units than bytes; written in place, since documents are
+    // decoded whole and appending unit by unit costs most of the time.
+    result.text.resize(bytes.size());
+    char16_t* const units = result.text.data();
+    std::size_t count = 0;
     for (std::size_t offset = 0; offset < bytes.size();) {
+        // Eight ASCII bytes at a time: most of an English text.
+        std::uint64_t eight = 0;
+        if (bytes.size() - offset >= sizeof eight) {
+            std::memcpy(&eight, bytes.data() + offset, sizeof eight);
+            if ((eight & 0x8080808080808080u) == 0) {
+                for (std::size_t i = 0; i < sizeof eight; ++i) {
+                    units[count++] = static_cast<unsigned char>(bytes[offset + i]);
+                }
+                offset += sizeof eight;
+                continue;
+            }
+        }
+        const auto lead = static_cast<unsigned char>(bytes[offset]);
+        if (lead < 0x80) {
+            units[count++] = lead;
+            ++offset;
+            continue;
+        }
         const std::size_t length = SequenceLength(bytes, offset);
         if (length == 0) {
             // No partial text, so that nothing half-decoded is used by mistake.
@@ -106,9 +119,16 @@ Utf8DecodeResult DecodeUtf8(std::string_view bytes) {
             result.errorOffset = offset;
             return result;
         }
-        AppendUtf16(result.text, DecodeSequence(bytes, offset, length));
+        char32_t value = DecodeSequence(bytes, offset, length);
+        if (value >= 0x10000) {
+            value -= 0x10000;
+            units[count++] = static_cast<char16_t>(0xD800 + (value >> 10));
+            value = 0xDC00 + (value & 0x3FF);
+        }
+        units[count++] = static_cast<char16_t>(value);
         offset += length;
     }
+    result.text.resize(count);
     return result;
 }
 

@@ -99,7 +99,7 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     EXPECT_EQ(json.exitCode, 2);
     const std::vector<Json> objects = JsonLines(json.out);
     ASSERT_EQ(objects.size(), 4U);
-    const std::u16string prose = MarkdownProse(kGuide).prose;
+    const std::u16string prose = MarkdownProse(kGuide, DecodeUtf8(kGuide).text).prose;
     const CliAnalysis guide = AnalyseText(prose, EnglishVariant::Us, 0);
     EXPECT_EQ(objects[0]["path"], "docs/guide.md");
     EXPECT_EQ(objects[0]["text"], EncodeUtf8(prose));

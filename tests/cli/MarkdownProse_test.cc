@@ -22,11 +22,11 @@ struct Fixture {
 void ExpectProse(std::initializer_list<Fixture> fixtures) {
     for (const Fixture& fixture : fixtures) {
         SCOPED_TRACE(fixture.name);
-        const ProseDocument document = MarkdownProse(fixture.markdown);
+        const std::u16string source = DecodeUtf8(fixture.markdown).text;
+        const ProseDocument document = MarkdownProse(fixture.markdown, source);
         EXPECT_EQ(document.prose, DecodeUtf8(fixture.prose).text);
 
         // Every verbatim stretch repeats the source where it claims to come from.
-        const std::u16string source = DecodeUtf8(fixture.markdown).text;
         const auto& segments = document.segments;
         EXPECT_EQ(segments.empty(), document.prose.empty());
         for (std::size_t i = 0; i < segments.size(); ++i) {
@@ -97,7 +97,8 @@ TEST(MarkdownProseTest, DecodesEntitiesBreaksAndNul) {
 }
 
 TEST(MarkdownProseTest, MadeUpTextMapsToTheNearestSourcePlace) {
-    const ProseDocument document = MarkdownProse("é &amp; x\ny\n\nz");
+    const std::string_view markdown = "é &amp; x\ny\n\nz";
+    const ProseDocument document = MarkdownProse(markdown, DecodeUtf8(markdown).text);
     ASSERT_EQ(document.prose, u"é & x\ny\n\nz");
     EXPECT_EQ(SourceOffsetOf(document, 2), 2U);   // the entity, from its '&'
     EXPECT_EQ(SourceOffsetOf(document, 5), 9U);   // the line break, after "x"

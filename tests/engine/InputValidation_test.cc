@@ -31,3 +31,12 @@ TEST(CleanInput, CutsAtTheLimitAndSaysSo) {
     EXPECT_EQ(removed.text.size(), 30000u);
     EXPECT_FALSE(removed.exceededLimit);
 }
+
+TEST(HoldsAnalysableText, AgreesWithCleanInput) {
+    for (const std::u16string_view text :
+         {u"", u"///&&\"/", u"\u00E9\u00F1", u"\U0001F600 x", u"\u201C", u"  \r\n"}) {
+        for (const EnglishVariant variant : {EnglishVariant::Us, EnglishVariant::Uk}) {
+            EXPECT_EQ(HoldsAnalysableText(text, variant), !CleanInput(text, variant).text.empty());
+        }
+    }
+}
