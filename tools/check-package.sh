@@ -18,7 +18,7 @@ echo "package: $deb"
 info=$(dpkg-deb -I "$deb")
 depends=$(sed -n 's/^ Depends: //p' <<<"$info")
 echo "depends: $depends"
-for library in libqt6widgets6 libqt6dbus6 libqt6network6 libcurl4 libicu72; do
+for library in libqt6widgets6 libqt6dbus6 libqt6network6 libcurl4 libicu72 libmd4c0 libtomlplusplus3; do
   grep -q "\b$library\b" <<<"$depends" || { echo "FAIL: $library missing from Depends"; exit 1; }
 done
 
@@ -34,6 +34,9 @@ for file in usr/bin/quillory usr/bin/quillory-cli \
 done
 
 "$staging/usr/bin/quillory-cli" --format json tools/sample.txt | grep -q '"wordCount":59'
+# Markdown through md4c: only the prose is counted, the code is not.
+printf '# Title\n\nOne two three.\n\n```\nnot prose\n```\n' >"$staging/page.md"
+"$staging/usr/bin/quillory-cli" --max-grade 99 "$staging/page.md" | grep -q ': 4 words, '
 "$staging/usr/bin/quillory" --version | grep -qxF "quillory $version"
 
 # The staged application starts offscreen (no tray, so it opens its window)
