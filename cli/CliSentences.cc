@@ -29,25 +29,29 @@ const char* LevelName(SentenceLevel level) {
 
 }  // namespace
 
-std::string CliSentencesText(const CliAnalysis& analysis, std::u16string_view input) {
+std::string CliSentencesText(const CliAnalysis& analysis, const ProseDocument& document,
+                             std::u16string_view source) {
     const std::vector<SentenceSpan> spans =
-        SentenceSpans(input, analysis.job.text, analysis.variant);
+        SentenceSpans(document.prose, analysis.job.text, analysis.variant);
     const AsciiWordCounts wholeAscii{analysis.complexWordCount, analysis.longWordCount};
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(analysis.job, wholeAscii, spans, analysis.scenario, analysis.variant);
     std::vector<std::size_t> starts;
+    std::vector<std::size_t> ends;
     starts.reserve(spans.size());
+    ends.reserve(spans.size());
     for (const SentenceSpan& span : spans) {
-        starts.push_back(span.start);
+        starts.push_back(SourceOffsetOf(document, span.start));
+        ends.push_back(SourceOffsetOf(document, span.end - 1) + 1);
     }
-    const std::vector<TextPosition> positions = PositionsOf(input, starts);
+    const std::vector<TextPosition> positions = PositionsOf(source, starts);
     Json sentences = Json::array();
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const SentenceSpan& span = spans[i];
         const SentenceImpact& impact = impacts[i];
         sentences.push_back({
-            {"start", span.start},
-            {"end", span.end},
+            {"start", starts[i]},
+            {"end", ends[i]},
             {"line", positions[i].line},
             {"column", positions[i].column},
             {"words", span.words},

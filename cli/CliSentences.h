@@ -4,8 +4,11 @@
 #include <string_view>
 
 #include "cli/CliAnalysis.h"
+#include "cli/MarkdownProse.h"
 
 // One JSON object on one line, then a line feed: the whole text's grade and
-// score, and each sentence's place, counts, level and impact. `input` is the
-// text AnalyseText was given, into which the offsets point.
-std::string CliSentencesText(const CliAnalysis& analysis, std::u16string_view input);
+// score, and each sentence's place, counts, level and impact. AnalyseText was
+// given the document's prose; the places are those in `source`, the text as
+// read, which the prose was taken from.
+std::string CliSentencesText(const CliAnalysis& analysis, const ProseDocument& document,
+                             std::u16string_view source);

@@ -208,7 +208,7 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
     if (IsMarkdown(file.path, settings.input)) {
         Analyse(MarkdownProse(bytes, source), source, settings, result);
     } else {
-        ProseDocument document{std::move(source), {ProseSegment{}}};
+        const ProseDocument document = PlainTextProse(std::move(source));
         Analyse(document, document.prose, settings, result);
     }
 }

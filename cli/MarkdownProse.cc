@@ -344,6 +344,10 @@ ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded) 
     return std::move(builder.document);
 }
 
+ProseDocument PlainTextProse(std::u16string text) {
+    return {std::move(text), {ProseSegment{}}};
+}
+
 std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset) {
     const auto after = std::ranges::upper_bound(document.segments, proseOffset, std::less{},
                                                 &ProseSegment::proseStart);

@@ -26,6 +26,9 @@ struct ProseDocument {
 // `decoded` is the same text decoded (DecodeUtf8), which the prose is copied from.
 ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded);
 
+// A plain text as its own prose, every offset its own.
+ProseDocument PlainTextProse(std::u16string text);
+
 // The source offset (UTF-16) that a prose offset comes from; for a non-verbatim segment, the
 // segment's sourceStart. `proseOffset` < prose.size().
 std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset);

@@ -77,13 +77,13 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     if (!text.empty() && text.front() == u'\uFEFF') {
         text.erase(0, 1);
     }
-    if (options.input == InputKind::Markdown) {
-        text = MarkdownProse(EncodeUtf8(text), text).prose;
-    }
     if (text.empty()) {
         return Fail(kExitNoText, "the input is empty");
     }
-    const CleanedInput cleaned = CleanInput(text, settings.variant);
+    const ProseDocument document = options.input == InputKind::Markdown
+                                       ? MarkdownProse(EncodeUtf8(text), text)
+                                       : PlainTextProse(text);
+    const CleanedInput cleaned = CleanInput(document.prose, settings.variant);
     if (cleaned.exceededLimit && lengthLimit) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
     }
@@ -92,7 +92,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     }
 
     // A copy: the sentences' offsets point into the text as read, not as normalised.
-    const CliAnalysis analysis = AnalyseText(text, settings.variant, settings.scenario);
+    const CliAnalysis analysis = AnalyseText(document.prose, settings.variant, settings.scenario);
     switch (options.format) {
         case OutputFormat::Text:
             return Write(CliTextTable(analysis));
@@ -106,7 +106,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
             }
             return Write(EncodeUtf8(analysis.exportDocument));
         case OutputFormat::Sentences:
-            return Write(CliSentencesText(analysis, text));
+            return Write(CliSentencesText(analysis, document, text));
         case OutputFormat::Github:
         case OutputFormat::Sarif:
             break;  // documents are checked for these

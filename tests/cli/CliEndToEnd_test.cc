@@ -68,7 +68,8 @@ TEST_F(CliEndToEndTest, SentenceOffsetsIndexTheInputAfterItsBom) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     const std::u16string text = DecodeUtf8(body).text;
-    EXPECT_EQ(run.out, CliSentencesText(AnalyseText(text, EnglishVariant::Us, 0), text));
+    EXPECT_EQ(run.out, CliSentencesText(AnalyseText(text, EnglishVariant::Us, 0),
+                                        PlainTextProse(text), text));
 
     const auto json = nlohmann::json::parse(run.out);
     std::u16string pieces;
@@ -89,6 +90,30 @@ TEST_F(CliEndToEndTest, SentenceOffsetsIndexTheInputAfterItsBom) {
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_EQ(empty.exitCode, emptyJson.exitCode);
     EXPECT_EQ(empty.out + empty.err, emptyJson.out + emptyJson.err);
+}
+
+TEST_F(CliEndToEndTest, MarkdownSentencesPointIntoTheFileAsWritten) {
+    const std::string page =
+        "# T\xC3\xADtulo\r\n\r\nSee [the *guide*](https://x.org) now. `x` Then go.\r\n";
+    const CliRun run = Run("--input markdown --format sentences " + Input(page));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::u16string source = DecodeUtf8(page).text;
+    std::u16string pieces;
+    std::string places;
+    const auto json = nlohmann::json::parse(run.out);
+    for (const auto& sentence : json["sentences"]) {
+        const auto start = sentence["start"].get<std::size_t>();
+        pieces += source.substr(start, sentence["end"].get<std::size_t>() - start) + u"|";
+        places += std::to_string(sentence["line"].get<int>()) + ":" +
+                  std::to_string(sentence["column"].get<int>()) + " ";
+    }
+    // The inline code is no sentence's, so it falls in the blanks that end the first.
+    EXPECT_EQ(pieces, u"T\u00EDtulo\r\n\r\nSee [the *guide*](https://x.org) now. `x` |Then go.|");
+    EXPECT_EQ(places, "1:3 3:43 ");
+    // Only the prose is counted.
+    EXPECT_EQ(nlohmann::json::parse(
+                  Run("--input markdown --format json " + Input(page)).out)["wordCount"],
+              7);
 }
 
 TEST_F(CliEndToEndTest, ExportKeepsLineEndsExactly) {

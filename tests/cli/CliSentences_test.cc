@@ -11,7 +11,7 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 std::string SentencesOf(const std::u16string& text, EnglishVariant variant, int scenario) {
-    return CliSentencesText(AnalyseText(text, variant, scenario), text);
+    return CliSentencesText(AnalyseText(text, variant, scenario), PlainTextProse(text), text);
 }
 
 // Words of one syllable each, then a full stop.
