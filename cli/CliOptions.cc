@@ -96,7 +96,6 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
         return Take(ParseScenarioName(value), options.scenario);
     }
     if (option == "--format") {
-        options.formatGiven = true;
         return Take(ParseFormat(value), options.format);
     }
     if (option == "--input") {

@@ -24,7 +24,6 @@ struct CliOptions {
     int scenario = 0;
     bool scenarioGiven = false;
     OutputFormat format = OutputFormat::Text;
-    bool formatGiven = false;
     InputKind input = InputKind::BySuffix;
     std::vector<std::string> paths;  // files, folders and "-" for stdin; none reads stdin
     Thresholds thresholds;

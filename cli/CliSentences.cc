@@ -42,7 +42,7 @@ std::string CliSentencesText(const CliAnalysis& analysis, const ProseDocument& d
     ends.reserve(spans.size());
     for (const SentenceSpan& span : spans) {
         starts.push_back(SourceOffsetOf(document, span.start));
-        ends.push_back(SourceOffsetOf(document, span.end - 1) + 1);
+        ends.push_back(SourceEndOf(document, span.end));
     }
     const std::vector<TextPosition> positions = PositionsOf(source, starts);
     Json sentences = Json::array();

@@ -1,5 +1,7 @@
 #include "cli/CliSettings.h"
 
+#include <system_error>
+
 namespace {
 
 template <typename T>
@@ -24,6 +26,9 @@ CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
     settings.lengthLimit = options.noLengthLimit ? std::optional(false) : config.lengthLimit;
     settings.selection.include = config.include;
     settings.selection.exclude = config.exclude;
-    settings.selection.globFolder = std::filesystem::absolute(configFolder).lexically_normal();
+    std::error_code error;
+    settings.selection.globFolder =
+        configFolder.empty() ? configFolder
+                             : std::filesystem::absolute(configFolder, error).lexically_normal();
     return settings;
 }

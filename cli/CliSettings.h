@@ -14,10 +14,11 @@ struct CliSettings {
     EnglishVariant variant = EnglishVariant::Us;
     int scenario = 0;
     Thresholds thresholds;
-    std::optional<bool> lengthLimit;  // unset: on for one file, off for several
+    std::optional<bool> lengthLimit;  // unset: on for one text, off for documents
     FileSelection selection;
 };
 
-// `configFolder` is the configuration file's folder, which its globs are relative to.
+// `configFolder` is the configuration file's folder, which its globs are relative
+// to; empty where there is none.
 CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
                              const std::filesystem::path& configFolder);

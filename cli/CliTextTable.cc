@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/TwoDecimals.h"
+#include "cli/Utf8Figures.h"
 #include "engine/Utf8.h"
 
 std::string CliTextTable(const CliAnalysis& analysis) {
@@ -22,7 +22,7 @@ std::string CliTextTable(const CliAnalysis& analysis) {
     table += '\n';
     table += "Overall Weighted Quillory Score: ";
     if (analysis.score) {
-        table += EncodeUtf8(FormatTwoDecimals(analysis.score->overallScore)) + "/100\n";
+        table += TwoDecimalsUtf8(analysis.score->overallScore) + "/100\n";
     } else {
         table += "none (the text needs at least 5 words and 2 sentences)\n";
     }

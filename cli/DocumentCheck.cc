@@ -11,11 +11,11 @@
 #include "cli/CliInput.h"
 #include "cli/CliJson.h"
 #include "cli/MarkdownProse.h"
+#include "cli/Utf8Figures.h"
 #include "engine/InputValidation.h"
 #include "engine/Scenario.h"
 #include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
-#include "engine/TwoDecimals.h"
 #include "engine/Utf8.h"
 #include "report/SentenceImpact.h"
 #include "report/WeightedScore.h"
@@ -43,10 +43,6 @@ std::string Shortest(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return {buffer, result.ptr};
-}
-
-std::string TwoDecimals(double value) {
-    return EncodeUtf8(FormatTwoDecimals(value));
 }
 
 // A sentence finding before its place is known: the range in the source.
@@ -91,7 +87,7 @@ std::vector<SentenceFinding> SentenceFindings(const ProseDocument& document,
             span, impacts[i], analysis.job.fleschKincaidGrade,
             analysis.score ? std::optional(analysis.score->overallScore) : std::nullopt));
         const std::size_t start = SourceOffsetOf(document, span.start);
-        const std::size_t end = SourceOffsetOf(document, TrimmedEnd(prose, span) - 1) + 1;
+        const std::size_t end = SourceEndOf(document, TrimmedEnd(prose, span));
         if (hard) {
             findings.push_back({FindingRule::MaxGrade, start, end,
                                 "hard sentence: grade above " + Shortest(*thresholds.maxGrade) +
@@ -140,17 +136,17 @@ void WeighDocument(const ProseDocument& document, std::u16string_view source,
     };
     const bool gradeMissed = thresholds.maxGrade && result.grade > *thresholds.maxGrade;
     if (gradeMissed) {
-        wholeFinding(FindingRule::MaxGrade, "grade " + TwoDecimals(result.grade) +
+        wholeFinding(FindingRule::MaxGrade, "grade " + TwoDecimalsUtf8(result.grade) +
                                                 " is above the maximum of " +
                                                 Shortest(*thresholds.maxGrade));
     }
     if (thresholds.minEase && result.ease < *thresholds.minEase) {
-        wholeFinding(FindingRule::MinEase, "reading ease " + TwoDecimals(result.ease) +
+        wholeFinding(FindingRule::MinEase, "reading ease " + TwoDecimalsUtf8(result.ease) +
                                                " is below the minimum of " +
                                                Shortest(*thresholds.minEase));
     }
     if (thresholds.minScore && result.score && *result.score < *thresholds.minScore) {
-        wholeFinding(FindingRule::MinScore, "overall score " + TwoDecimals(*result.score) +
+        wholeFinding(FindingRule::MinScore, "overall score " + TwoDecimalsUtf8(*result.score) +
                                                 " is below the minimum of " +
                                                 Shortest(*thresholds.minScore));
     }
@@ -187,8 +183,10 @@ void Analyse(const ProseDocument& document, std::u16string_view source,
 }
 
 void Read(const InputFile& file, const DocumentSettings& settings, DocumentResult& result) {
+    // Markdown may hold much that is not prose; its prose is measured instead.
+    const bool markdown = IsMarkdown(file.path, settings.input);
     const CliInput input =
-        ReadCliInput(file.path, settings.lengthLimit ? kMaxInputBytes : SIZE_MAX);
+        ReadCliInput(file.path, settings.lengthLimit && !markdown ? kMaxInputBytes : SIZE_MAX);
     if (input.status != InputStatus::Ok) {
         result.error = input.status == InputStatus::TooLarge ? std::string(kTooLong) : input.error;
         return;
@@ -205,7 +203,7 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
         bytes.remove_prefix(kUtf8Bom.size());
         source.erase(0, 1);
     }
-    if (IsMarkdown(file.path, settings.input)) {
+    if (markdown) {
         Analyse(MarkdownProse(bytes, source), source, settings, result);
     } else {
         const ProseDocument document = PlainTextProse(std::move(source));

@@ -1,15 +1,6 @@
 #include "cli/DocumentText.h"
 
-#include "engine/TwoDecimals.h"
-#include "engine/Utf8.h"
-
-namespace {
-
-std::string TwoDecimals(double value) {
-    return EncodeUtf8(FormatTwoDecimals(value));
-}
-
-}  // namespace
+#include "cli/Utf8Figures.h"
 
 void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     ++totals.documents;
@@ -27,15 +18,15 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
 
 std::string DocumentTextLines(const DocumentResult& result) {
     if (!result.error.empty()) {
-        return result.path + ": unreadable: " + result.error + "\n";
+        return result.path + ": not checked: " + result.error + "\n";
     }
     if (!result.hasText) {
         return result.path + ": 0 words: empty\n";
     }
     std::string text = result.path + ": " + std::to_string(result.words) + " words, grade " +
-                       TwoDecimals(result.grade) + ", ease " + TwoDecimals(result.ease) +
-                       ", score " + (result.score ? TwoDecimals(*result.score) : "none") + ": " +
-                       (result.missed ? "missed" : "passed") + "\n";
+                       TwoDecimalsUtf8(result.grade) + ", ease " + TwoDecimalsUtf8(result.ease) +
+                       ", score " + (result.score ? TwoDecimalsUtf8(*result.score) : "none") +
+                       ": " + (result.missed ? "missed" : "passed") + "\n";
     for (const Finding& finding : result.findings) {
         text += result.path + ":" + std::to_string(finding.start.line) + ":" +
                 std::to_string(finding.start.column) + ": " + finding.message + "\n";
@@ -52,7 +43,7 @@ std::string DocumentTotalsLine(const DocumentTotals& totals) {
         line += ", " + std::to_string(totals.empty) + " empty";
     }
     if (totals.unreadable > 0) {
-        line += ", " + std::to_string(totals.unreadable) + " unreadable";
+        line += ", " + std::to_string(totals.unreadable) + " not checked";
     }
     return line + "\n";
 }

@@ -10,7 +10,7 @@ struct DocumentTotals {
     std::size_t documents = 0;
     std::size_t passed = 0;
     std::size_t missed = 0;
-    std::size_t unreadable = 0;
+    std::size_t unreadable = 0;  // not read, not decoded or too long
     std::size_t empty = 0;
     std::int64_t words = 0;
 };
@@ -20,5 +20,5 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result);
 // "docs/a.md: 812 words, grade 9.12, ease 61.40, score 72.35: passed", then
 // each finding as "docs/a.md:14:3: message".
 std::string DocumentTextLines(const DocumentResult& result);
-// "3 documents, 2104 words: 1 passed, 1 missed a threshold, 1 unreadable".
+// "3 documents, 2104 words: 1 passed, 1 missed a threshold, 1 not checked".
 std::string DocumentTotalsLine(const DocumentTotals& totals);

@@ -52,9 +52,14 @@ std::string GithubCommands(const DocumentResult& result) {
     for (const Finding& finding : result.findings) {
         commands += "::warning " + file + ",line=" + std::to_string(finding.start.line);
         if (!finding.wholeDocument) {
-            commands += ",col=" + std::to_string(finding.start.column) +
-                        ",endLine=" + std::to_string(finding.end.line) +
-                        ",endColumn=" + std::to_string(finding.end.column);
+            // GitHub reads columns only within one line.
+            if (finding.start.line == finding.end.line) {
+                commands += ",col=" + std::to_string(finding.start.column);
+            }
+            commands += ",endLine=" + std::to_string(finding.end.line);
+            if (finding.start.line == finding.end.line) {
+                commands += ",endColumn=" + std::to_string(finding.end.column);
+            }
         }
         commands +=
             ",title=" + EscapeProperty("quillory " + std::string(FindingRuleId(finding.rule)));

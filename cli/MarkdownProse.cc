@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "engine/TextStatistics.h"
 #include "engine/Utf8.h"
 
 namespace {
@@ -39,7 +40,10 @@ Line LineAt(std::string_view text, std::size_t start) {
 std::size_t FrontMatterLength(std::string_view text) {
     const Line first = LineAt(text, 0);
     const bool yaml = first.text == "---";
-    if (!yaml && first.text != "+++") {
+    // A thematic break followed by a blank line is no front matter, and a
+    // setext heading further down must not swallow everything above it.
+    if ((!yaml && first.text != "+++") ||
+        LineAt(text, first.next).text.find_first_not_of(" \t") == std::string_view::npos) {
         return 0;
     }
     for (std::size_t start = first.next; start < text.size();) {
@@ -50,15 +54,6 @@ std::size_t FrontMatterLength(std::string_view text) {
         start = line.next;
     }
     return 0;
-}
-
-std::u16string Utf16Of(char32_t value) {
-    if (value < 0x10000) {
-        return std::u16string(1, static_cast<char16_t>(value));
-    }
-    value -= 0x10000;
-    return {static_cast<char16_t>(0xD800 + (value >> 10)),
-            static_cast<char16_t>(0xDC00 + (value & 0x3FF))};
 }
 
 // md4c has checked the syntax ("&name;", "&#digits;", "&#xhex;") but not the names.
@@ -103,7 +98,17 @@ std::optional<std::u16string> DecodeEntity(std::string_view entity) {
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), value, base);
     const bool valid = error == std::errc() && end == name.data() + name.size() && value != 0 &&
                        value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-    return valid ? Utf16Of(value) : std::u16string(kReplacement);
+    if (!valid) {
+        return std::u16string(kReplacement);
+    }
+    char16_t units[2];
+    return std::u16string(units, WriteUtf16(value, units));
+}
+
+const ProseSegment& SegmentOf(const ProseDocument& document, std::size_t proseOffset) {
+    const auto after = std::ranges::upper_bound(document.segments, proseOffset, std::less{},
+                                                &ProseSegment::proseStart);
+    return *std::prev(after);
 }
 
 // Walks forward only, so mapping every place of a document costs linear time.
@@ -142,7 +147,8 @@ struct ProseBuilder {
     Utf16Cursor cursor;
     std::size_t lastPlace = 0;  // for text md4c makes up, such as line breaks
     bool breakPending = false;
-    int skippedBlocks = 0;  // md4c reports NULs even inside code and raw HTML blocks
+    bool blockHasText = false;  // since the last block began or ended
+    int skippedBlocks = 0;      // md4c reports NULs even inside code and raw HTML blocks
     std::vector<LinkFrame> links;
     std::exception_ptr failure;  // exceptions must not unwind through md4c's C frames
 };
@@ -165,7 +171,7 @@ int Guarded(void* userdata, Action action) {
 
 // A piece that carries on where the last one ended shares its segment, to keep segments few.
 void AddPiece(ProseDocument& document, std::u16string_view text, std::size_t sourceStart,
-              bool verbatim) {
+              std::size_t sourceEnd, bool verbatim) {
     std::vector<ProseSegment>& segments = document.segments;
     bool continues = false;
     if (!segments.empty() && segments.back().verbatim == verbatim) {
@@ -175,24 +181,56 @@ void AddPiece(ProseDocument& document, std::u16string_view text, std::size_t sou
                                         : last.sourceStart;
         continues = reached == sourceStart;
     }
-    if (!continues) {
-        segments.push_back({document.prose.size(), sourceStart, verbatim});
+    if (continues) {
+        segments.back().sourceEnd = std::max(segments.back().sourceEnd, sourceEnd);
+    } else {
+        segments.push_back({document.prose.size(), sourceStart, verbatim, sourceEnd});
     }
     document.prose += text;
 }
 
 void Append(ProseBuilder& builder, std::u16string_view text, std::size_t sourceStart,
-            bool verbatim) {
+            std::size_t sourceEnd, bool verbatim) {
     if (text.empty()) {
         return;
     }
     if (builder.breakPending) {
         builder.breakPending = false;
         if (!builder.document.prose.empty()) {
-            AddPiece(builder.document, kParagraphBreak, sourceStart, false);
+            AddPiece(builder.document, kParagraphBreak, sourceStart, sourceStart, false);
         }
     }
-    AddPiece(builder.document, text, sourceStart, verbatim);
+    AddPiece(builder.document, text, sourceStart, sourceEnd, verbatim);
+    builder.blockHasText = true;
+}
+
+// A block that ends without a sentence mark ends its sentence all the same: a
+// heading, a list item or a table cell does not run into the sentence after it.
+void EndBlock(ProseBuilder& builder) {
+    if (!builder.blockHasText) {
+        return;
+    }
+    builder.blockHasText = false;
+    ProseDocument& document = builder.document;
+    std::u16string& prose = document.prose;
+    std::size_t size = prose.size();
+    while (size > 0 && IsWordSeparator(prose[size - 1])) {
+        --size;
+    }
+    prose.resize(size);
+    while (!document.segments.empty() && document.segments.back().proseStart >= size) {
+        document.segments.pop_back();
+    }
+    std::size_t wordStart = size;
+    while (wordStart > 0 && !IsWordSeparator(prose[wordStart - 1])) {
+        --wordStart;
+    }
+    if (size == 0 || std::any_of(prose.begin() + static_cast<std::ptrdiff_t>(wordStart),
+                                 prose.end(), IsSentenceMark)) {
+        return;
+    }
+    const std::size_t place = SourceEndOf(document, size);
+    AddPiece(document, u".", place, place, false);
 }
 
 // Line breaks and NUL replacements may point at md4c's own constants.
@@ -210,9 +248,10 @@ std::optional<std::size_t> ByteOffsetIn(std::string_view source, std::string_vie
 // The run as UTF-16: taken from the decoded source where it lies in it.
 void AppendRun(ProseBuilder& builder, std::string_view text, bool inSource, std::size_t start) {
     if (inSource) {
-        Append(builder, builder.decoded.substr(start, builder.lastPlace - start), start, true);
+        Append(builder, builder.decoded.substr(start, builder.lastPlace - start), start,
+               builder.lastPlace, true);
     } else {
-        Append(builder, DecodeUtf8(text).text, start, false);
+        Append(builder, DecodeUtf8(text).text, start, builder.lastPlace, false);
     }
 }
 
@@ -231,15 +270,15 @@ void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
             AppendRun(builder, text, byte.has_value(), start);
             break;
         case MD_TEXT_NULLCHAR:
-            Append(builder, kReplacement, start, false);
+            Append(builder, kReplacement, start, builder.lastPlace, false);
             break;
         case MD_TEXT_BR:
         case MD_TEXT_SOFTBR:
-            Append(builder, u"\n", start, false);
+            Append(builder, u"\n", start, builder.lastPlace, false);
             break;
         case MD_TEXT_ENTITY:
             if (const std::optional<std::u16string> decoded = DecodeEntity(text)) {
-                Append(builder, *decoded, start, false);
+                Append(builder, *decoded, start, builder.lastPlace, false);
             } else {
                 AppendRun(builder, text, byte.has_value(), start);
             }
@@ -274,21 +313,23 @@ void CloseLink(ProseBuilder& builder) {
 }
 
 int OnEnterBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
-    ProseBuilder& builder = BuilderOf(userdata);
-    builder.breakPending = true;
-    if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
-        ++builder.skippedBlocks;
-    }
-    return 0;
+    return Guarded(userdata, [type](ProseBuilder& builder) {
+        EndBlock(builder);
+        builder.breakPending = true;
+        if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+            ++builder.skippedBlocks;
+        }
+    });
 }
 
 int OnLeaveBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
-    ProseBuilder& builder = BuilderOf(userdata);
-    builder.breakPending = true;
-    if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
-        --builder.skippedBlocks;
-    }
-    return 0;
+    return Guarded(userdata, [type](ProseBuilder& builder) {
+        EndBlock(builder);
+        builder.breakPending = true;
+        if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+            --builder.skippedBlocks;
+        }
+    });
 }
 
 int OnEnterSpan(MD_SPANTYPE type, void* detail, void* userdata) {
@@ -349,9 +390,13 @@ ProseDocument PlainTextProse(std::u16string text) {
 }
 
 std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset) {
-    const auto after = std::ranges::upper_bound(document.segments, proseOffset, std::less{},
-                                                &ProseSegment::proseStart);
-    const ProseSegment& segment = *std::prev(after);
+    const ProseSegment& segment = SegmentOf(document, proseOffset);
     return segment.verbatim ? segment.sourceStart + (proseOffset - segment.proseStart)
                             : segment.sourceStart;
+}
+
+std::size_t SourceEndOf(const ProseDocument& document, std::size_t proseEnd) {
+    const ProseSegment& segment = SegmentOf(document, proseEnd - 1);
+    return segment.verbatim ? segment.sourceStart + (proseEnd - segment.proseStart)
+                            : segment.sourceEnd;
 }

@@ -11,6 +11,7 @@ struct ProseSegment {
     std::size_t sourceStart = 0;  // UTF-16 offset in the source text (the UTF-8 input decoded)
     // The prose repeats the source unit for unit (else: an entity, a break, a separator).
     bool verbatim = true;
+    std::size_t sourceEnd = 0;  // where the source a piece that is not verbatim stands for ends
 };
 
 struct ProseDocument {
@@ -21,7 +22,9 @@ struct ProseDocument {
 // The prose of a Markdown document: paragraphs, headings, list items, block quotes and table
 // cells, with link text and image alt text kept; code blocks, inline code, raw HTML (blocks and
 // inline), URLs (autolinks, bare URLs) and YAML (--- … ---) or TOML (+++ … +++) front matter at
-// the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n".
+// the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n",
+// and one whose last word holds no sentence mark ends in a full stop of its own, so that its
+// sentence ends with it.
 // `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it);
 // `decoded` is the same text decoded (DecodeUtf8), which the prose is copied from.
 ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded);
@@ -32,3 +35,5 @@ ProseDocument PlainTextProse(std::u16string text);
 // The source offset (UTF-16) that a prose offset comes from; for a non-verbatim segment, the
 // segment's sourceStart. `proseOffset` < prose.size().
 std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset);
+// Where the source of the prose before `proseEnd` ends (exclusive); 0 < `proseEnd` <= prose.size().
+std::size_t SourceEndOf(const ProseDocument& document, std::size_t proseEnd);

@@ -60,7 +60,9 @@ int Write(std::string_view bytes) {
 int Analyse(const CliOptions& options, const CliSettings& settings) {
     const std::string path = options.paths.empty() ? "-" : options.paths.front();
     const bool lengthLimit = settings.lengthLimit.value_or(true);
-    const CliInput input = ReadCliInput(path, lengthLimit ? kMaxInputBytes : SIZE_MAX);
+    // Markdown may hold much that is not prose; its prose is measured instead.
+    const bool readCapped = lengthLimit && options.input != InputKind::Markdown;
+    const CliInput input = ReadCliInput(path, readCapped ? kMaxInputBytes : SIZE_MAX);
     if (input.status == InputStatus::Unreadable) {
         return Fail(kExitBadInput, input.error);
     }
@@ -122,8 +124,10 @@ bool NamesSeveral(const CliOptions& options) {
             std::filesystem::is_directory(options.paths.front(), error));
 }
 
-bool ChecksDocuments(const CliOptions& options, const CliSettings& settings) {
-    return NamesSeveral(options) || settings.thresholds.Any() ||
+// Thresholds from the command line only: a configuration file must not turn
+// the one-text formats into document checks.
+bool ChecksDocuments(const CliOptions& options) {
+    return NamesSeveral(options) || options.thresholds.Any() ||
            options.format == OutputFormat::Github || options.format == OutputFormat::Sarif;
 }
 
@@ -142,8 +146,8 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
     document.scenario = settings.scenario;
     document.input = options.input;
     document.thresholds = settings.thresholds;
-    // One file named is one text, held to the window's length unless told otherwise.
-    document.lengthLimit = settings.lengthLimit.value_or(!NamesSeveral(options));
+    // Documents are any length unless the configuration holds them to the window's.
+    document.lengthLimit = settings.lengthLimit.value_or(false);
     document.jsonLine = options.format == OutputFormat::Json;
     const int status = RunDocuments(files, document, options.format, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
@@ -159,7 +163,9 @@ std::optional<CliSettings> ReadSettings(const CliOptions& options, std::string& 
     const std::optional<std::filesystem::path> file =
         folderError ? std::nullopt : FindCliConfig(folder);
     if (!file) {
-        return MergeCliSettings(options, CliConfig{}, folder);
+        // A folder that is gone (or unknown) holds no configuration either.
+        return MergeCliSettings(options, CliConfig{},
+                                folderError ? std::filesystem::path() : folder);
     }
     const CliInput input = ReadCliInput(file->string());
     if (input.status != InputStatus::Ok) {
@@ -195,6 +201,6 @@ int main(int argc, char** argv) {
     if (!settings) {
         return Fail(kExitBadInput, error);
     }
-    return ChecksDocuments(options, *settings) ? CheckDocuments(options, *settings)
-                                               : Analyse(options, *settings);
+    return ChecksDocuments(options) ? CheckDocuments(options, *settings)
+                                    : Analyse(options, *settings);
 }

@@ -86,6 +86,17 @@ bool IsLowSurrogate(char16_t c) {
 
 }  // namespace
 
+std::size_t WriteUtf16(char32_t value, char16_t* units) {
+    if (value < 0x10000) {
+        units[0] = static_cast<char16_t>(value);
+        return 1;
+    }
+    value -= 0x10000;
+    units[0] = static_cast<char16_t>(0xD800 + (value >> 10));
+    units[1] = static_cast<char16_t>(0xDC00 + (value & 0x3FF));
+    return 2;
+}
+
 Utf8DecodeResult DecodeUtf8(std::string_view bytes) {
     Utf8DecodeResult result;
     // Never more units than bytes; written in place, since documents are
@@ -119,13 +130,7 @@ Utf8DecodeResult DecodeUtf8(std::string_view bytes) {
             result.errorOffset = offset;
             return result;
         }
-        char32_t value = DecodeSequence(bytes, offset, length);
-        if (value >= 0x10000) {
-            value -= 0x10000;
-            units[count++] = static_cast<char16_t>(0xD800 + (value >> 10));
-            value = 0xDC00 + (value & 0x3FF);
-        }
-        units[count++] = static_cast<char16_t>(value);
+        count += WriteUtf16(DecodeSequence(bytes, offset, length), units + count);
         offset += length;
     }
     result.text.resize(count);

@@ -13,5 +13,9 @@ struct Utf8DecodeResult {
 };
 Utf8DecodeResult DecodeUtf8(std::string_view bytes);
 
+// Writes a code point (not a surrogate) as one UTF-16 unit or a surrogate
+// pair, and returns how many units it wrote.
+std::size_t WriteUtf16(char32_t value, char16_t* units);
+
 // Encodes UTF-16; a lone surrogate becomes U+FFFD.
 std::string EncodeUtf8(std::u16string_view text);

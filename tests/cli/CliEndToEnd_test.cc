@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
+
 #include <string>
 
 #include "cli/CliAnalysis.h"
@@ -107,9 +109,10 @@ TEST_F(CliEndToEndTest, MarkdownSentencesPointIntoTheFileAsWritten) {
         places += std::to_string(sentence["line"].get<int>()) + ":" +
                   std::to_string(sentence["column"].get<int>()) + " ";
     }
-    // The inline code is no sentence's, so it falls in the blanks that end the first.
-    EXPECT_EQ(pieces, u"T\u00EDtulo\r\n\r\nSee [the *guide*](https://x.org) now. `x` |Then go.|");
-    EXPECT_EQ(places, "1:3 3:43 ");
+    // The heading is a sentence of its own; the inline code is no sentence's,
+    // so it falls in the blanks that end the one before it.
+    EXPECT_EQ(pieces, u"T\u00EDtulo\r\n\r\n|See [the *guide*](https://x.org) now. `x` |Then go.|");
+    EXPECT_EQ(places, "1:3 3:1 3:43 ");
     // Only the prose is counted.
     EXPECT_EQ(nlohmann::json::parse(
                   Run("--input markdown --format json " + Input(page)).out)["wordCount"],
@@ -173,6 +176,13 @@ TEST_F(CliEndToEndTest, UsageAndOutputErrors) {
     EXPECT_NE(missing.err.find("missing file.txt"), std::string::npos);
     EXPECT_EQ(Run("''").exitCode, 2);
     EXPECT_EQ(Run("--version").out, "quillory-cli " + std::string(kVersionUtf8) + "\n");
+
+    // A current folder that is gone holds no configuration, and stops nothing.
+    const std::string gone = Quote(dir_ / "gone");
+    const std::string command = "mkdir " + gone + " && cd " + gone + " && rmdir " + gone +
+                                " && echo 'Words here.' | " + Quote(QUILLORY_CLI_PATH) +
+                                " > /dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
 
     const CliRun full = Run("--format report " + sample, "/dev/full");
     EXPECT_EQ(full.exitCode, 1);

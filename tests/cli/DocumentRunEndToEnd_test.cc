@@ -90,8 +90,8 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     EXPECT_EQ(lines[3].rfind("docs/notes.txt: 9 words, grade ", 0), 0U);
     EXPECT_TRUE(lines[3].ends_with(": passed"));
     EXPECT_EQ(lines[4].rfind("docs/readme.markdown: 7 words, ", 0), 0U) << lines[4];
-    EXPECT_EQ(lines[5], "docs/sub/broken.md: unreadable: invalid UTF-8 at byte offset 2");
-    EXPECT_EQ(lines[6], "4 documents, 51 words: 2 passed, 1 missed a threshold, 1 unreadable");
+    EXPECT_EQ(lines[5], "docs/sub/broken.md: not checked: invalid UTF-8 at byte offset 2");
+    EXPECT_EQ(lines[6], "4 documents, 51 words: 2 passed, 1 missed a threshold, 1 not checked");
 
     // JSON Lines: today's keys with the path and the findings, the figures the
     // window shows for the same prose.
@@ -123,8 +123,11 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     EXPECT_EQ(commands[0].rfind(
                   "::warning file=docs/guide.md,line=1,title=quillory max-grade::grade ", 0),
               0U);
-    EXPECT_EQ(
-        commands[1].rfind("::warning file=docs/guide.md,line=8,col=1,endLine=9,endColumn=", 0), 0U);
+    // A sentence over two lines: GitHub takes columns only within one.
+    EXPECT_EQ(commands[1].rfind("::warning file=docs/guide.md,line=8,endLine=9,title=quillory "
+                                "max-grade::hard sentence: ",
+                                0),
+              0U);
     EXPECT_EQ(commands[2],
               "::error file=docs/sub/broken.md,title=quillory-cli::invalid UTF-8 at byte offset 2");
 
@@ -155,7 +158,7 @@ TEST_F(DocumentRunTest, ExitCodesAndOrder) {
     EXPECT_EQ(Run("--format report docs").exitCode, 2);
     // A file named explicitly is read whatever its name.
     EXPECT_EQ(Lines(Run("docs/sub/picture.png docs/notes.txt").out)[0],
-              "docs/sub/picture.png: unreadable: invalid UTF-8 at byte offset 0");
+              "docs/sub/picture.png: not checked: invalid UTF-8 at byte offset 0");
 
     // Many files on every core, written in the order of their paths, the same
     // bytes each time.
@@ -187,6 +190,8 @@ TEST_F(DocumentRunTest, ConfigurationFile) {
     EXPECT_EQ(Run("docs").exitCode, 4);
     // The command line wins over the file.
     EXPECT_EQ(JsonLines(Run("--variant us --format json docs").out)[0]["variant"], "us");
+    // Its thresholds check documents only: one text keeps its formats.
+    EXPECT_EQ(Run("--format report docs/notes.txt").exitCode, 0);
     // A named file is read even where the globs leave it out.
     EXPECT_EQ(Run("docs/sub/broken.md").exitCode, 2);
 
@@ -203,17 +208,24 @@ TEST_F(DocumentRunTest, LengthLimit) {
         longText += "A plain sentence is here. ";
     }
     WriteFile(dir_ / "docs/long.txt", longText);
-    // One text named alone keeps the window's limit, a folder does not.
-    const CliRun alone = Run("--max-grade 20 docs/long.txt");
-    EXPECT_EQ(alone.exitCode, 2);
-    EXPECT_NE(alone.out.find("docs/long.txt: unreadable: longer than 32768 characters"),
-              std::string::npos);
-    EXPECT_EQ(Run("--max-grade 20 --no-length-limit docs/long.txt").exitCode, 0);
-    const CliRun folder = Run("--max-grade 20 docs/long.txt docs/notes.txt");
-    EXPECT_EQ(folder.exitCode, 0);
-    EXPECT_EQ(folder.out.rfind("docs/long.txt: 7695 words, ", 0), 0U) << folder.out;
+    // Documents are checked at any length; one text keeps the window's limit.
+    const CliRun checked = Run("--max-grade 20 docs/long.txt");
+    EXPECT_EQ(checked.exitCode, 0);
+    EXPECT_EQ(checked.out.rfind("docs/long.txt: 7695 words, ", 0), 0U) << checked.out;
     EXPECT_EQ(Run("docs/long.txt").exitCode, 3);
     EXPECT_EQ(Run("--no-length-limit docs/long.txt").exitCode, 0);
+
+    // The configuration can hold documents to it, Markdown by its prose alone.
+    WriteFile(dir_ / ".quillory.toml", "length-limit = true\n");
+    WriteFile(dir_ / "docs/code.md",
+              "Short prose.\n\n```\n" + std::string(2000000, 'x') + "\n```\n");
+    const CliRun limited = Run("--max-grade 20 docs/long.txt docs/code.md");
+    EXPECT_EQ(limited.exitCode, 2);
+    EXPECT_EQ(Lines(limited.out)[0],
+              "docs/long.txt: not checked: longer than 32768 characters (--no-length-limit "
+              "analyses it)");
+    EXPECT_EQ(Lines(limited.out)[1].rfind("docs/code.md: 2 words, ", 0), 0U);
+    EXPECT_EQ(Run("--no-length-limit --max-grade 20 docs/long.txt").exitCode, 0);
 }
 
 }  // namespace

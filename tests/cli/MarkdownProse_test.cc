@@ -52,15 +52,15 @@ void ExpectProse(std::initializer_list<Fixture> fixtures) {
 TEST(MarkdownProseTest, EachBlockIsAParagraph) {
     ExpectProse({
         {"headings", "# Café 😀 title #\n\nSome *text* here.\n\nSub ~~old~~\n---\n",
-         "Café 😀 title\n\nSome text here.\n\nSub old", "old"},
+         "Café 😀 title.\n\nSome text here.\n\nSub old.", "old"},
         {"nested lists", "- one\n- two\n  1. inner\n\n     loose\n- [x] done\n",
-         "one\n\ntwo\n\ninner\n\nloose\n\ndone", "done"},
-        {"block quote", "> é quoted\n> line\n>\n> > deeper\n", "é quoted\nline\n\ndeeper",
+         "one.\n\ntwo.\n\ninner.\n\nloose.\n\ndone.", "done"},
+        {"block quote", "> é quoted\n> line\n>\n> > deeper\n", "é quoted\nline.\n\ndeeper.",
          "deeper"},
-        {"table", "| Name | 😀 |\n|------|----|\n| Ada  | x &lt; y |\n", "Name\n\n😀\n\nAda\n\nx < y",
-         "Ada"},
+        {"table", "| Name | 😀 |\n|------|----|\n| Ada  | x &lt; y |\n",
+         "Name.\n\n😀.\n\nAda.\n\nx < y.", "Ada"},
         {"CR LF", "# Head\r\n\r\nline one  \r\nline two\r\n\r\n- é\r\n- item\r\n",
-         "Head\n\nline one\nline two\n\né\n\nitem", "item"},
+         "Head.\n\nline one\nline two.\n\né.\n\nitem.", "item"},
         {"empty", "", ""},
         {"thematic break only", "***\n", ""},
     });
@@ -69,41 +69,46 @@ TEST(MarkdownProseTest, EachBlockIsAParagraph) {
 TEST(MarkdownProseTest, LeavesOutCodeHtmlUrlsAndFrontMatter) {
     ExpectProse({
         {"code", "Before\n\n```cpp\nint x;\n```\n\n    indented é\n\nRun `mäke` now.\n",
-         "Before\n\nRun  now.", "now"},
+         "Before.\n\nRun  now.", "now"},
         {"raw HTML", "<div>\nhidden\n</div>\n\nPress <kbd>Enter</kbd> now.\n", "Press Enter now.",
          "Enter"},
         {"links and images", "Read [the 😀 guide](https://x.org/é \"t\") or ![a chart](c.png).\n",
          "Read the 😀 guide or a chart.", "chart"},
         {"URLs",
          "See https://x.org, www.x.org or <me@x.org>.\n\n<https://x.org>\n\nhttps://x.org/a end\n",
-         "See ,  or .\n\n end", "end"},
-        {"URL as link text", "[https://x.org](https://x.org)\n\n[docs](https://x.org)\n", "docs",
+         "See ,  or .\n\n end.", "end"},
+        {"URL as link text", "[https://x.org](https://x.org)\n\n[docs](https://x.org)\n", "docs.",
          "docs"},
-        {"YAML", "---\ntitle: é😀\n---\nBody *word*\n", "Body word", "word"},
-        {"YAML ended by dots", "---\r\na: 1\r\n...\r\nBody\r\n", "Body", "Body"},
-        {"TOML", "+++\ntitle = \"😀\"\n+++\nBody\n", "Body", "Body"},
-        {"unclosed front matter", "---\ntitle: x\n", "title: x", "title"},
-        {"front matter not first", "\n---\na\n---\n", "a"},
+        {"YAML", "---\ntitle: é😀\n---\nBody *word*\n", "Body word.", "word"},
+        {"YAML ended by dots", "---\r\na: 1\r\n...\r\nBody\r\n", "Body.", "Body"},
+        {"TOML", "+++\ntitle = \"😀\"\n+++\nBody\n", "Body.", "Body"},
+        {"unclosed front matter", "---\ntitle: x\n", "title: x.", "title"},
+        {"front matter not first", "\n---\na\n---\n", "a."},
+        {"a rule, not front matter", "---\n\nKept here.\n\nTitle\n---\n", "Kept here.\n\nTitle.",
+         "Kept"},
     });
 }
 
 TEST(MarkdownProseTest, DecodesEntitiesBreaksAndNul) {
     ExpectProse({
         {"entities", "&amp; &lt;&#65;&#x1F600;&#0;&#xD800; &nbsp;&mdash;&bogus; é word\n",
-         "& <A😀\uFFFD\uFFFD \u00A0—&bogus; é word", "word"},
-        {"breaks", "one\ntwo  \nthree\\\nfour\n", "one\ntwo\nthree\nfour", "four"},
-        {"NUL", "a\0b\n\n```\nc\0d\n```\n"s, "a\uFFFDb", "b"},
+         "& <A😀\uFFFD\uFFFD \u00A0—&bogus; é word.", "word"},
+        {"breaks", "one\ntwo  \nthree\\\nfour\n", "one\ntwo\nthree\nfour.", "four"},
+        {"NUL", "a\0b\n\n```\nc\0d\n```\n"s, "a\uFFFDb.", "b"},
     });
 }
 
 TEST(MarkdownProseTest, MadeUpTextMapsToTheNearestSourcePlace) {
     const std::string_view markdown = "é &amp; x\ny\n\nz";
     const ProseDocument document = MarkdownProse(markdown, DecodeUtf8(markdown).text);
-    ASSERT_EQ(document.prose, u"é & x\ny\n\nz");
+    ASSERT_EQ(document.prose, u"é & x\ny.\n\nz.");
     EXPECT_EQ(SourceOffsetOf(document, 2), 2U);   // the entity, from its '&'
+    EXPECT_EQ(SourceEndOf(document, 3), 7U);      // to its ';'
     EXPECT_EQ(SourceOffsetOf(document, 5), 9U);   // the line break, after "x"
-    EXPECT_EQ(SourceOffsetOf(document, 7), 13U);  // the separator, at "z"
-    EXPECT_EQ(SourceOffsetOf(document, 8), 13U);
+    EXPECT_EQ(SourceOffsetOf(document, 7), 11U);  // the block's full stop, after "y"
+    EXPECT_EQ(SourceEndOf(document, 8), 11U);
+    EXPECT_EQ(SourceOffsetOf(document, 8), 13U);  // the separator, at "z"
+    EXPECT_EQ(SourceEndOf(document, 10), 13U);
 }
 
 }  // namespace
