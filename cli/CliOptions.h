@@ -32,10 +32,10 @@ struct CliOptions {
 };
 
 inline constexpr std::string_view kCliUsageLine =
-    "usage: quillory-cli [--variant us|uk] [--scenario N|NAME] "
-    "[--format text|json|report|export|sentences|github|sarif] [--input text|markdown] "
-    "[--max-grade G] [--min-ease E] [--min-score S] [--max-sentence-words N|scenario] "
-    "[--no-length-limit] [PATH...]";
+    "usage: quillory-cli [--variant us|uk] [--scenario N|NAME]\n"
+    "         [--format text|json|report|export|sentences|github|sarif]\n"
+    "         [--input text|markdown] [--max-grade G] [--min-ease E] [--min-score S]\n"
+    "         [--max-sentence-words N|scenario] [--no-length-limit] [PATH...]";
 
 // "us" or "uk".
 std::optional<EnglishVariant> ParseVariantName(std::string_view value);
