@@ -98,8 +98,9 @@ std::vector<SentenceFinding> SentenceFindings(const ProseDocument& document,
             message += wordLimit.scenarioAim ? EncodeUtf8(kScenarioNames[settings.scenario]) +
                                                    " aims at " + std::to_string(aim) + " or fewer"
                                              : "at most " + std::to_string(maxWords) + " allowed";
-            findings.push_back(
-                {FindingRule::MaxSentenceWords, start, end, message + " \u00B7 " + cost});
+            message += " \u00B7 ";
+            message += cost;
+            findings.push_back({FindingRule::MaxSentenceWords, start, end, std::move(message)});
         }
     }
     return findings;
