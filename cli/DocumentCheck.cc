@@ -179,7 +179,7 @@ void Analyse(const ProseDocument& document, std::u16string_view source,
     }
     WeighDocument(document, source, analysis, settings, result);
     if (settings.jsonLine) {
-        result.jsonLine = CliJsonDocumentLine(&analysis, result.path, result.findings);
+        result.output = CliJsonDocumentLine(&analysis, result.path, result.findings);
     }
 }
 
@@ -228,10 +228,10 @@ DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& sett
             result.error = std::string("cannot analyse: ") + failure.what();
         }
     }
-    if (settings.jsonLine && result.jsonLine.empty()) {
-        result.jsonLine = result.error.empty()
-                              ? CliJsonDocumentLine(nullptr, result.path, result.findings)
-                              : CliJsonErrorLine(result.path, result.error);
+    if (settings.jsonLine && result.output.empty()) {
+        result.output = result.error.empty()
+                            ? CliJsonDocumentLine(nullptr, result.path, result.findings)
+                            : CliJsonErrorLine(result.path, result.error);
     }
     return result;
 }

@@ -33,7 +33,7 @@ struct DocumentResult {
     std::optional<double> score;
     std::vector<Finding> findings;
     bool missed = false;  // some threshold not met
-    std::string jsonLine;
+    std::string output;   // the format's text for the document, made where it was checked
 };
 
 DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& settings);

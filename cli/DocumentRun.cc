@@ -6,6 +6,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "cli/DocumentText.h"
@@ -26,10 +27,25 @@ struct Handover {
     std::size_t done = 0;
 };
 
+// The format's text for a document, made on the worker that checked it.
+std::string DocumentOutput(const DocumentResult& result, OutputFormat format) {
+    switch (format) {
+        case OutputFormat::Github:
+            return GithubCommands(result);
+        case OutputFormat::Sarif:
+            return SarifResults(result);
+        default:
+            return DocumentTextLines(result);
+    }
+}
+
 void CheckFiles(const std::vector<InputFile>& files, const DocumentSettings& settings,
-                std::atomic<std::size_t>& next, Handover& handover) {
+                OutputFormat format, std::atomic<std::size_t>& next, Handover& handover) {
     for (std::size_t i = next++; i < files.size(); i = next++) {
         DocumentResult result = CheckDocument(files[i], settings);
+        if (format != OutputFormat::Json) {
+            result.output = DocumentOutput(result, format);
+        }
         const std::lock_guard lock(handover.mutex);
         handover.results[i] = std::move(result);
         ++handover.done;
@@ -37,15 +53,8 @@ void CheckFiles(const std::vector<InputFile>& files, const DocumentSettings& set
     }
 }
 
-std::string DocumentOutput(const DocumentResult& result, OutputFormat format) {
-    switch (format) {
-        case OutputFormat::Json:
-            return result.jsonLine;
-        case OutputFormat::Github:
-            return GithubCommands(result);
-        default:
-            return DocumentTextLines(result);
-    }
+void WriteOut(std::string_view text, std::FILE* out) {
+    std::fwrite(text.data(), 1, text.size(), out);
 }
 
 }  // namespace
@@ -61,13 +70,17 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
     std::vector<std::thread> workers;
     workers.reserve(workerCount);
     for (std::size_t i = 0; i < workerCount; ++i) {
-        workers.emplace_back(CheckFiles, std::cref(files), std::cref(settings), std::ref(next),
-                             std::ref(handover));
+        workers.emplace_back(CheckFiles, std::cref(files), std::cref(settings), format,
+                             std::ref(next), std::ref(handover));
     }
 
     ProgressLine progress = StartProgressLine();
     DocumentTotals totals;
-    std::vector<DocumentResult> kept;  // for the one SARIF log at the end
+    std::vector<SarifNotChecked> notChecked;
+    bool anySarifResult = false;
+    if (format == OutputFormat::Sarif) {
+        WriteOut(SarifLogStart(), out);
+    }
     for (std::size_t i = 0; i < files.size(); ++i) {
         std::unique_lock lock(handover.mutex);
         while (!handover.results[i]) {
@@ -75,30 +88,31 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
             handover.ready.wait_for(lock, milliseconds(100));
             ShowProgress(progress, handover.done, files.size());
         }
-        DocumentResult result = std::move(*handover.results[i]);
+        const DocumentResult result = std::move(*handover.results[i]);
         handover.results[i].reset();
         lock.unlock();
 
         CountDocument(totals, result);
-        if (format == OutputFormat::Sarif) {
-            result.jsonLine.clear();
-            kept.push_back(std::move(result));
-            continue;
-        }
-        const std::string output = DocumentOutput(result, format);
         ClearProgress(progress);
-        std::fwrite(output.data(), 1, output.size(), out);
+        if (format == OutputFormat::Sarif) {
+            if (!result.error.empty()) {
+                notChecked.push_back({result.path, result.error});
+            }
+            if (!result.output.empty()) {
+                WriteOut(anySarifResult ? "," : "", out);
+                anySarifResult = true;
+            }
+        }
+        WriteOut(result.output, out);
     }
     for (std::thread& worker : workers) {
         worker.join();
     }
     ClearProgress(progress);
     if (format == OutputFormat::Sarif) {
-        const std::string log = SarifLog(kept);
-        std::fwrite(log.data(), 1, log.size(), out);
+        WriteOut(SarifLogEnd(notChecked), out);
     } else if (format == OutputFormat::Text) {
-        const std::string line = DocumentTotalsLine(totals);
-        std::fwrite(line.data(), 1, line.size(), out);
+        WriteOut(DocumentTotalsLine(totals), out);
     }
     if (totals.unreadable > 0) {
         return kExitDocumentUnreadable;

@@ -67,41 +67,42 @@ Json LocationOf(const std::string& path, const Finding* finding) {
 
 }  // namespace
 
-std::string SarifLog(const std::vector<DocumentResult>& results) {
-    Json sarifResults = Json::array();
-    Json notifications = Json::array();
-    for (const DocumentResult& result : results) {
-        if (!result.error.empty()) {
-            notifications.push_back({
-                {"level", "error"},
-                {"message", {{"text", result.error}}},
-                {"locations", Json::array({LocationOf(result.path, nullptr)})},
-            });
-        }
-        for (const Finding& finding : result.findings) {
-            const auto rule = static_cast<std::size_t>(finding.rule);
-            sarifResults.push_back({
-                {"ruleId", kFindingRuleIds[rule]},
-                {"ruleIndex", rule},
-                {"level", "warning"},
-                {"message", {{"text", finding.message}}},
-                {"locations", Json::array({LocationOf(result.path, &finding)})},
-            });
-        }
+std::string SarifLogStart() {
+    const Json tool = {
+        {"driver", {{"name", "quillory-cli"}, {"version", kVersionUtf8}, {"rules", Rules()}}}};
+    return R"({"$schema":"https://json.schemastore.org/sarif-2.1.0.json","version":"2.1.0",)"
+           R"("runs":[{"tool":)" +
+           tool.dump() + R"(,"columnKind":"unicodeCodePoints","results":[)";
+}
+
+std::string SarifResults(const DocumentResult& result) {
+    std::string text;
+    for (const Finding& finding : result.findings) {
+        const auto rule = static_cast<std::size_t>(finding.rule);
+        const Json sarifResult = {
+            {"ruleId", kFindingRuleIds[rule]},
+            {"ruleIndex", rule},
+            {"level", "warning"},
+            {"message", {{"text", finding.message}}},
+            {"locations", Json::array({LocationOf(result.path, &finding)})},
+        };
+        text += text.empty() ? "" : ",";
+        text += sarifResult.dump(-1, ' ', false, Json::error_handler_t::replace);
     }
-    const Json log = {
-        {"$schema", "https://json.schemastore.org/sarif-2.1.0.json"},
-        {"version", "2.1.0"},
-        {"runs",
-         Json::array({{
-             {"tool",
-              {{"driver",
-                {{"name", "quillory-cli"}, {"version", kVersionUtf8}, {"rules", Rules()}}}}},
-             {"invocations", Json::array({{{"executionSuccessful", notifications.empty()},
-                                           {"toolExecutionNotifications", notifications}}})},
-             {"columnKind", "unicodeCodePoints"},
-             {"results", sarifResults},
-         }})},
-    };
-    return log.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return text;
+}
+
+std::string SarifLogEnd(const std::vector<SarifNotChecked>& notChecked) {
+    Json notifications = Json::array();
+    for (const SarifNotChecked& result : notChecked) {
+        notifications.push_back({
+            {"level", "error"},
+            {"message", {{"text", result.error}}},
+            {"locations", Json::array({LocationOf(result.path, nullptr)})},
+        });
+    }
+    const Json invocation = {{"executionSuccessful", notChecked.empty()},
+                             {"toolExecutionNotifications", notifications}};
+    return R"(],"invocations":[)" +
+           invocation.dump(-1, ' ', false, Json::error_handler_t::replace) + "]}]}\n";
 }

@@ -156,6 +156,9 @@ TEST_F(DocumentRunTest, ExitCodesAndOrder) {
     EXPECT_EQ(Run("--max-sentence-words 10 docs/guide.md").exitCode, 4);
     EXPECT_EQ(Run("--max-sentence-words scenario --min-ease 0 docs/notes.txt").exitCode, 0);
     EXPECT_EQ(Run("--format report docs").exitCode, 2);
+    const Json clean = Json::parse(Run("--format sarif docs/notes.txt").out);
+    EXPECT_EQ(clean["runs"][0]["results"], Json::array());
+    EXPECT_EQ(clean["runs"][0]["invocations"][0]["executionSuccessful"], true);
     // A file named explicitly is read whatever its name.
     EXPECT_EQ(Lines(Run("docs/sub/picture.png docs/notes.txt").out)[0],
               "docs/sub/picture.png: not checked: invalid UTF-8 at byte offset 0");
