@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "engine/InputValidation.h"
 #include "engine/Scenario.h"
 #include "engine/Utf8.h"
 
@@ -162,7 +163,9 @@ std::string CliHelpText() {
         "  --max-sentence-words N|scenario\n"
         "                      no sentence may have more than N words, or more than\n"
         "                      the scenario aims at\n"
-        "  --no-length-limit   analyse a text longer than 32768 characters (documents\n"
+        "  --no-length-limit   analyse a text longer than " +
+        std::to_string(kMaxInputLength) +
+        " characters (documents\n"
         "                      are checked at any length unless .quillory.toml says\n"
         "                      length-limit = true)\n"
         "  --help              show this help\n"
@@ -178,7 +181,8 @@ std::string CliHelpText() {
         "or configuration error, or the output could not be written.\n"
         "Exit status otherwise: 0 success; 1 an empty text or nothing to analyse or\n"
         "export; 2 a usage error, an unreadable file or invalid UTF-8; 3 a text\n"
-        "longer than 32768 characters.\n";
+        "longer than " +
+        std::to_string(kMaxInputLength) + " characters.\n";
     return text;
 }
 

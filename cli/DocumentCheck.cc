@@ -24,8 +24,10 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kTooLong =
-    "longer than 32768 characters (--no-length-limit analyses it)";
+std::string TooLong() {
+    return "longer than " + std::to_string(kMaxInputLength) +
+           " characters (--no-length-limit analyses it)";
+}
 
 bool IsMarkdown(const std::string& path, InputKind input) {
     if (input != InputKind::BySuffix) {
@@ -161,7 +163,7 @@ void WeighDocument(const ProseDocument& document, std::u16string_view source,
 void Analyse(const ProseDocument& document, std::u16string_view source,
              const DocumentSettings& settings, DocumentResult& result) {
     if (settings.lengthLimit && CleanInput(document.prose, settings.variant).exceededLimit) {
-        result.error = kTooLong;
+        result.error = TooLong();
         return;
     }
     if (!HoldsAnalysableText(document.prose, settings.variant)) {
@@ -189,7 +191,7 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
     const CliInput input =
         ReadCliInput(file.path, settings.lengthLimit && !markdown ? kMaxInputBytes : SIZE_MAX);
     if (input.status != InputStatus::Ok) {
-        result.error = input.status == InputStatus::TooLarge ? std::string(kTooLong) : input.error;
+        result.error = input.status == InputStatus::TooLarge ? TooLong() : input.error;
         return;
     }
     Utf8DecodeResult decoded = DecodeUtf8(input.bytes);

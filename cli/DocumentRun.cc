@@ -93,7 +93,9 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
         lock.unlock();
 
         CountDocument(totals, result);
-        ClearProgress(progress);
+        if (!result.output.empty()) {
+            ClearProgress(progress);
+        }
         if (format == OutputFormat::Sarif) {
             if (!result.error.empty()) {
                 notChecked.push_back({result.path, result.error});

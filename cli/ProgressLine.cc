@@ -21,8 +21,8 @@ ProgressLine StartProgressLine() {
 
 void ShowProgress(ProgressLine& line, std::size_t done, std::size_t total) {
     const auto now = std::chrono::steady_clock::now();
-    if (!line.enabled || now - line.start < kQuietStart ||
-        (line.shown && now - line.lastShown < kInterval)) {
+    // Redrawn at most every interval, even after output cleared it.
+    if (!line.enabled || now - line.start < kQuietStart || now - line.lastShown < kInterval) {
         return;
     }
     std::fprintf(stderr, "\r\033[Kquillory-cli: %zu documents done, %zu left", done, total - done);
