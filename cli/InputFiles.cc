@@ -24,7 +24,8 @@ bool IsSelected(const fs::path& file, const FileSelection& selection) {
     if (selection.include.empty() && selection.exclude.empty()) {
         return HasDocumentSuffix(file);
     }
-    const std::string relative = fs::absolute(file)
+    std::error_code error;
+    const std::string relative = fs::absolute(file, error)
                                      .lexically_normal()
                                      .lexically_relative(selection.globFolder)
                                      .generic_string();
