@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
+
+#include "engine/Utf8.h"
 
 namespace {
 
@@ -50,5 +53,22 @@ CliInput ReadCliInput(const std::string& path, std::size_t maxBytes) {
     }
     CliInput input = ReadBounded(file, path, maxBytes);
     std::fclose(file);
+    return input;
+}
+
+DecodedInput DecodeCliInput(std::string_view bytes) {
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    Utf8DecodeResult decoded = DecodeUtf8(bytes);
+    DecodedInput input;
+    if (decoded.errorOffset) {
+        input.error = "invalid UTF-8 at byte offset " + std::to_string(*decoded.errorOffset);
+        return input;
+    }
+    input.text = std::move(decoded.text);
+    input.utf8 = bytes;
+    if (bytes.starts_with(kUtf8Bom)) {
+        input.utf8.remove_prefix(kUtf8Bom.size());
+        input.text.erase(0, 1);
+    }
     return input;
 }

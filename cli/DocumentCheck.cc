@@ -23,21 +23,13 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 std::string TooLong() {
     return "longer than " + std::to_string(kMaxInputLength) +
            " characters (--no-length-limit analyses it)";
 }
 
 bool IsMarkdown(const std::string& path, InputKind input) {
-    if (input != InputKind::BySuffix) {
-        return input == InputKind::Markdown;
-    }
-    const auto endsWith = [&](std::string_view suffix) {
-        return path.size() >= suffix.size() &&
-               path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
-    };
-    return endsWith(".md") || endsWith(".markdown");
+    return input == InputKind::BySuffix ? HasMarkdownSuffix(path) : input == InputKind::Markdown;
 }
 
 // A threshold as the user wrote it: "12", "12.5".
@@ -194,20 +186,14 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
         result.error = input.status == InputStatus::TooLarge ? TooLong() : input.error;
         return;
     }
-    Utf8DecodeResult decoded = DecodeUtf8(input.bytes);
-    if (decoded.errorOffset) {
-        result.error = "invalid UTF-8 at byte offset " + std::to_string(*decoded.errorOffset);
+    DecodedInput decoded = DecodeCliInput(input.bytes);
+    if (!decoded.error.empty()) {
+        result.error = std::move(decoded.error);
         return;
     }
-    // Places are counted after a byte order mark, as an editor shows them.
     std::u16string& source = decoded.text;
-    std::string_view bytes = input.bytes;
-    if (bytes.starts_with(kUtf8Bom)) {
-        bytes.remove_prefix(kUtf8Bom.size());
-        source.erase(0, 1);
-    }
     if (markdown) {
-        Analyse(MarkdownProse(bytes, source), source, settings, result);
+        Analyse(MarkdownProse(decoded.utf8, source), source, settings, result);
     } else {
         const ProseDocument document = PlainTextProse(std::move(source));
         Analyse(document, document.prose, settings, result);

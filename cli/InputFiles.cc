@@ -11,8 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 bool HasDocumentSuffix(const fs::path& path) {
-    const std::string extension = path.extension().string();
-    return extension == ".txt" || extension == ".md" || extension == ".markdown";
+    return path.extension() == ".txt" || HasMarkdownSuffix(path);
 }
 
 bool MatchesAny(const std::vector<std::string>& globs, const std::string& path) {
@@ -71,6 +70,11 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
 }
 
 }  // namespace
+
+bool HasMarkdownSuffix(const fs::path& path) {
+    const fs::path extension = path.extension();
+    return extension == ".md" || extension == ".markdown";
+}
 
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
                                          const FileSelection& selection) {

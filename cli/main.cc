@@ -70,20 +70,16 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
     }
 
-    Utf8DecodeResult decoded = DecodeUtf8(input.bytes);
-    if (decoded.errorOffset) {
-        return Fail(kExitBadInput,
-                    "invalid UTF-8 at byte offset " + std::to_string(*decoded.errorOffset));
+    const DecodedInput decoded = DecodeCliInput(input.bytes);
+    if (!decoded.error.empty()) {
+        return Fail(kExitBadInput, decoded.error);
     }
-    std::u16string& text = decoded.text;
-    if (!text.empty() && text.front() == u'\uFEFF') {
-        text.erase(0, 1);
-    }
+    const std::u16string& text = decoded.text;
     if (text.empty()) {
         return Fail(kExitNoText, "the input is empty");
     }
     const ProseDocument document = options.input == InputKind::Markdown
-                                       ? MarkdownProse(EncodeUtf8(text), text)
+                                       ? MarkdownProse(decoded.utf8, text)
                                        : PlainTextProse(text);
     const CleanedInput cleaned = CleanInput(document.prose, settings.variant);
     if (cleaned.exceededLimit && lengthLimit) {

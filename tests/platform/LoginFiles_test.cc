@@ -25,7 +25,7 @@ bool IsPrivateFolder(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & 0777) == 0700;
 }
 
-// launchctl is not waited for: the log once it holds that many runs, or after 5 s.
+// launchctl is not waited for: the log once it holds that many runs, or after 60 s.
 std::string WaitForRuns(const std::string& log, long runs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     std::string text = ReadFile(log);
