@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/Thresholds.h"
+#include "documents/Thresholds.h"
 #include "engine/EnglishVariant.h"
 
 enum class OutputFormat { Text, Json, Report, Export, Sentences, Github, Sarif };
@@ -36,11 +36,6 @@ inline constexpr std::string_view kCliUsageLine =
     "         [--format text|json|report|export|sentences|github|sarif]\n"
     "         [--input text|markdown] [--max-grade G] [--min-ease E] [--min-score S]\n"
     "         [--max-sentence-words N|scenario] [--no-length-limit] [PATH...]";
-
-// "us" or "uk".
-std::optional<EnglishVariant> ParseVariantName(std::string_view value);
-// A scenario's number 0-6 or its name as the window shows it.
-std::optional<int> ParseScenarioName(std::string_view value);
 
 // The --help text: the usage line and what each option means.
 std::string CliHelpText();

@@ -5,10 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/SourcePositions.h"
-#include "engine/SentenceSpans.h"
-#include "engine/TextStatistics.h"
-#include "report/SentenceImpact.h"
+#include "documents/ProseSentences.h"
+#include "documents/SourcePositions.h"
 #include "report/WeightedScore.h"
 
 namespace {
@@ -29,29 +27,22 @@ const char* LevelName(SentenceLevel level) {
 
 }  // namespace
 
-std::string CliSentencesText(const CliAnalysis& analysis, const ProseDocument& document,
+std::string CliSentencesText(const TextAnalysis& analysis, const ProseDocument& document,
                              std::u16string_view source) {
-    const std::vector<SentenceSpan> spans =
-        SentenceSpans(document.prose, analysis.job.text, analysis.variant);
-    const AsciiWordCounts wholeAscii{analysis.complexWordCount, analysis.longWordCount};
-    const std::vector<SentenceImpact> impacts =
-        SentenceImpacts(analysis.job, wholeAscii, spans, analysis.scenario, analysis.variant);
+    const std::vector<ProseSentence> proseSentences = ProseSentences(document, analysis);
     std::vector<std::size_t> starts;
-    std::vector<std::size_t> ends;
-    starts.reserve(spans.size());
-    ends.reserve(spans.size());
-    for (const SentenceSpan& span : spans) {
-        starts.push_back(SourceOffsetOf(document, span.start));
-        ends.push_back(SourceEndOf(document, span.end));
+    starts.reserve(proseSentences.size());
+    for (const ProseSentence& sentence : proseSentences) {
+        starts.push_back(sentence.sourceStart);
     }
     const std::vector<TextPosition> positions = PositionsOf(source, starts);
     Json sentences = Json::array();
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        const SentenceSpan& span = spans[i];
-        const SentenceImpact& impact = impacts[i];
+    for (std::size_t i = 0; i < proseSentences.size(); ++i) {
+        const SentenceSpan& span = proseSentences[i].span;
+        const SentenceImpact& impact = proseSentences[i].impact;
         sentences.push_back({
             {"start", starts[i]},
-            {"end", ends[i]},
+            {"end", proseSentences[i].sourceEnd},
             {"line", positions[i].line},
             {"column", positions[i].column},
             {"words", span.words},

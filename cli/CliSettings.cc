@@ -11,7 +11,7 @@ std::optional<T> Either(const std::optional<T>& given, const std::optional<T>& c
 
 }  // namespace
 
-CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
+CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& config,
                              const std::filesystem::path& configFolder) {
     CliSettings settings;
     settings.variant =

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "cli/CliConfig.h"
 #include "cli/CliOptions.h"
 #include "cli/InputFiles.h"
-#include "cli/Thresholds.h"
+#include "documents/DocumentConfig.h"
+#include "documents/Thresholds.h"
 #include "engine/EnglishVariant.h"
 
 // What a run uses: the command line over the configuration file over the defaults.
@@ -20,5 +20,5 @@ struct CliSettings {
 
 // `configFolder` is the configuration file's folder, which its globs are relative
 // to; empty where there is none.
-CliSettings MergeCliSettings(const CliOptions& options, const CliConfig& config,
+CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& config,
                              const std::filesystem::path& configFolder);

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "cli/Utf8Figures.h"
+#include "documents/Utf8Figures.h"
 #include "engine/Utf8.h"
 
-std::string CliTextTable(const CliAnalysis& analysis) {
+std::string CliTextTable(const TextAnalysis& analysis) {
     // Value texts are ASCII, so their length is their width on a terminal.
     std::size_t valueWidth = 0;
     for (const MetricRowView& row : analysis.rows) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "cli/CliAnalysis.h"
+#include "documents/TextAnalysis.h"
 
 // The readable default output in UTF-8: the nine measures with their labels,
 // the summary line and the overall score, LF line ends.
-std::string CliTextTable(const CliAnalysis& analysis);
+std::string CliTextTable(const TextAnalysis& analysis);

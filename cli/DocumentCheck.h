@@ -9,17 +9,14 @@
 #include <vector>
 
 #include "cli/CliOptions.h"
-#include "cli/Finding.h"
 #include "cli/InputFiles.h"
-#include "cli/Thresholds.h"
-#include "engine/EnglishVariant.h"
+#include "documents/Finding.h"
+#include "documents/ProseCheck.h"
 
 struct DocumentSettings {
-    EnglishVariant variant = EnglishVariant::Us;
-    int scenario = 0;
+    ProseSettings prose;
     InputKind input = InputKind::BySuffix;
     bool lengthLimit = false;
-    Thresholds thresholds;
     bool jsonLine = false;  // the json format's line is made with the rest
 };
 

@@ -1,6 +1,6 @@
 #include "cli/DocumentText.h"
 
-#include "cli/Utf8Figures.h"
+#include "documents/Utf8Figures.h"
 
 void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     ++totals.documents;

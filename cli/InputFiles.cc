@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/PathGlob.h"
+#include "documents/SourceDocument.h"
 
 namespace fs = std::filesystem;
 
@@ -70,11 +71,6 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
 }
 
 }  // namespace
-
-bool HasMarkdownSuffix(const fs::path& path) {
-    const fs::path extension = path.extension();
-    return extension == ".md" || extension == ".markdown";
-}
 
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
                                          const FileSelection& selection) {

@@ -17,9 +17,6 @@ struct FileSelection {
     std::filesystem::path globFolder;  // the globs match paths relative to it
 };
 
-// ".md" or ".markdown".
-bool HasMarkdownSuffix(const std::filesystem::path& path);
-
 // Files and "-" as given; folders walked recursively, hidden folders skipped,
 // their files sorted by path, without following links to folders.
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,

@@ -9,17 +9,17 @@
 #include <system_error>
 #include <vector>
 
-#include "cli/CliAnalysis.h"
-#include "cli/CliConfig.h"
-#include "cli/CliInput.h"
-#include "cli/CliJson.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSentences.h"
 #include "cli/CliSettings.h"
 #include "cli/CliTextTable.h"
 #include "cli/DocumentRun.h"
 #include "cli/InputFiles.h"
-#include "cli/MarkdownProse.h"
+#include "documents/AnalysisJson.h"
+#include "documents/DocumentConfig.h"
+#include "documents/InputBytes.h"
+#include "documents/SourceDocument.h"
+#include "documents/TextAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
@@ -62,7 +62,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     const bool lengthLimit = settings.lengthLimit.value_or(true);
     // Markdown may hold much that is not prose; its prose is measured instead.
     const bool readCapped = lengthLimit && options.input != InputKind::Markdown;
-    const CliInput input = ReadCliInput(path, readCapped ? kMaxInputBytes : SIZE_MAX);
+    const InputBytes input = ReadInputBytes(path, readCapped ? kMaxInputBytes : SIZE_MAX);
     if (input.status == InputStatus::Unreadable) {
         return Fail(kExitBadInput, input.error);
     }
@@ -70,17 +70,16 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
     }
 
-    const DecodedInput decoded = DecodeCliInput(input.bytes);
-    if (!decoded.error.empty()) {
-        return Fail(kExitBadInput, decoded.error);
+    const bool markdown = options.input == InputKind::Markdown;
+    const LoadedDocument loaded = LoadDocument(input.bytes, markdown);
+    if (!loaded.error.empty()) {
+        return Fail(kExitBadInput, loaded.error);
     }
-    const std::u16string& text = decoded.text;
-    if (text.empty()) {
+    const SourceDocument& source = loaded.document;
+    if (SourceText(source).empty()) {
         return Fail(kExitNoText, "the input is empty");
     }
-    const ProseDocument document = options.input == InputKind::Markdown
-                                       ? MarkdownProse(decoded.utf8, text)
-                                       : PlainTextProse(text);
+    const ProseDocument& document = source.prose;
     const CleanedInput cleaned = CleanInput(document.prose, settings.variant);
     if (cleaned.exceededLimit && lengthLimit) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
@@ -90,12 +89,12 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     }
 
     // A copy: the sentences' offsets point into the text as read, not as normalised.
-    const CliAnalysis analysis = AnalyseText(document.prose, settings.variant, settings.scenario);
+    const TextAnalysis analysis = AnalyseText(document.prose, settings.variant, settings.scenario);
     switch (options.format) {
         case OutputFormat::Text:
             return Write(CliTextTable(analysis));
         case OutputFormat::Json:
-            return Write(CliJsonText(analysis));
+            return Write(AnalysisJsonText(analysis));
         case OutputFormat::Report:
             return Write(EncodeUtf8(analysis.report));
         case OutputFormat::Export:
@@ -104,7 +103,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
             }
             return Write(EncodeUtf8(analysis.exportDocument));
         case OutputFormat::Sentences:
-            return Write(CliSentencesText(analysis, document, text));
+            return Write(CliSentencesText(analysis, document, SourceText(source)));
         case OutputFormat::Github:
         case OutputFormat::Sarif:
             break;  // documents are checked for these
@@ -138,10 +137,8 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
         options.paths.empty() ? std::vector<std::string>{"-"} : options.paths;
     const std::vector<InputFile> files = CollectInputFiles(paths, settings.selection);
     DocumentSettings document;
-    document.variant = settings.variant;
-    document.scenario = settings.scenario;
+    document.prose = {settings.variant, settings.scenario, settings.thresholds};
     document.input = options.input;
-    document.thresholds = settings.thresholds;
     // Documents are any length unless the configuration holds them to the window's.
     document.lengthLimit = settings.lengthLimit.value_or(false);
     document.jsonLine = options.format == OutputFormat::Json;
@@ -157,19 +154,19 @@ std::optional<CliSettings> ReadSettings(const CliOptions& options, std::string& 
     std::error_code folderError;
     const std::filesystem::path folder = std::filesystem::current_path(folderError);
     const std::optional<std::filesystem::path> file =
-        folderError ? std::nullopt : FindCliConfig(folder);
+        folderError ? std::nullopt : FindDocumentConfig(folder);
     if (!file) {
         // A folder that is gone (or unknown) holds no configuration either.
-        return MergeCliSettings(options, CliConfig{},
+        return MergeCliSettings(options, DocumentConfig{},
                                 folderError ? std::filesystem::path() : folder);
     }
-    const CliInput input = ReadCliInput(file->string());
+    const InputBytes input = ReadInputBytes(file->string());
     if (input.status != InputStatus::Ok) {
         error =
             input.status == InputStatus::TooLarge ? file->string() + ": too large" : input.error;
         return std::nullopt;
     }
-    const CliConfigResult config = ParseCliConfig(input.bytes, file->string());
+    const DocumentConfigResult config = ParseDocumentConfig(input.bytes, file->string());
     if (!config.error.empty()) {
         error = config.error;
         return std::nullopt;

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "cli/CliAnalysis.h"
 #include "cli/CliSentences.h"
+#include "documents/TextAnalysis.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
 #include "tests/cli/RunCli.h"
@@ -40,7 +40,7 @@ class CliEndToEndTest : public testing::Test {
 };
 
 TEST_F(CliEndToEndTest, FormatsMatchTheLibrary) {
-    const CliAnalysis analysis = AnalyseText(DecodeUtf8(kSample).text, EnglishVariant::Us, 0);
+    const TextAnalysis analysis = AnalyseText(DecodeUtf8(kSample).text, EnglishVariant::Us, 0);
     const std::string sample = Input(kSample);
     const CliRun report = Run("--format report " + sample);
     EXPECT_EQ(report.exitCode, 0);

@@ -1,4 +1,4 @@
-#include "cli/CliJson.h"
+#include "documents/AnalysisJson.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 TEST(CliJsonTest, ShapeAndRoundTrip) {
-    const CliAnalysis analysis = AnalyseText(
+    const TextAnalysis analysis = AnalyseText(
         u"The quick brown fox jumps over the lazy dog. It was a sunny day and everyone was "
         u"happy.\nReading is fun for readers of all ages, colour or color.",
         EnglishVariant::Uk, 4);
-    const std::string text = CliJsonText(analysis);
+    const std::string text = AnalysisJsonText(analysis);
     EXPECT_EQ(text.find('\n'), text.size() - 1);
 
     const Json json = Json::parse(text);
@@ -51,7 +51,7 @@ TEST(CliJsonTest, ShapeAndRoundTrip) {
     }
 
     const Json tooShort =
-        Json::parse(CliJsonText(AnalyseText(u"Hello world.", EnglishVariant::Us, 0)));
+        Json::parse(AnalysisJsonText(AnalyseText(u"Hello world.", EnglishVariant::Us, 0)));
     EXPECT_EQ(tooShort["variant"], "us");
     EXPECT_TRUE(tooShort["score"].is_null());
 }

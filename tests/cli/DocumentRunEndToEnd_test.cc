@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliAnalysis.h"
-#include "cli/MarkdownProse.h"
+#include "documents/MarkdownProse.h"
+#include "documents/TextAnalysis.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
 #include "tests/platform/TemporaryFolder.h"
@@ -100,7 +100,7 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     const std::vector<Json> objects = JsonLines(json.out);
     ASSERT_EQ(objects.size(), 4U);
     const std::u16string prose = MarkdownProse(kGuide, DecodeUtf8(kGuide).text).prose;
-    const CliAnalysis guide = AnalyseText(prose, EnglishVariant::Us, 0);
+    const TextAnalysis guide = AnalyseText(prose, EnglishVariant::Us, 0);
     EXPECT_EQ(objects[0]["path"], "docs/guide.md");
     EXPECT_EQ(objects[0]["text"], EncodeUtf8(prose));
     EXPECT_EQ(objects[0]["fleschKincaidGrade"], guide.job.fleschKincaidGrade);

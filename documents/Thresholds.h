@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "cli/CliConfig.h"
+#include "documents/DocumentConfig.h"
 
 // What a document must meet; an unset threshold is not checked.
 struct Thresholds {

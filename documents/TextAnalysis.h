@@ -13,7 +13,7 @@
 #include "results/MetricRows.h"
 
 // Everything the window's full pass produces for one text.
-struct CliAnalysis {
+struct TextAnalysis {
     EnglishVariant variant = EnglishVariant::Us;
     int scenario = 0;
     ReadingRates rates;
@@ -28,6 +28,6 @@ struct CliAnalysis {
 };
 
 // The text must have passed CleanInput's gate; it is analysed as given, not cleaned.
-CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario);
+TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario);
 // Only the counts, measures and score, for checks that show nothing else.
-CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario);
+TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario);

@@ -1,4 +1,4 @@
-#include "cli/CliAnalysis.h"
+#include "documents/TextAnalysis.h"
 
 #include <utility>
 
@@ -7,8 +7,8 @@
 #include "results/ExportDocument.h"
 #include "results/SummaryLine.h"
 
-CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario) {
-    CliAnalysis analysis;
+TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario) {
+    TextAnalysis analysis;
     analysis.variant = variant;
     analysis.scenario = scenario;
     analysis.rates = RatesForScenario(scenario, variant);
@@ -25,8 +25,8 @@ CliAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scen
     return analysis;
 }
 
-CliAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
-    CliAnalysis analysis = AnalyseFigures(std::move(text), variant, scenario);
+TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
+    TextAnalysis analysis = AnalyseFigures(std::move(text), variant, scenario);
     const AnalysisJob& job = analysis.job;
     for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
         analysis.rows[i] = ViewMetricRow(kMetricRows[i], job, variant);

@@ -1,4 +1,4 @@
-#include "cli/CliConfig.h"
+#include "documents/DocumentConfig.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,8 +12,8 @@
 
 namespace {
 
-TEST(CliConfigTest, ReadsEveryKey) {
-    const CliConfigResult full = ParseCliConfig(R"(variant = "uk"
+TEST(DocumentConfigTest, ReadsEveryKey) {
+    const DocumentConfigResult full = ParseDocumentConfig(R"(variant = "uk"
 scenario = "Blog Post"
 max-grade = 9
 min-ease = 55.5
@@ -23,9 +23,9 @@ length-limit = false
 include = ["docs/**/*.md", "README.md"]
 exclude = []
 )",
-                                                "q.toml");
+                                                          "q.toml");
     ASSERT_EQ(full.error, "");
-    const CliConfig& c = full.config;
+    const DocumentConfig& c = full.config;
     EXPECT_EQ(c.variant, EnglishVariant::Uk);
     EXPECT_EQ(c.scenario, 4);
     EXPECT_EQ(c.maxGrade, 9.0);
@@ -36,8 +36,8 @@ exclude = []
     EXPECT_EQ(c.lengthLimit, false);
     EXPECT_EQ(c.include, (std::vector<std::string>{"docs/**/*.md", "README.md"}));
 
-    const CliConfig other =
-        ParseCliConfig("scenario = 6\nmax-sentence-words = \"scenario\"", "q").config;
+    const DocumentConfig other =
+        ParseDocumentConfig("scenario = 6\nmax-sentence-words = \"scenario\"", "q").config;
     EXPECT_EQ(other.scenario, 6);
     EXPECT_TRUE(other.maxSentenceWords && other.maxSentenceWords->scenarioAim);
     EXPECT_FALSE(other.variant || other.maxGrade || other.lengthLimit);
@@ -48,7 +48,7 @@ struct ErrorCase {
     std::string_view error;
 };
 
-TEST(CliConfigTest, ErrorsNameFileLineAndKey) {
+TEST(DocumentConfigTest, ErrorsNameFileLineAndKey) {
     constexpr ErrorCase kExact[] = {
         {"\nvariant = 1", "q.toml:2: key 'variant': expected \"us\" or \"uk\""},
         {"colour = \"red\"", "q.toml:1: key 'colour': not a known setting"},
@@ -59,7 +59,7 @@ TEST(CliConfigTest, ErrorsNameFileLineAndKey) {
          "q.toml:1: key 'max-sentence-words': expected a whole number >= 1 or \"scenario\""},
     };
     for (const ErrorCase& c : kExact) {
-        EXPECT_EQ(ParseCliConfig(c.toml, "q.toml").error, c.error);
+        EXPECT_EQ(ParseDocumentConfig(c.toml, "q.toml").error, c.error);
     }
     constexpr ErrorCase kPrefix[] = {
         {"x = 1\nx = 2", "q.toml:2: "},
@@ -71,13 +71,13 @@ TEST(CliConfigTest, ErrorsNameFileLineAndKey) {
         {"\"a\\nb\" = 1", "q.toml:1: key 'a b': "},
     };
     for (const ErrorCase& c : kPrefix) {
-        EXPECT_TRUE(ParseCliConfig(c.toml, "q.toml").error.starts_with(c.error)) << c.toml;
+        EXPECT_TRUE(ParseDocumentConfig(c.toml, "q.toml").error.starts_with(c.error)) << c.toml;
     }
     // A bad file must not half-apply.
-    EXPECT_FALSE(ParseCliConfig("variant = \"uk\"\nscenario = 9", "q.toml").config.variant);
+    EXPECT_FALSE(ParseDocumentConfig("variant = \"uk\"\nscenario = 9", "q.toml").config.variant);
 }
 
-TEST(CliConfigTest, ParsesSentenceWordLimits) {
+TEST(DocumentConfigTest, ParsesSentenceWordLimits) {
     EXPECT_EQ(ParseSentenceWordLimit("025")->words, 25);
     EXPECT_TRUE(ParseSentenceWordLimit("scenario")->scenarioAim);
     for (const std::string_view bad :
@@ -86,7 +86,7 @@ TEST(CliConfigTest, ParsesSentenceWordLimits) {
     }
 }
 
-TEST(CliConfigTest, FindsTheNearestFile) {
+TEST(DocumentConfigTest, FindsTheNearestFile) {
     namespace fs = std::filesystem;
     const fs::path root = fs::temp_directory_path() / ("quillory-test-" + std::to_string(getpid()));
     struct Cleanup {
@@ -101,9 +101,9 @@ TEST(CliConfigTest, FindsTheNearestFile) {
     std::ofstream(root / ".quillory.toml") << "";
     std::ofstream(root / "a/b/c/.quillory.toml") << "";
 
-    EXPECT_EQ(FindCliConfig(root / "a/b/c/d"), root / "a/b/c/.quillory.toml");
-    EXPECT_EQ(FindCliConfig(root / "a/b"), root / ".quillory.toml");
-    EXPECT_EQ(FindCliConfig(root / "a/b/c/d/../../x/.."), root / ".quillory.toml");
+    EXPECT_EQ(FindDocumentConfig(root / "a/b/c/d"), root / "a/b/c/.quillory.toml");
+    EXPECT_EQ(FindDocumentConfig(root / "a/b"), root / ".quillory.toml");
+    EXPECT_EQ(FindDocumentConfig(root / "a/b/c/d/../../x/.."), root / ".quillory.toml");
 }
 
 }  // namespace

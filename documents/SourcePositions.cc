@@ -1,4 +1,4 @@
-#include "cli/SourcePositions.h"
+#include "documents/SourcePositions.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli/MarkdownProse.h"
+#include "documents/MarkdownProse.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@ struct SentenceWordLimit {
 };
 
 // What a .quillory.toml sets; what it leaves out stays unset, so flags and defaults decide.
-struct CliConfig {
+struct DocumentConfig {
     std::optional<EnglishVariant> variant;
     std::optional<int> scenario;
     std::optional<double> maxGrade;
@@ -27,18 +27,18 @@ struct CliConfig {
     std::vector<std::string> exclude;
 };
 
-struct CliConfigResult {
-    CliConfig config;   // all unset when there is an error, so a bad file never half-applies
+struct DocumentConfigResult {
+    DocumentConfig config;  // all unset when there is an error, so a bad file never half-applies
     std::string error;  // empty when the file is good; otherwise one line: "FILE:LINE: key 'KEY':
                         // what is wrong" (or "FILE:LINE: what is wrong" for a syntax error,
                         // "FILE: ..." when no line is known); the earliest line wins
 };
 
 // `fileName` is only for messages.
-CliConfigResult ParseCliConfig(std::string_view toml, const std::string& fileName);
+DocumentConfigResult ParseDocumentConfig(std::string_view toml, const std::string& fileName);
 
 // The nearest ".quillory.toml" in `folder` or its parents (a regular file), if any.
-std::optional<std::filesystem::path> FindCliConfig(const std::filesystem::path& folder);
+std::optional<std::filesystem::path> FindDocumentConfig(const std::filesystem::path& folder);
 
 // Parses "N" (a whole number >= 1) or "scenario"; used by the command line too.
 std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value);

@@ -9,7 +9,7 @@ inline constexpr std::size_t kMaxInputBytes = 1048576;
 
 enum class InputStatus { Ok, TooLarge, Unreadable };
 
-struct CliInput {
+struct InputBytes {
     InputStatus status = InputStatus::Ok;
     std::string bytes;
     std::string error;  // for Unreadable: what failed and why, naming the path
@@ -17,7 +17,7 @@ struct CliInput {
 
 // The whole FILE, or stdin when the path is "-", reading at most
 // maxBytes + 1 bytes.
-CliInput ReadCliInput(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
+InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
 
 // The bytes as text, a leading byte order mark dropped from both (places count
 // after it, as an editor shows them); `error` names the first invalid byte.
@@ -26,4 +26,4 @@ struct DecodedInput {
     std::string_view utf8;  // the bytes after the mark, within the bytes given
     std::string error;
 };
-DecodedInput DecodeCliInput(std::string_view bytes);
+DecodedInput DecodeInputBytes(std::string_view bytes);

@@ -1,4 +1,4 @@
-#include "cli/CliInput.h"
+#include "documents/InputBytes.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,8 +16,8 @@ std::string Failure(std::string_view what, const std::string& name) {
     return std::string(what) + " '" + name + "': " + std::strerror(errno);
 }
 
-CliInput ReadBounded(std::FILE* stream, const std::string& name, std::size_t maxBytes) {
-    CliInput input;
+InputBytes ReadBounded(std::FILE* stream, const std::string& name, std::size_t maxBytes) {
+    InputBytes input;
     const std::size_t wanted = maxBytes == SIZE_MAX ? SIZE_MAX : maxBytes + 1;
     // Grown geometrically, so any size reads in linear time.
     std::size_t size = 0;
@@ -40,23 +40,23 @@ CliInput ReadBounded(std::FILE* stream, const std::string& name, std::size_t max
 
 }  // namespace
 
-CliInput ReadCliInput(const std::string& path, std::size_t maxBytes) {
+InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes) {
     if (path == "-") {
         return ReadBounded(stdin, "standard input", maxBytes);
     }
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
-        CliInput input;
+        InputBytes input;
         input.status = InputStatus::Unreadable;
         input.error = Failure("cannot open", path);
         return input;
     }
-    CliInput input = ReadBounded(file, path, maxBytes);
+    InputBytes input = ReadBounded(file, path, maxBytes);
     std::fclose(file);
     return input;
 }
 
-DecodedInput DecodeCliInput(std::string_view bytes) {
+DecodedInput DecodeInputBytes(std::string_view bytes) {
     constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
     Utf8DecodeResult decoded = DecodeUtf8(bytes);
     DecodedInput input;

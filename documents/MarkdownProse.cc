@@ -1,4 +1,4 @@
-#include "cli/MarkdownProse.h"
+#include "documents/MarkdownProse.h"
 
 #include <md4c.h>
 

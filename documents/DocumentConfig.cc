@@ -1,4 +1,4 @@
-#include "cli/CliConfig.h"
+#include "documents/DocumentConfig.h"
 
 #include <toml++/toml.h>
 
@@ -10,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "cli/CliOptions.h"
+#include "documents/SettingNames.h"
 #include "engine/Scenario.h"
 
 namespace {
@@ -70,12 +70,13 @@ std::optional<Problem> ReadPatterns(const toml::node& node, std::vector<std::str
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<std::string_view, std::optional<double> CliConfig::*>, 3>
-    kNumberKeys = {{{"max-grade", &CliConfig::maxGrade},
-                    {"min-ease", &CliConfig::minEase},
-                    {"min-score", &CliConfig::minScore}}};
+constexpr std::array<std::pair<std::string_view, std::optional<double> DocumentConfig::*>, 3>
+    kNumberKeys = {{{"max-grade", &DocumentConfig::maxGrade},
+                    {"min-ease", &DocumentConfig::minEase},
+                    {"min-score", &DocumentConfig::minScore}}};
 
-std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node, CliConfig& config) {
+std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node,
+                                 DocumentConfig& config) {
     const auto fail = [&node](std::string what) { return Problem{&node, std::move(what)}; };
     for (const auto& [name, member] : kNumberKeys) {
         if (key == name) {
@@ -132,8 +133,8 @@ std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node, C
 
 }  // namespace
 
-CliConfigResult ParseCliConfig(std::string_view toml, const std::string& fileName) {
-    CliConfigResult result;
+DocumentConfigResult ParseDocumentConfig(std::string_view toml, const std::string& fileName) {
+    DocumentConfigResult result;
     toml::table table;
     try {
         table = toml::parse(toml, fileName);
@@ -153,14 +154,14 @@ CliConfigResult ParseCliConfig(std::string_view toml, const std::string& fileNam
         }
     }
     if (first) {
-        result.config = CliConfig{};
+        result.config = DocumentConfig{};
         result.error = Located(fileName, first->node->source().begin.line,
                                "key '" + OneLine(firstKey) + "': " + first->what);
     }
     return result;
 }
 
-std::optional<std::filesystem::path> FindCliConfig(const std::filesystem::path& folder) {
+std::optional<std::filesystem::path> FindDocumentConfig(const std::filesystem::path& folder) {
     std::error_code error;
     // Lexical, not canonical: parents are those the caller sees, even through a symlink.
     std::filesystem::path current =

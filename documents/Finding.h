@@ -1,10 +1,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "cli/SourcePositions.h"
+#include "documents/SourcePositions.h"
 
 // In the order of the rules a SARIF log lists.
 enum class FindingRule { MaxGrade, MinEase, MinScore, MaxSentenceWords };
@@ -15,8 +16,10 @@ inline constexpr std::array<std::string_view, 4> kFindingRuleIds = {
 
 struct Finding {
     FindingRule rule = FindingRule::MaxGrade;
-    bool wholeDocument = true;  // else a sentence, from `start` to before `end`
-    TextPosition start;
+    bool wholeDocument = true;    // else a sentence, from `start` to before `end`
+    std::size_t sourceStart = 0;  // a sentence's UTF-16 offsets in the source
+    std::size_t sourceEnd = 0;
+    TextPosition start;  // a sentence's places, once placed
     TextPosition end;
     std::string message;
 };

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "engine/EnglishVariant.h"
+
+// "us" or "uk".
+std::optional<EnglishVariant> ParseVariantName(std::string_view value);
+// A scenario's number 0-6 or its name as the window shows it.
+std::optional<int> ParseScenarioName(std::string_view value);

@@ -1,0 +1,33 @@
+#pragma once
+
+// A document as written and the prose in it that is measured: one road from
+// bytes to what every program analyses.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "documents/MarkdownProse.h"
+
+struct SourceDocument {
+    bool markdown = false;
+    std::u16string markdownSource;  // a plain text's source is its prose, held once
+    ProseDocument prose;
+};
+
+// The text places are counted in.
+std::u16string_view SourceText(const SourceDocument& document);
+
+// ".md" or ".markdown".
+bool HasMarkdownSuffix(const std::filesystem::path& path);
+
+// `utf8` is the same text as UTF-8, read only for Markdown.
+SourceDocument MakeSourceDocument(std::u16string text, std::string_view utf8, bool markdown);
+
+struct LoadedDocument {
+    SourceDocument document;
+    std::string error;  // the bytes are not UTF-8: names the first bad byte
+};
+
+// Decoded, a leading byte order mark dropped (places count after it), its prose found.
+LoadedDocument LoadDocument(std::string_view bytes, bool markdown);
