@@ -1,0 +1,187 @@
+#include "ls/OpenDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "documents/Utf8Figures.h"
+#include "engine/Scenario.h"
+#include "engine/Utf8.h"
+#include "report/WeightedScore.h"
+#include "results/SentenceMarkText.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr int kSeverityError = 1;
+constexpr int kSeverityWarning = 2;
+constexpr int kSeverityInformation = 3;
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+Json PositionJson(LspPosition position) {
+    return {{"line", position.line}, {"character", position.character}};
+}
+
+Json RangeJson(const OpenText& text, std::size_t start, std::size_t end,
+               PositionEncoding encoding) {
+    return {{"start", PositionJson(PositionOf(text, start, encoding))},
+            {"end", PositionJson(PositionOf(text, end, encoding))}};
+}
+
+// Whole-document findings and a bad configuration file stand on the first line.
+Json FirstLineRange(const OpenText& text, PositionEncoding encoding) {
+    return RangeJson(text, 0, LineContentEnd(text, 0), encoding);
+}
+
+Json DiagnosticJson(Json range, int severity, std::string_view code, std::string message) {
+    return {{"range", std::move(range)},
+            {"severity", severity},
+            {"code", code},
+            {"source", "quillory"},
+            {"message", std::move(message)}};
+}
+
+int MaxSentenceLength(const ProseSettings& settings) {
+    return SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
+}
+
+std::u16string MarkText(const OpenDocument& document, const ProseSentence& sentence) {
+    const ProseSettings& settings = document.settings.prose;
+    return SentenceMarkText(sentence.span, sentence.impact, settings.scenario,
+                            MaxSentenceLength(settings), document.grade, document.score);
+}
+
+std::string VariantName(EnglishVariant variant) {
+    return variant == EnglishVariant::Uk ? "UK English" : "US English";
+}
+
+}  // namespace
+
+std::filesystem::path PathOfUri(const std::string& uri) {
+    constexpr std::string_view kFileScheme = "file://";
+    if (!uri.starts_with(kFileScheme)) {
+        return {};
+    }
+    std::string_view rest = std::string_view(uri).substr(kFileScheme.size());
+    if (rest.starts_with("localhost/")) {
+        rest.remove_prefix(std::string_view("localhost").size());
+    }
+    if (!rest.starts_with('/')) {
+        return {};  // a host of its own: not a file here
+    }
+    std::string path;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const int high = rest[i] == '%' && i + 2 < rest.size() ? HexValue(rest[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(rest[i + 2]) : -1;
+        if (low >= 0) {
+            path.push_back(static_cast<char>(high * 16 + low));
+            i += 2;
+        } else {
+            path.push_back(rest[i]);
+        }
+    }
+    return path;
+}
+
+SourceDocument SourceOf(const OpenDocument& document) {
+    const std::u16string& text = document.text.text;
+    return MakeSourceDocument(text, document.markdown ? EncodeUtf8(text) : std::string(),
+                              document.markdown);
+}
+
+void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files) {
+    document.settings = ResolveSettings(
+        editor, document.path.empty() ? document.path : document.path.parent_path(), files);
+    const SourceDocument source = SourceOf(document);
+    ProseCheck check = CheckProse(source.prose, document.settings.prose, {.sentences = true});
+    document.hasText = check.hasText;
+    document.grade = check.analysis.job.fleschKincaidGrade;
+    document.ease = check.analysis.job.fleschReadingEase;
+    document.score =
+        check.analysis.score ? std::optional(check.analysis.score->overallScore) : std::nullopt;
+    document.sentences = std::move(check.sentences);
+    document.findings = std::move(check.findings);
+    document.checked = true;
+}
+
+Json Diagnostics(const OpenDocument& document, PositionEncoding encoding) {
+    Json diagnostics = Json::array();
+    const OpenText& text = document.text;
+    if (!document.settings.configError.empty()) {
+        diagnostics.push_back(DiagnosticJson(FirstLineRange(text, encoding), kSeverityError,
+                                             "config", document.settings.configError));
+    }
+    for (const ProseSentence& sentence : document.sentences) {
+        const SentenceLevel level = sentence.impact.level;
+        if (level == SentenceLevel::None) {
+            continue;
+        }
+        const bool veryLong = level == SentenceLevel::VeryLong;
+        diagnostics.push_back(
+            DiagnosticJson(RangeJson(text, sentence.wordsStart, sentence.wordsEnd, encoding),
+                           veryLong ? kSeverityWarning : kSeverityInformation,
+                           veryLong ? "very-long-sentence" : "long-sentence",
+                           EncodeUtf8(MarkText(document, sentence))));
+    }
+    for (const Finding& finding : document.findings) {
+        Json range = finding.wholeDocument
+                         ? FirstLineRange(text, encoding)
+                         : RangeJson(text, finding.sourceStart, finding.sourceEnd, encoding);
+        diagnostics.push_back(DiagnosticJson(std::move(range), kSeverityWarning,
+                                             FindingRuleId(finding.rule), finding.message));
+    }
+    return diagnostics;
+}
+
+Json Hover(const OpenDocument& document, std::size_t offset, PositionEncoding encoding) {
+    const std::vector<ProseSentence>& sentences = document.sentences;
+    // The last sentence starting at or before the offset, if the offset is within its words.
+    const auto after = std::upper_bound(sentences.begin(), sentences.end(), offset,
+                                        [](std::size_t place, const ProseSentence& sentence) {
+                                            return place < sentence.wordsStart;
+                                        });
+    if (after == sentences.begin() || offset > std::prev(after)->wordsEnd) {
+        return nullptr;
+    }
+    const ProseSentence& sentence = *std::prev(after);
+    std::string markdown;
+    if (sentence.impact.level == SentenceLevel::VeryLong) {
+        markdown = "**Very long sentence**\n\n";
+    } else if (sentence.impact.level == SentenceLevel::Long) {
+        markdown = "**Long sentence**\n\n";
+    }
+    markdown += EncodeUtf8(MarkText(document, sentence));
+    return {{"contents", {{"kind", "markdown"}, {"value", markdown}}},
+            {"range", RangeJson(document.text, sentence.wordsStart, sentence.wordsEnd, encoding)}};
+}
+
+Json CodeLenses(const OpenDocument& document) {
+    const ProseSettings& settings = document.settings.prose;
+    const std::string context =
+        EncodeUtf8(kScenarioNames[settings.scenario]) + ", " + VariantName(settings.variant);
+    std::string title;
+    if (!document.hasText) {
+        title = "No text to analyse \u2014 " + context;
+    } else {
+        title = "Grade " + TwoDecimalsUtf8(document.grade) + " \u00B7 Reading ease " +
+                TwoDecimalsUtf8(document.ease) + " \u00B7 " +
+                (document.score ? "Score " + TwoDecimalsUtf8(*document.score)
+                                : std::string("Too short for a score")) +
+                " \u2014 " + context;
+    }
+    const Json zero = PositionJson({});
+    return Json::array({{{"range", {{"start", zero}, {"end", zero}}},
+                         {"command", {{"title", title}, {"command", ""}}}}});
+}

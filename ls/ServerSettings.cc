@@ -1,0 +1,100 @@
+#include "ls/ServerSettings.h"
+
+#include <limits>
+#include <system_error>
+
+#include "documents/InputBytes.h"
+#include "documents/SettingNames.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+std::optional<int> ScenarioOf(const Json& value) {
+    if (value.is_string()) {
+        return ParseScenarioName(value.get<std::string>());
+    }
+    if (value.is_number_integer()) {
+        return ParseScenarioName(std::to_string(value.get<std::int64_t>()));
+    }
+    return std::nullopt;
+}
+
+std::optional<SentenceWordLimit> WordLimitOf(const Json& value) {
+    if (value.is_string()) {
+        return ParseSentenceWordLimit(value.get<std::string>());
+    }
+    if (value.is_number_integer()) {
+        const auto words = value.get<std::int64_t>();
+        if (words >= 1 && words <= std::numeric_limits<int>::max()) {
+            return SentenceWordLimit{.scenarioAim = false, .words = static_cast<int>(words)};
+        }
+    }
+    return std::nullopt;
+}
+
+// The file's settings, read again only when it changed on disk.
+const DocumentConfigResult& ReadConfig(const std::filesystem::path& path, ConfigFiles& files) {
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(path, error);
+    const auto size = std::filesystem::file_size(path, error);
+    const auto known = files.find(path);
+    if (known != files.end() && known->second.time == time && known->second.size == size) {
+        return known->second.config;
+    }
+    ConfigFile& file = files[path];
+    file.time = time;
+    file.size = size;
+    const InputBytes input = ReadInputBytes(path.string());
+    if (input.status == InputStatus::Ok) {
+        file.config = ParseDocumentConfig(input.bytes, path.string());
+    } else {
+        file.config = {};
+        file.config.error =
+            input.status == InputStatus::TooLarge ? path.string() + ": too large" : input.error;
+    }
+    return file.config;
+}
+
+}  // namespace
+
+EditorSettings ReadEditorSettings(const Json& carrier) {
+    EditorSettings settings;
+    if (!carrier.is_object() || !carrier.contains("quillory") || !carrier["quillory"].is_object()) {
+        return settings;
+    }
+    const Json& given = carrier["quillory"];
+    if (const auto variant = given.find("variant");
+        variant != given.end() && variant->is_string()) {
+        settings.variant = ParseVariantName(variant->get<std::string>());
+    }
+    if (const auto scenario = given.find("scenario"); scenario != given.end()) {
+        settings.scenario = ScenarioOf(*scenario);
+    }
+    if (const auto limit = given.find("maxSentenceWords"); limit != given.end()) {
+        settings.maxSentenceWords = WordLimitOf(*limit);
+    }
+    return settings;
+}
+
+ResolvedSettings ResolveSettings(const EditorSettings& editor, const std::filesystem::path& folder,
+                                 ConfigFiles& files) {
+    DocumentConfig config;
+    ResolvedSettings resolved;
+    if (!folder.empty()) {
+        if (const std::optional<std::filesystem::path> path = FindDocumentConfig(folder)) {
+            const DocumentConfigResult& read = ReadConfig(*path, files);
+            resolved.configError = read.error;
+            config = read.config;
+        }
+    }
+    ProseSettings& prose = resolved.prose;
+    prose.variant = config.variant.value_or(editor.variant.value_or(EnglishVariant::Us));
+    prose.scenario = config.scenario.value_or(editor.scenario.value_or(0));
+    prose.thresholds.maxGrade = config.maxGrade;
+    prose.thresholds.minEase = config.minEase;
+    prose.thresholds.minScore = config.minScore;
+    prose.thresholds.maxSentenceWords =
+        config.maxSentenceWords ? config.maxSentenceWords : editor.maxSentenceWords;
+    return resolved;
+}

@@ -1,0 +1,110 @@
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+
+#include "ls/Frames.h"
+#include "ls/Server.h"
+#include "product/Product.h"
+
+namespace {
+
+// Frames read ahead while the server works, so that it always checks the
+// newest text: every waiting change is applied before the next check.
+struct Inbox {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::deque<std::string> bodies;
+    bool ended = false;
+};
+
+void ReadFrames(Inbox& inbox) {
+    while (true) {
+        Frame frame = ReadFrame(stdin);
+        if (frame.status == FrameStatus::Refused) {
+            std::fprintf(stderr, "quillory-ls: refused a message: %s\n", frame.reason.c_str());
+            continue;
+        }
+        const std::lock_guard lock(inbox.mutex);
+        if (frame.status == FrameStatus::End) {
+            inbox.ended = true;
+        } else {
+            inbox.bodies.push_back(std::move(frame.body));
+        }
+        inbox.arrived.notify_one();
+        if (inbox.ended) {
+            return;
+        }
+    }
+}
+
+bool WriteOutbox(Server& server) {
+    for (const std::string& body : server.outbox) {
+        const std::string message = FramedMessage(body);
+        if (std::fwrite(message.data(), 1, message.size(), stdout) != message.size()) {
+            return false;
+        }
+    }
+    server.outbox.clear();
+    return std::fflush(stdout) == 0;
+}
+
+int Serve() {
+    Inbox inbox;
+    std::thread reader(ReadFrames, std::ref(inbox));
+    reader.detach();  // it may sit in a read when the client says exit
+    Server server;
+    while (true) {
+        std::unique_lock lock(inbox.mutex);
+        if (inbox.bodies.empty()) {
+            lock.unlock();
+            PublishPending(server);
+            if (!WriteOutbox(server)) {
+                return 1;  // the client is gone
+            }
+            lock.lock();
+            inbox.arrived.wait(lock, [&] { return !inbox.bodies.empty() || inbox.ended; });
+            if (inbox.bodies.empty()) {
+                return server.shutDown ? 0 : 1;  // end of input without exit
+            }
+        }
+        const std::string body = std::move(inbox.bodies.front());
+        inbox.bodies.pop_front();
+        lock.unlock();
+        HandleMessage(server, body);
+        if (server.exitStatus) {
+            WriteOutbox(server);
+            return *server.exitStatus;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help") {
+            std::fwrite(ServerHelpText().data(), 1, ServerHelpText().size(), stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::printf("quillory-ls %.*s\n", static_cast<int>(kVersionUtf8.size()),
+                        kVersionUtf8.data());
+            return 0;
+        }
+        if (argument != "--stdio") {
+            std::fprintf(stderr, "quillory-ls: unknown option '%s' (see --help)\n", argv[i]);
+            return 2;
+        }
+    }
+    // The reader thread may still be blocked on standard input: leave without unwinding it.
+    const int status = Serve();
+    std::fflush(stdout);
+    std::_Exit(status);
+}
