@@ -10,7 +10,7 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.
 desktop-file-validate packaging/com.velmoor.Quillory.desktop
 appstreamcli validate --no-net build/release/packaging/com.velmoor.Quillory.metainfo.xml
 
-cmake --build --preset release --target quillory quillory-cli
+cmake --build --preset release --target quillory quillory-cli quillory-ls
 (cd build/release && cpack -G DEB >/dev/null)
 deb=$(ls build/release/quillory_"$version"_*.deb)
 echo "package: $deb"
@@ -25,7 +25,7 @@ done
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 dpkg-deb -x "$deb" "$staging"
-for file in usr/bin/quillory usr/bin/quillory-cli \
+for file in usr/bin/quillory usr/bin/quillory-cli usr/bin/quillory-ls \
     usr/share/applications/com.velmoor.Quillory.desktop \
     usr/share/metainfo/com.velmoor.Quillory.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/com.velmoor.Quillory.svg \
@@ -38,6 +38,7 @@ done
 printf '# Title\n\nOne two three.\n\n```\nnot prose\n```\n' >"$staging/page.md"
 "$staging/usr/bin/quillory-cli" --max-grade 99 "$staging/page.md" | grep -q ': 4 words, '
 "$staging/usr/bin/quillory" --version | grep -qxF "quillory $version"
+"$staging/usr/bin/quillory-ls" --version | grep -qxF "quillory-ls $version"
 
 # The staged application starts offscreen (no tray, so it opens its window)
 # and writes its first-run preferences.
