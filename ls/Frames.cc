@@ -45,7 +45,8 @@ std::string_view Trimmed(std::string_view text) {
 }  // namespace
 
 Frame ReadFrame(std::FILE* in) {
-    std::optional<std::size_t> length;
+    std::size_t length = 0;
+    bool lengthGiven = false;
     std::string problem;
     bool sawHeader = false;
     while (true) {
@@ -73,23 +74,24 @@ Frame ReadFrame(std::FILE* in) {
             (error == std::errc() && end == value.data() + value.size() &&
              parsed > kMaxFrameBytes)) {
             problem = "Content-Length over " + std::to_string(kMaxFrameBytes) + " bytes";
-            length.reset();
+            lengthGiven = false;
         } else if (error != std::errc() || end != value.data() + value.size()) {
             problem = "malformed Content-Length '" + std::string(value) + "'";
-            length.reset();
+            lengthGiven = false;
         } else {
             problem.clear();
             length = parsed;
+            lengthGiven = true;
         }
     }
     Frame frame;
-    if (!length) {
+    if (!lengthGiven) {
         frame.status = FrameStatus::Refused;
         frame.reason = problem.empty() ? "a message without Content-Length" : problem;
         return frame;
     }
-    frame.body.resize(*length);
-    if (std::fread(frame.body.data(), 1, *length, in) != *length) {
+    frame.body.resize(length);
+    if (std::fread(frame.body.data(), 1, length, in) != length) {
         return {};
     }
     frame.status = FrameStatus::Message;

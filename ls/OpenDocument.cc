@@ -95,17 +95,16 @@ std::filesystem::path PathOfUri(const std::string& uri) {
     return path;
 }
 
-SourceDocument SourceOf(const OpenDocument& document) {
+ProseDocument ProseOf(const OpenDocument& document) {
     const std::u16string& text = document.text.text;
-    return MakeSourceDocument(text, document.markdown ? EncodeUtf8(text) : std::string(),
-                              document.markdown);
+    // The editor's text stays where it is: only a plain text's prose is a copy of it.
+    return document.markdown ? MarkdownProse(EncodeUtf8(text), text) : PlainTextProse(text);
 }
 
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files) {
     document.settings = ResolveSettings(
         editor, document.path.empty() ? document.path : document.path.parent_path(), files);
-    const SourceDocument source = SourceOf(document);
-    ProseCheck check = CheckProse(source.prose, document.settings.prose, {.sentences = true});
+    ProseCheck check = CheckProse(ProseOf(document), document.settings.prose, {.sentences = true});
     document.hasText = check.hasText;
     document.grade = check.analysis.job.fleschKincaidGrade;
     document.ease = check.analysis.job.fleschReadingEase;

@@ -12,7 +12,6 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/ProseCheck.h"
-#include "documents/SourceDocument.h"
 #include "ls/OpenText.h"
 #include "ls/ServerSettings.h"
 
@@ -37,7 +36,7 @@ struct OpenDocument {
 std::filesystem::path PathOfUri(const std::string& uri);
 
 // The document's prose, as quillory-cli reads the same file.
-SourceDocument SourceOf(const OpenDocument& document);
+ProseDocument ProseOf(const OpenDocument& document);
 
 // Checks the text as it is now with these settings.
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files);

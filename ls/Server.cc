@@ -264,8 +264,8 @@ Json OnDocumentFigures(Server& server, const Json& params) {
     if (document == nullptr) {
         return nullptr;
     }
-    const SourceDocument source = SourceOf(*document);
-    ProseCheck check = CheckProse(source.prose, document->settings.prose, {.fullAnalysis = true});
+    ProseCheck check =
+        CheckProse(ProseOf(*document), document->settings.prose, {.fullAnalysis = true});
     return check.hasText ? Json(AnalysisJson(check.analysis)) : Json(nullptr);
 }
 

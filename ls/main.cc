@@ -10,6 +10,7 @@
 
 #include "ls/Frames.h"
 #include "ls/Server.h"
+#include "platform/common/MemoryReuse.h"
 #include "product/Product.h"
 
 namespace {
@@ -55,6 +56,7 @@ bool WriteOutbox(Server& server) {
 }
 
 int Serve() {
+    platform::posix::ReturnLargeBlocksWhenFreed();
     Inbox inbox;
     std::thread reader(ReadFrames, std::ref(inbox));
     reader.detach();  // it may sit in a read when the client says exit

@@ -27,7 +27,7 @@ build/fuzz/fuzz/analysis_fuzzer -max_total_time="$fuzz_seconds" -max_len=70000 \
 
 bash tools/check-package.sh
 # The benchmarks are not run here (timings belong to a quiet machine), but they must build.
-cmake --build --preset release --target analysis_bench editor_change_bench document_run_bench
+cmake --build --preset release --target analysis_bench editor_change_bench document_run_bench language_server_bench
 
 run_preset tsan
 run_preset asan

@@ -16,4 +16,13 @@ void KeepFreedMemoryForReuse() {
 #endif
 }
 
+void ReturnLargeBlocksWhenFreed() {
+#if defined(__GLIBC__)
+    // Fixed, so that freeing one large block does not raise the bar for the next.
+    constexpr int kLargeBytes = 256 << 10;
+    mallopt(M_MMAP_THRESHOLD, kLargeBytes);
+    mallopt(M_TRIM_THRESHOLD, 4 * kLargeBytes);
+#endif
+}
+
 }  // namespace platform::posix
