@@ -24,6 +24,9 @@ cmake --build --preset fuzz
 mkdir -p build/fuzz/corpus
 build/fuzz/fuzz/analysis_fuzzer -max_total_time="$fuzz_seconds" -max_len=70000 \
   -print_final_stats=1 build/fuzz/corpus 2>&1 | tail -n 12
+mkdir -p build/fuzz/server-corpus
+build/fuzz/fuzz/server_fuzzer -max_total_time="$fuzz_seconds" -max_len=4096 \
+  -print_final_stats=1 build/fuzz/server-corpus fuzz/server-seeds 2>&1 | tail -n 12
 
 bash tools/check-package.sh
 # The benchmarks are not run here (timings belong to a quiet machine), but they must build.
