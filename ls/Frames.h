@@ -9,7 +9,7 @@
 #include <string_view>
 
 // Larger bodies are refused: no client sends a document near this size.
-inline constexpr std::size_t kMaxFrameBytes = 64 * 1024 * 1024;
+inline constexpr std::size_t kMaxFrameBytes = std::size_t{64} << 20;
 
 enum class FrameStatus { Message, Refused, End };
 

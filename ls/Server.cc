@@ -236,8 +236,11 @@ void OnDidClose(Server& server, const Json& params) {
 }
 
 void OnDidChangeConfiguration(Server& server, const Json& params) {
-    server.editor = ReadEditorSettings(Member(params, "settings"));
-    RecheckAll(server);
+    // Settings meant for other servers leave ours as they are.
+    if (Member(Member(params, "settings"), "quillory").is_object()) {
+        server.editor = ReadEditorSettings(Member(params, "settings"));
+        RecheckAll(server);
+    }
 }
 
 void OnDidChangeWatchedFiles(Server& server, const Json& /*params*/) {

@@ -57,7 +57,8 @@ bool WriteOutbox(Server& server) {
 
 int Serve() {
     platform::posix::ReturnLargeBlocksWhenFreed();
-    Inbox inbox;
+    // Outlives Serve: the reader may still be reading when the server exits.
+    static Inbox inbox;
     std::thread reader(ReadFrames, std::ref(inbox));
     reader.detach();  // it may sit in a read when the client says exit
     Server server;

@@ -59,8 +59,9 @@ std::vector<std::string> CliMarks(const Json& sentences) {
     std::vector<std::string> marks;
     for (const Json& sentence : sentences["sentences"]) {
         if (sentence["level"] != "none") {
-            marks.push_back((sentence["level"] == "long" ? "long-sentence " : "very-long-sentence ") +
-                            Place(sentence["line"], sentence["column"]).dump());
+            marks.push_back(
+                (sentence["level"] == "long" ? "long-sentence " : "very-long-sentence ") +
+                Place(sentence["line"], sentence["column"]).dump());
         }
     }
     return marks;
@@ -85,9 +86,11 @@ TEST(ServerAgreesWithCliTest, MarkdownMarksFindingsAndFigures) {
     ServerProcess server = StartServer(QUILLORY_LS_PATH, folder / "stderr");
     Start(server, "utf-32");
     const std::string uri = "file://" + (folder / "guide.md");
-    Send(server, Notification("textDocument/didOpen",
-                              {{"textDocument", {{"uri", uri}, {"languageId", "markdown"},
-                                                 {"version", 1}, {"text", kGuide}}}}));
+    Send(server,
+         Notification(
+             "textDocument/didOpen",
+             {{"textDocument",
+               {{"uri", uri}, {"languageId", "markdown"}, {"version", 1}, {"text", kGuide}}}}));
     const Json diagnostics = DiagnosticsOf(server, uri, 1);
 
     // The findings come in the CLI's order, a whole document's on the first line.
@@ -95,10 +98,10 @@ TEST(ServerAgreesWithCliTest, MarkdownMarksFindingsAndFigures) {
     std::vector<std::string> expected;
     for (const Json& finding : checked["findings"]) {
         const Json start = Place(finding["line"], finding["column"]);
-        const Json range = finding["endLine"].is_null()
-                               ? start
-                               : Json{{"start", start},
-                                      {"end", Place(finding["endLine"], finding["endColumn"])}};
+        const Json range =
+            finding["endLine"].is_null()
+                ? start
+                : Json{{"start", start}, {"end", Place(finding["endLine"], finding["endColumn"])}};
         expected.push_back(finding["rule"].get<std::string>() + " " + range.dump() + " " +
                            finding["message"].get<std::string>());
     }
@@ -109,7 +112,8 @@ TEST(ServerAgreesWithCliTest, MarkdownMarksFindingsAndFigures) {
             continue;
         }
         const std::size_t i = found.size();
-        const bool whole = i < checked["findings"].size() && checked["findings"][i]["endLine"].is_null();
+        const bool whole =
+            i < checked["findings"].size() && checked["findings"][i]["endLine"].is_null();
         found.push_back(code + " " +
                         (whole ? diagnostic["range"]["start"] : diagnostic["range"]).dump() + " " +
                         diagnostic["message"].get<std::string>());
@@ -171,8 +175,16 @@ std::size_t Boundary(const std::u16string& text, std::mt19937& random) {
 
 TEST(ServerAgreesWithCliTest, RandomEditsInEachEncodingEndInTheSameText) {
     const std::vector<std::u16string> pieces = {
-        u"a",  u"word ", u". ",     u"\r\n", u"\r",          u"\n",
-        u"\u00E9", u"\U0001F600", u"\U0001F1EC\U0001F1E7", u"and then it went on, ",
+        u"a",
+        u"word ",
+        u". ",
+        u"\r\n",
+        u"\r",
+        u"\n",
+        u"\u00E9",
+        u"\U0001F600",
+        u"\U0001F1EC\U0001F1E7",
+        u"and then it went on, ",
     };
     for (const std::string encoding : {"utf-8", "utf-16", "utf-32"}) {
         TemporaryFolder folder;
@@ -180,9 +192,12 @@ TEST(ServerAgreesWithCliTest, RandomEditsInEachEncodingEndInTheSameText) {
         Start(server, encoding);
         std::u16string model = DecodeUtf8(kGuide).text;
         const std::string uri = "file://" + (folder / "draft.txt");
-        Send(server, Notification("textDocument/didOpen",
-                                  {{"textDocument", {{"uri", uri}, {"languageId", "plaintext"},
-                                                     {"version", 1}, {"text", kGuide}}}}));
+        Send(
+            server,
+            Notification(
+                "textDocument/didOpen",
+                {{"textDocument",
+                  {{"uri", uri}, {"languageId", "plaintext"}, {"version", 1}, {"text", kGuide}}}}));
         std::mt19937 random(7);
         int version = 1;
         for (int edit = 0; edit < 150; ++edit) {
@@ -203,10 +218,12 @@ TEST(ServerAgreesWithCliTest, RandomEditsInEachEncodingEndInTheSameText) {
             const Json range = {{"start", ModelPosition(model, start, encoding)},
                                 {"end", ModelPosition(model, end, encoding)}};
             model.replace(start, end - start, inserted);
-            Send(server, Notification("textDocument/didChange",
-                                      {{"textDocument", {{"uri", uri}, {"version", ++version}}},
-                                       {"contentChanges", Json::array({{{"range", range},
-                                                                        {"text", EncodeUtf8(inserted)}}})}}));
+            Send(server,
+                 Notification(
+                     "textDocument/didChange",
+                     {{"textDocument", {{"uri", uri}, {"version", ++version}}},
+                      {"contentChanges",
+                       Json::array({{{"range", range}, {"text", EncodeUtf8(inserted)}}})}}));
         }
         const Json diagnostics = DiagnosticsOf(server, uri, version);
         WriteFile(folder / "draft.txt", EncodeUtf8(model));

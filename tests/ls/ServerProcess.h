@@ -14,8 +14,8 @@
 
 struct ServerProcess {
     pid_t pid = -1;
-    int in = -1;   // its standard input
-    int out = -1;  // its standard output
+    int in = -1;          // its standard input
+    int out = -1;         // its standard output
     std::string pending;  // read, not yet a whole message
     std::string errPath;  // its standard error goes here
 };

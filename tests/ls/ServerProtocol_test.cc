@@ -30,8 +30,7 @@ Json Notification(const std::string& method, Json params) {
     return {{"jsonrpc", "2.0"}, {"method", method}, {"params", std::move(params)}};
 }
 
-Json Initialize(ServerProcess& server, Json capabilities = Json::object(),
-                Json options = nullptr) {
+Json Initialize(ServerProcess& server, Json capabilities = Json::object(), Json options = nullptr) {
     Send(server, Request(1, "initialize",
                          {{"capabilities", std::move(capabilities)},
                           {"initializationOptions", std::move(options)}}));
@@ -42,10 +41,10 @@ Json Initialize(ServerProcess& server, Json capabilities = Json::object(),
 
 void Open(ServerProcess& server, const std::string& uri, const std::string& text,
           const std::string& language = "plaintext") {
-    Send(server, Notification("textDocument/didOpen",
-                              {{"textDocument",
-                                {{"uri", uri}, {"languageId", language}, {"version", 1},
-                                 {"text", text}}}}));
+    Send(server, Notification(
+                     "textDocument/didOpen",
+                     {{"textDocument",
+                       {{"uri", uri}, {"languageId", language}, {"version", 1}, {"text", text}}}}));
 }
 
 Json Diagnostics(ServerProcess& server, const std::string& uri, int version) {
@@ -61,11 +60,11 @@ Json Position(int line, int character) {
 }
 
 Json Change(int version, const std::string& uri, Json start, Json end, const std::string& text) {
-    return Notification("textDocument/didChange",
-                        {{"textDocument", {{"uri", uri}, {"version", version}}},
-                         {"contentChanges",
-                          Json::array({{{"range", {{"start", start}, {"end", end}}},
-                                        {"text", text}}})}});
+    return Notification(
+        "textDocument/didChange",
+        {{"textDocument", {{"uri", uri}, {"version", version}}},
+         {"contentChanges",
+          Json::array({{{"range", {{"start", start}, {"end", end}}}, {"text", text}}})}});
 }
 
 TEST(ServerProtocolTest, LifecycleAndStatus) {
@@ -121,7 +120,8 @@ TEST(ServerProtocolTest, BadMessagesAreAnsweredAndTheServerGoesOn) {
     SendRaw(server, "Content-Length: twelve\r\n\r\n");
     SendRaw(server, "Content-Length: 99999999999999999999999\r\n\r\n");
     SendRaw(server, "Content-Length: 70000000\r\n\r\n");
-    Send(server, Request(3, "textDocument/codeLens", {{"textDocument", {{"uri", "file:///none"}}}}));
+    Send(server,
+         Request(3, "textDocument/codeLens", {{"textDocument", {{"uri", "file:///none"}}}}));
     const std::optional<Json> after = Response(server, 3);
     ASSERT_TRUE(after);
     EXPECT_EQ((*after)["result"], Json::array());
@@ -130,14 +130,13 @@ TEST(ServerProtocolTest, BadMessagesAreAnsweredAndTheServerGoesOn) {
     Open(server, "file:///tmp/a.txt", kLongSentence);
     Diagnostics(server, "file:///tmp/a.txt", 1);
     Send(server, Change(2, "file:///tmp/a.txt", Position(5, 0), Position(5, 0), "x"));
-    const std::optional<Json> log = WaitFor(server, [](const Json& m) {
-        return m.value("method", "") == "window/logMessage";
-    });
+    const std::optional<Json> log =
+        WaitFor(server, [](const Json& m) { return m.value("method", "") == "window/logMessage"; });
     ASSERT_TRUE(log);
     EXPECT_NE((*log)["params"]["message"].get<std::string>().find("refused"), std::string::npos);
-    Send(server, Request(4, "textDocument/hover",
-                         {{"textDocument", {{"uri", "file:///tmp/a.txt"}}},
-                          {"position", Position(0, 3)}}));
+    Send(server,
+         Request(4, "textDocument/hover",
+                 {{"textDocument", {{"uri", "file:///tmp/a.txt"}}}, {"position", Position(0, 3)}}));
     const std::optional<Json> hover = Response(server, 4);
     ASSERT_TRUE(hover);
     EXPECT_NE((*hover)["result"]["contents"]["value"].get<std::string>().find("28 words"),
@@ -159,8 +158,8 @@ TEST(ServerProtocolTest, PositionsInEachEncoding) {
     const std::pair<const char*, int> cases[] = {{"utf-8", 15}, {"utf-16", 12}, {"utf-32", 11}};
     for (const auto& [encoding, character] : cases) {
         Session session;
-        const Json result = Initialize(
-            session.server, {{"general", {{"positionEncodings", {"utf-7", encoding}}}}});
+        const Json result =
+            Initialize(session.server, {{"general", {{"positionEncodings", {"utf-7", encoding}}}}});
         EXPECT_EQ(result["capabilities"]["positionEncoding"], encoding);
         Open(session.server, "file:///tmp/e.txt", "x " + text);
         // An edit in the chosen encoding: the "x " before "Café" goes.
@@ -178,7 +177,8 @@ TEST(ServerProtocolTest, PositionsInEachEncoding) {
                                      {{"textDocument", {{"uri", "file:///tmp/e.txt"}}}}));
         const std::optional<Json> figures = Response(session.server, 2);
         ASSERT_TRUE(figures);
-        WriteFile(session.folder / "e.txt", "Caf\u00E9 \U0001F600 here now.\r\nOne. " + kLongSentence);
+        WriteFile(session.folder / "e.txt",
+                  "Caf\u00E9 \U0001F600 here now.\r\nOne. " + kLongSentence);
         const CliRun cli = RunCli(session.folder.Path(), "--format json e.txt");
         EXPECT_EQ((*figures)["result"], Json::parse(cli.out)) << encoding;
         FinishServer(session.server);
@@ -219,8 +219,8 @@ TEST(ServerProtocolTest, SettingsFromTheEditorAndTheFolder) {
     diagnostics = Diagnostics(server, uri, 1);
     ASSERT_EQ(diagnostics.size(), 3U);
     EXPECT_EQ(diagnostics[0]["severity"], 1);
-    EXPECT_EQ(diagnostics[0]["message"],
-              (session.folder / ".quillory.toml") + ":2: key 'max-grade': expected a finite number");
+    EXPECT_EQ(diagnostics[0]["message"], (session.folder / ".quillory.toml") +
+                                             ":2: key 'max-grade': expected a finite number");
     EXPECT_EQ(diagnostics[1]["code"], "long-sentence");  // General Content again
     EXPECT_EQ(diagnostics[2]["code"], "max-sentence-words");
     FinishServer(server);
