@@ -112,7 +112,8 @@ void BM_KeystrokeToDiagnostics(benchmark::State& state) {
 
         std::u16string decoded = DecodeUtf8(text).text;
         const auto coreStart = Clock::now();
-        const SourceDocument document = MakeSourceDocument(std::move(decoded), text, markdown);
+        const SourceDocument document = MakeSourceDocument(
+            std::move(decoded), text, markdown ? SourceKind::Markdown : SourceKind::Text);
         benchmark::DoNotOptimize(CheckProse(document.prose, settings, {.sentences = true}));
         coreSeconds += Seconds(Clock::now() - coreStart);
     }

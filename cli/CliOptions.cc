@@ -111,13 +111,27 @@ CliOptions UsageError(std::string message) {
 
 }  // namespace
 
+SourceKind SourceKindFor(const std::string& path, InputKind input) {
+    switch (input) {
+        case InputKind::Text:
+            return SourceKind::Text;
+        case InputKind::Markdown:
+            return SourceKind::Markdown;
+        case InputKind::BySuffix:
+            break;
+    }
+    return path == "-" ? SourceKind::Text : SourceKindOf(path);
+}
+
 std::string CliHelpText() {
     std::string text(kCliUsageLine);
     text +=
         "\n\n"
         "Measures how readable English texts are. Reads each PATH as UTF-8: a file,\n"
-        "a folder (its *.txt, *.md and *.markdown files, hidden folders skipped), or\n"
-        "\"-\" for stdin, which is also read when no PATH is given.\n\n"
+        "a folder (its *.txt, *.md, *.markdown and *.mdx files, hidden folders\n"
+        "skipped), or \"-\" for stdin, which is also read when no PATH is given.\n"
+        "Files named .md, .markdown or .mdx are read for the prose in their Markdown,\n"
+        "all else (stdin included) as text.\n\n"
         "  --variant us|uk     spelling and wording of US or UK English (default us)\n"
         "  --scenario N|NAME   writing scenario 0-6 or its name (default 0):\n";
     for (int scenario = 0; scenario < kScenarioCount; ++scenario) {
@@ -133,8 +147,7 @@ std::string CliHelpText() {
         "                      counts, level and the grade and score without it;\n"
         "                      github: GitHub Actions annotations, one per finding;\n"
         "                      sarif: one SARIF 2.1.0 log of the findings\n"
-        "  --input KIND        read files as text or markdown (default: markdown for\n"
-        "                      .md and .markdown files when checking documents)\n"
+        "  --input KIND        read every PATH as text or markdown (default: by suffix)\n"
         "  --max-grade G       a document's Flesch-Kincaid grade must be at most G\n"
         "  --min-ease E        a document's Flesch Reading Ease must be at least E\n"
         "  --min-score S       a document's overall score must be at least S (a text\n"
@@ -142,11 +155,11 @@ std::string CliHelpText() {
         "  --max-sentence-words N|scenario\n"
         "                      no sentence may have more than N words, or more than\n"
         "                      the scenario aims at\n"
-        "  --no-length-limit   analyse a text longer than " +
+        "  --length-limit      hold each text to the window's " +
         std::to_string(kMaxInputLength) +
-        " characters (documents\n"
-        "                      are checked at any length unless .quillory.toml says\n"
-        "                      length-limit = true)\n"
+        " characters (also\n"
+        "                      length-limit = true in .quillory.toml); texts are read\n"
+        "                      at any length otherwise, or with --no-length-limit\n"
         "  --help              show this help\n"
         "  --version           show the version\n\n"
         "Several PATHs, a folder, a threshold option or the github and sarif formats\n"
@@ -155,13 +168,14 @@ std::string CliHelpText() {
         "per document (JSON Lines) with its path and findings. Settings not given\n"
         "are read from .quillory.toml in the current folder or the nearest parent.\n\n"
         "Exit status when checking documents: 0 every document was read and met every\n"
-        "threshold; 4 some document missed a threshold; 2 some input could not be\n"
-        "read or decoded or is too long (the others are still checked), or a usage\n"
-        "or configuration error, or the output could not be written.\n"
+        "threshold; 4 some document missed a threshold; 3 some document is longer\n"
+        "than --length-limit allows; 2 some input could not be read or decoded (the\n"
+        "others are still checked), or a usage or configuration error, or the output\n"
+        "could not be written.\n"
         "Exit status otherwise: 0 success; 1 an empty text or nothing to analyse or\n"
         "export; 2 a usage error, an unreadable file or invalid UTF-8; 3 a text\n"
         "longer than " +
-        std::to_string(kMaxInputLength) + " characters.\n";
+        std::to_string(kMaxInputLength) + " characters under --length-limit.\n";
     return text;
 }
 
@@ -177,8 +191,8 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
             options.action = CliAction::ShowVersion;
             return options;
         }
-        if (argument == "--no-length-limit") {
-            options.noLengthLimit = true;
+        if (argument == "--length-limit" || argument == "--no-length-limit") {
+            options.lengthLimit = argument == "--length-limit";
             continue;
         }
         if (TakesValue(argument)) {

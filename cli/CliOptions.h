@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/SourceKind.h"
 #include "documents/Thresholds.h"
 #include "engine/EnglishVariant.h"
 
 enum class OutputFormat { Text, Json, Report, Export, Sentences, Github, Sarif };
 
-// How a file's text is read: by its name's suffix (Markdown for .md and
-// .markdown where several documents are checked), or as the option says.
+// How a file's text is read: by its name's suffix, or as the option says.
 enum class InputKind { BySuffix, Text, Markdown };
 
 enum class CliAction { Analyse, ShowHelp, ShowVersion, UsageError };
@@ -27,15 +27,19 @@ struct CliOptions {
     InputKind input = InputKind::BySuffix;
     std::vector<std::string> paths;  // files, folders and "-" for stdin; none reads stdin
     Thresholds thresholds;
-    bool noLengthLimit = false;
-    std::string usageError;  // set for CliAction::UsageError
+    std::optional<bool> lengthLimit;  // --length-limit or --no-length-limit
+    std::string usageError;           // set for CliAction::UsageError
 };
 
 inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME]\n"
     "         [--format text|json|report|export|sentences|github|sarif]\n"
     "         [--input text|markdown] [--max-grade G] [--min-ease E] [--min-score S]\n"
-    "         [--max-sentence-words N|scenario] [--no-length-limit] [PATH...]";
+    "         [--max-sentence-words N|scenario] [--length-limit] [PATH...]";
+
+// By the path's suffix unless --input forces one reading; stdin ("-") is text
+// unless --input markdown.
+SourceKind SourceKindFor(const std::string& path, InputKind input);
 
 // The --help text: the usage line and what each option means.
 std::string CliHelpText();

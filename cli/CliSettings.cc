@@ -23,7 +23,7 @@ CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& co
     settings.thresholds.minEase = Either(given.minEase, config.minEase);
     settings.thresholds.minScore = Either(given.minScore, config.minScore);
     settings.thresholds.maxSentenceWords = Either(given.maxSentenceWords, config.maxSentenceWords);
-    settings.lengthLimit = options.noLengthLimit ? std::optional(false) : config.lengthLimit;
+    settings.lengthLimit = options.lengthLimit.value_or(config.lengthLimit.value_or(false));
     settings.selection.include = config.include;
     settings.selection.exclude = config.exclude;
     std::error_code error;

@@ -14,7 +14,7 @@ struct CliSettings {
     EnglishVariant variant = EnglishVariant::Us;
     int scenario = 0;
     Thresholds thresholds;
-    std::optional<bool> lengthLimit;  // unset: on for one text, off for documents
+    bool lengthLimit = false;  // each text held to the window's length
     FileSelection selection;
 };
 

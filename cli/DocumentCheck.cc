@@ -12,20 +12,17 @@
 
 namespace {
 
-std::string TooLong() {
-    return "longer than " + std::to_string(kMaxInputLength) +
-           " characters (--no-length-limit analyses it)";
-}
-
-bool IsMarkdown(const std::string& path, InputKind input) {
-    return input == InputKind::BySuffix ? HasMarkdownSuffix(path) : input == InputKind::Markdown;
+void TooLong(DocumentResult& result) {
+    result.error = "longer than " + std::to_string(kMaxInputLength) +
+                   " characters (--no-length-limit analyses it)";
+    result.tooLong = true;
 }
 
 void Analyse(const SourceDocument& document, const DocumentSettings& settings,
              DocumentResult& result) {
     const ProseDocument& prose = document.prose;
     if (settings.lengthLimit && CleanInput(prose.prose, settings.prose.variant).exceededLimit) {
-        result.error = TooLong();
+        TooLong(result);
         return;
     }
     ProseCheck check = CheckProse(prose, settings.prose, {.fullAnalysis = settings.jsonLine});
@@ -50,14 +47,18 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
 
 void Read(const InputFile& file, const DocumentSettings& settings, DocumentResult& result) {
     // Markdown may hold much that is not prose; its prose is measured instead.
-    const bool markdown = IsMarkdown(file.path, settings.input);
-    const InputBytes input =
-        ReadInputBytes(file.path, settings.lengthLimit && !markdown ? kMaxInputBytes : SIZE_MAX);
-    if (input.status != InputStatus::Ok) {
-        result.error = input.status == InputStatus::TooLarge ? TooLong() : input.error;
+    const SourceKind kind = SourceKindFor(file.path, settings.input);
+    const bool readCapped = settings.lengthLimit && kind == SourceKind::Text;
+    const InputBytes input = ReadInputBytes(file.path, readCapped ? kMaxInputBytes : SIZE_MAX);
+    if (input.status == InputStatus::TooLarge) {
+        TooLong(result);
         return;
     }
-    LoadedDocument loaded = LoadDocument(input.bytes, markdown);
+    if (input.status != InputStatus::Ok) {
+        result.error = input.error;
+        return;
+    }
+    LoadedDocument loaded = LoadDocument(input.bytes, kind);
     if (!loaded.error.empty()) {
         result.error = std::move(loaded.error);
         return;

@@ -23,6 +23,7 @@ struct DocumentSettings {
 struct DocumentResult {
     std::string path;
     std::string error;     // not read, not decoded or too long; nothing else is set
+    bool tooLong = false;  // the error is the length limit's
     bool hasText = false;  // anything worth analysing
     std::int64_t words = 0;
     double grade = 0;

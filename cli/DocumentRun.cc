@@ -116,8 +116,11 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
     } else if (format == OutputFormat::Text) {
         WriteOut(DocumentTotalsLine(totals), out);
     }
-    if (totals.unreadable > 0) {
+    if (totals.unreadable > totals.tooLong) {
         return kExitDocumentUnreadable;
+    }
+    if (totals.tooLong > 0) {
+        return kExitDocumentTooLong;
     }
     return totals.missed > 0 ? kExitThresholdMissed : kExitDocumentsMet;
 }

@@ -9,10 +9,11 @@
 
 inline constexpr int kExitDocumentsMet = 0;
 inline constexpr int kExitDocumentUnreadable = 2;
+inline constexpr int kExitDocumentTooLong = 3;
 inline constexpr int kExitThresholdMissed = 4;
 
 // Checks the files on every core and writes the format's output to `out` in
 // the files' order, each document as soon as those before it are written.
-// The exit status: unreadable before missed before met.
+// The exit status: unreadable before too long before missed before met.
 int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& settings,
                  OutputFormat format, std::FILE* out);

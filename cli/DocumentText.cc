@@ -7,6 +7,7 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     totals.words += result.words;
     if (!result.error.empty()) {
         ++totals.unreadable;
+        totals.tooLong += result.tooLong ? 1 : 0;
     } else if (result.missed) {
         ++totals.missed;
     } else if (!result.hasText) {

@@ -11,6 +11,7 @@ struct DocumentTotals {
     std::size_t passed = 0;
     std::size_t missed = 0;
     std::size_t unreadable = 0;  // not read, not decoded or too long
+    std::size_t tooLong = 0;     // of those, held back by the length limit
     std::size_t empty = 0;
     std::int64_t words = 0;
 };

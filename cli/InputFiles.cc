@@ -5,14 +5,14 @@
 #include <utility>
 
 #include "cli/PathGlob.h"
-#include "documents/SourceDocument.h"
+#include "documents/SourceKind.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 bool HasDocumentSuffix(const fs::path& path) {
-    return path.extension() == ".txt" || HasMarkdownSuffix(path);
+    return path.extension() == ".txt" || SourceKindOf(path) != SourceKind::Text;
 }
 
 bool MatchesAny(const std::vector<std::string>& globs, const std::string& path) {

@@ -12,7 +12,7 @@ struct InputFile {
 
 // Which files a folder holds for checking.
 struct FileSelection {
-    std::vector<std::string> include;  // globs; none takes *.txt, *.md and *.markdown
+    std::vector<std::string> include;  // globs; none takes *.txt, *.md, *.markdown and *.mdx
     std::vector<std::string> exclude;
     std::filesystem::path globFolder;  // the globs match paths relative to it
 };

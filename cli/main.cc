@@ -59,9 +59,10 @@ int Write(std::string_view bytes) {
 // One text, as before documents could be checked: each format's output exactly.
 int Analyse(const CliOptions& options, const CliSettings& settings) {
     const std::string path = options.paths.empty() ? "-" : options.paths.front();
-    const bool lengthLimit = settings.lengthLimit.value_or(true);
+    const bool lengthLimit = settings.lengthLimit;
+    const SourceKind kind = SourceKindFor(path, options.input);
     // Markdown may hold much that is not prose; its prose is measured instead.
-    const bool readCapped = lengthLimit && options.input != InputKind::Markdown;
+    const bool readCapped = lengthLimit && kind == SourceKind::Text;
     const InputBytes input = ReadInputBytes(path, readCapped ? kMaxInputBytes : SIZE_MAX);
     if (input.status == InputStatus::Unreadable) {
         return Fail(kExitBadInput, input.error);
@@ -70,8 +71,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
     }
 
-    const bool markdown = options.input == InputKind::Markdown;
-    const LoadedDocument loaded = LoadDocument(input.bytes, markdown);
+    const LoadedDocument loaded = LoadDocument(input.bytes, kind);
     if (!loaded.error.empty()) {
         return Fail(kExitBadInput, loaded.error);
     }
@@ -139,8 +139,7 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
     DocumentSettings document;
     document.prose = {settings.variant, settings.scenario, settings.thresholds};
     document.input = options.input;
-    // Documents are any length unless the configuration holds them to the window's.
-    document.lengthLimit = settings.lengthLimit.value_or(false);
+    document.lengthLimit = settings.lengthLimit;
     document.jsonLine = options.format == OutputFormat::Json;
     const int status = RunDocuments(files, document, options.format, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {

@@ -11,9 +11,12 @@
 #include <limits>
 #include <new>
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <utility>
 
+#include "documents/MdxCode.h"
+#include "documents/SourceLines.h"
 #include "engine/TextStatistics.h"
 #include "engine/Utf8.h"
 
@@ -22,32 +25,17 @@ namespace {
 constexpr std::u16string_view kReplacement = u"\uFFFD";
 constexpr std::u16string_view kParagraphBreak = u"\n\n";
 
-struct Line {
-    std::string_view text;  // without its line end
-    std::size_t next = 0;
-};
-
-Line LineAt(std::string_view text, std::size_t start) {
-    const std::size_t end = text.find('\n', start);
-    std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return {line, end == std::string_view::npos ? text.size() : end + 1};
-}
-
 // Bytes taken by front matter at the start; without a closing line there is none.
 std::size_t FrontMatterLength(std::string_view text) {
-    const Line first = LineAt(text, 0);
+    const SourceLine first = SourceLineAt(text, 0);
     const bool yaml = first.text == "---";
     // A thematic break followed by a blank line is no front matter, and a
     // setext heading further down must not swallow everything above it.
-    if ((!yaml && first.text != "+++") ||
-        LineAt(text, first.next).text.find_first_not_of(" \t") == std::string_view::npos) {
+    if ((!yaml && first.text != "+++") || IsBlankLine(SourceLineAt(text, first.next).text)) {
         return 0;
     }
     for (std::size_t start = first.next; start < text.size();) {
-        const Line line = LineAt(text, start);
+        const SourceLine line = SourceLineAt(text, start);
         if (yaml ? line.text == "---" || line.text == "..." : line.text == "+++") {
             return line.next;
         }
@@ -111,6 +99,11 @@ const ProseSegment& SegmentOf(const ProseDocument& document, std::size_t proseOf
     return *std::prev(after);
 }
 
+struct UnitRange {
+    std::size_t start = 0;
+    std::size_t end = 0;
+};
+
 // Walks forward only, so mapping every place of a document costs linear time.
 struct Utf16Cursor {
     std::size_t byte = 0;
@@ -142,7 +135,9 @@ struct LinkFrame {
 
 struct ProseBuilder {
     std::string_view source;      // the whole input, front matter included
-    std::u16string_view decoded;  // the same, decoded once for every text run to copy from
+    std::string_view parsed;      // what md4c reads: the source, or a copy with MDX code blanked
+    std::u16string_view decoded;  // the source decoded once for every text run to copy from
+    std::span<const UnitRange> blanked;  // MDX code: ascending, never copied into the prose
     ProseDocument document;
     Utf16Cursor cursor;
     std::size_t lastPlace = 0;  // for text md4c makes up, such as line breaks
@@ -150,6 +145,9 @@ struct ProseBuilder {
     bool blockHasText = false;  // since the last block began or ended
     int skippedBlocks = 0;      // md4c reports NULs even inside code and raw HTML blocks
     std::vector<LinkFrame> links;
+    bool suppressed = false;  // between "<!-- quillory off -->" and "<!-- quillory on -->"
+    int headingLevel = 0;     // within a heading
+    std::size_t headingStart = std::u16string::npos;  // its text's first unit, once it has one
     std::exception_ptr failure;  // exceptions must not unwind through md4c's C frames
 };
 
@@ -191,7 +189,7 @@ void AddPiece(ProseDocument& document, std::u16string_view text, std::size_t sou
 
 void Append(ProseBuilder& builder, std::u16string_view text, std::size_t sourceStart,
             std::size_t sourceEnd, bool verbatim) {
-    if (text.empty()) {
+    if (text.empty() || builder.suppressed) {
         return;
     }
     if (builder.breakPending) {
@@ -199,6 +197,9 @@ void Append(ProseBuilder& builder, std::u16string_view text, std::size_t sourceS
         if (!builder.document.prose.empty()) {
             AddPiece(builder.document, kParagraphBreak, sourceStart, sourceStart, false);
         }
+    }
+    if (builder.headingLevel > 0 && builder.headingStart == std::u16string::npos) {
+        builder.headingStart = builder.document.prose.size();
     }
     AddPiece(builder.document, text, sourceStart, sourceEnd, verbatim);
     builder.blockHasText = true;
@@ -248,19 +249,61 @@ std::optional<std::size_t> ByteOffsetIn(std::string_view source, std::string_vie
 // The run as UTF-16: taken from the decoded source where it lies in it.
 void AppendRun(ProseBuilder& builder, std::string_view text, bool inSource, std::size_t start) {
     if (inSource) {
-        Append(builder, builder.decoded.substr(start, builder.lastPlace - start), start,
-               builder.lastPlace, true);
+        const std::size_t end = builder.lastPlace;
+        auto code = std::ranges::partition_point(
+            builder.blanked, [start](const UnitRange& range) { return range.end <= start; });
+        for (std::size_t at = start; at < end;) {
+            if (code == builder.blanked.end()) {
+                Append(builder, builder.decoded.substr(at, end - at), at, end, true);
+                break;
+            }
+            const std::size_t stop = std::clamp(code->start, at, end);
+            Append(builder, builder.decoded.substr(at, stop - at), at, stop, true);
+            at = std::max(stop, code->end);
+            ++code;
+        }
     } else {
         Append(builder, DecodeUtf8(text).text, start, builder.lastPlace, false);
     }
 }
 
+// The last "<!-- quillory off -->" or "<!-- quillory on -->" in a run of raw HTML.
+std::optional<bool> SuppressionSwitch(std::string_view html) {
+    std::optional<bool> suppressed;
+    for (std::size_t at = html.find("<!--"); at != std::string_view::npos;
+         at = html.find("<!--", at + 4)) {
+        std::string_view rest = html.substr(at + 4);
+        const auto skipBlanks = [&rest] {
+            rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n"), rest.size()));
+        };
+        skipBlanks();
+        if (!rest.starts_with("quillory")) {
+            continue;
+        }
+        rest.remove_prefix(8);
+        skipBlanks();
+        const bool off = rest.starts_with("off");
+        if (!off && !rest.starts_with("on")) {
+            continue;
+        }
+        rest.remove_prefix(off ? 3 : 2);
+        skipBlanks();
+        if (rest.starts_with("-->")) {
+            suppressed = off;
+        }
+    }
+    return suppressed;
+}
+
 void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
-    const std::optional<std::size_t> byte = ByteOffsetIn(builder.source, text);
+    const std::optional<std::size_t> byte = ByteOffsetIn(builder.parsed, text);
     std::size_t start = builder.lastPlace;
     if (byte) {
         start = Utf16OffsetAt(builder.cursor, builder.source, *byte);
         builder.lastPlace = Utf16OffsetAt(builder.cursor, builder.source, *byte + text.size());
+    }
+    if (type == MD_TEXT_HTML) {
+        builder.suppressed = SuppressionSwitch(text).value_or(builder.suppressed);
     }
     if (builder.skippedBlocks > 0) {
         return;
@@ -312,18 +355,39 @@ void CloseLink(ProseBuilder& builder) {
     }
 }
 
-int OnEnterBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
-    return Guarded(userdata, [type](ProseBuilder& builder) {
+int OnEnterBlock(MD_BLOCKTYPE type, void* detail, void* userdata) {
+    return Guarded(userdata, [type, detail](ProseBuilder& builder) {
         EndBlock(builder);
         builder.breakPending = true;
         if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
             ++builder.skippedBlocks;
         }
+        if (type == MD_BLOCK_H) {
+            builder.headingLevel = static_cast<int>(static_cast<MD_BLOCK_H_DETAIL*>(detail)->level);
+            builder.headingStart = std::u16string::npos;
+        }
     });
+}
+
+// A heading with text of its own starts a section; its text ends before the
+// full stop EndBlock may give it.
+void EndHeading(ProseBuilder& builder) {
+    const std::u16string& prose = builder.document.prose;
+    std::size_t end = prose.size();
+    while (end > builder.headingStart && IsWordSeparator(prose[end - 1])) {
+        --end;
+    }
+    if (builder.headingStart < end) {
+        builder.document.headings.push_back({builder.headingLevel, builder.headingStart, end});
+    }
+    builder.headingLevel = 0;
 }
 
 int OnLeaveBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
     return Guarded(userdata, [type](ProseBuilder& builder) {
+        if (type == MD_BLOCK_H) {
+            EndHeading(builder);
+        }
         EndBlock(builder);
         builder.breakPending = true;
         if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
@@ -357,10 +421,34 @@ int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) 
     });
 }
 
+// MDX's code as blanks in copies of both texts, unit for unit and byte for byte.
+struct BlankedCode {
+    std::string utf8;  // for md4c, byte for byte in place
+    std::vector<UnitRange> units;
+};
+
+BlankedCode BlankMdxCode(std::string_view utf8) {
+    BlankedCode blanked{std::string(utf8), {}};
+    Utf16Cursor cursor;
+    for (const ByteRange& range : MdxCodeRanges(utf8)) {
+        const std::size_t start = Utf16OffsetAt(cursor, utf8, range.start);
+        blanked.units.push_back({start, Utf16OffsetAt(cursor, utf8, range.end)});
+        std::fill_n(blanked.utf8.begin() + static_cast<std::ptrdiff_t>(range.start),
+                    range.end - range.start, ' ');
+    }
+    return blanked;
+}
+
 }  // namespace
 
-ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded) {
-    const std::string_view body = utf8.substr(FrontMatterLength(utf8));
+ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded, SourceKind kind) {
+    BlankedCode blanked;
+    std::string_view parsed = utf8;
+    if (kind == SourceKind::Mdx) {
+        blanked = BlankMdxCode(utf8);
+        parsed = blanked.utf8;
+    }
+    const std::string_view body = parsed.substr(FrontMatterLength(parsed));
     if (body.size() > std::numeric_limits<MD_SIZE>::max()) {
         throw std::length_error("Markdown document too large to parse");
     }
@@ -374,7 +462,9 @@ ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded) 
     parser.text = OnText;
     ProseBuilder builder;
     builder.source = utf8;
+    builder.parsed = parsed;
     builder.decoded = decoded;
+    builder.blanked = blanked.units;
     const int status = md_parse(body.data(), static_cast<MD_SIZE>(body.size()), &parser, &builder);
     if (builder.failure) {
         std::rethrow_exception(builder.failure);
@@ -386,7 +476,7 @@ ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded) 
 }
 
 ProseDocument PlainTextProse(std::u16string text) {
-    return {std::move(text), {ProseSegment{}}};
+    return {std::move(text), {ProseSegment{}}, {}};
 }
 
 std::size_t SourceOffsetOf(const ProseDocument& document, std::size_t proseOffset) {

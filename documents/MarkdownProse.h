@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/SourceKind.h"
+
 // One stretch of the prose taken from one place in the source.
 struct ProseSegment {
     std::size_t proseStart = 0;   // UTF-16 offset in ProseDocument::prose
@@ -14,9 +16,17 @@ struct ProseSegment {
     std::size_t sourceEnd = 0;  // where the source a piece that is not verbatim stands for ends
 };
 
+// A Markdown heading's text in the prose.
+struct ProseHeading {
+    int level = 1;  // 1 for "#" to 6
+    std::size_t proseStart = 0;
+    std::size_t proseEnd = 0;  // before the full stop a heading without one is given
+};
+
 struct ProseDocument {
     std::u16string prose;
     std::vector<ProseSegment> segments;  // ascending proseStart, first at 0 when prose is not empty
+    std::vector<ProseHeading> headings;  // those with text, in order
 };
 
 // The prose of a Markdown document: paragraphs, headings, list items, block quotes and table
@@ -24,10 +34,12 @@ struct ProseDocument {
 // inline), URLs (autolinks, bare URLs) and YAML (--- … ---) or TOML (+++ … +++) front matter at
 // the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n",
 // and one whose last word holds no sentence mark ends in a full stop of its own, so that its
-// sentence ends with it.
+// sentence ends with it. Prose between "<!-- quillory off -->" and "<!-- quillory on -->" (or
+// the end) is left out as code is. MDX is read as Markdown with its code blanked (MdxCodeRanges).
 // `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it);
 // `decoded` is the same text decoded (DecodeUtf8), which the prose is copied from.
-ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded);
+ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded,
+                            SourceKind kind = SourceKind::Markdown);
 
 // A plain text as its own prose, every offset its own.
 ProseDocument PlainTextProse(std::u16string text);

@@ -3,14 +3,13 @@
 // A document as written and the prose in it that is measured: one road from
 // bytes to what every program analyses.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "documents/MarkdownProse.h"
 
 struct SourceDocument {
-    bool markdown = false;
+    SourceKind kind = SourceKind::Text;
     std::u16string markdownSource;  // a plain text's source is its prose, held once
     ProseDocument prose;
 };
@@ -18,11 +17,8 @@ struct SourceDocument {
 // The text places are counted in.
 std::u16string_view SourceText(const SourceDocument& document);
 
-// ".md" or ".markdown".
-bool HasMarkdownSuffix(const std::filesystem::path& path);
-
 // `utf8` is the same text as UTF-8, read only for Markdown.
-SourceDocument MakeSourceDocument(std::u16string text, std::string_view utf8, bool markdown);
+SourceDocument MakeSourceDocument(std::u16string text, std::string_view utf8, SourceKind kind);
 
 struct LoadedDocument {
     SourceDocument document;
@@ -30,4 +26,4 @@ struct LoadedDocument {
 };
 
 // Decoded, a leading byte order mark dropped (places count after it), its prose found.
-LoadedDocument LoadDocument(std::string_view bytes, bool markdown);
+LoadedDocument LoadDocument(std::string_view bytes, SourceKind kind);

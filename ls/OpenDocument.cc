@@ -98,7 +98,8 @@ std::filesystem::path PathOfUri(const std::string& uri) {
 ProseDocument ProseOf(const OpenDocument& document) {
     const std::u16string& text = document.text.text;
     // The editor's text stays where it is: only a plain text's prose is a copy of it.
-    return document.markdown ? MarkdownProse(EncodeUtf8(text), text) : PlainTextProse(text);
+    return document.kind == SourceKind::Text ? PlainTextProse(text)
+                                             : MarkdownProse(EncodeUtf8(text), text, document.kind);
 }
 
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files) {

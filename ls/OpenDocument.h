@@ -12,13 +12,14 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/ProseCheck.h"
+#include "documents/SourceKind.h"
 #include "ls/OpenText.h"
 #include "ls/ServerSettings.h"
 
 struct OpenDocument {
     std::string uri;
     std::filesystem::path path;  // empty where the URI names no file
-    bool markdown = false;
+    SourceKind kind = SourceKind::Text;
     std::int64_t version = 0;
     OpenText text;
     bool checked = false;  // the findings below are of this text and these settings

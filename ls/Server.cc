@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/AnalysisJson.h"
-#include "documents/SourceDocument.h"
+#include "documents/SourceKind.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
 
@@ -187,10 +187,14 @@ void OnDidOpen(Server& server, const Json& params) {
     document.uri = StringMember(item, "uri");
     document.path = PathOfUri(document.uri);
     const Json& language = Member(item, "languageId");
-    document.markdown =
-        (language.is_string() && language.get<std::string>() == "markdown") ||
-        HasMarkdownSuffix(document.path.empty() ? std::filesystem::path(document.uri)
-                                                : document.path);
+    document.kind =
+        SourceKindOf(document.path.empty() ? std::filesystem::path(document.uri) : document.path);
+    if (document.kind == SourceKind::Text && language.is_string()) {
+        const std::string& name = language.get_ref<const std::string&>();
+        document.kind = name == "markdown" ? SourceKind::Markdown
+                        : name == "mdx"    ? SourceKind::Mdx
+                                           : SourceKind::Text;
+    }
     document.version = IntegerMember(item, "version");
     document.text = MakeOpenText(Utf16Member(item, "text"));
     server.documents.insert_or_assign(document.uri, std::move(document));

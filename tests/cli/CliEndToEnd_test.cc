@@ -150,14 +150,16 @@ TEST_F(CliEndToEndTest, RefusedInputs) {
         EXPECT_EQ(run.out, "");
     }
 
-    EXPECT_EQ(Run(Input(std::string(32768, 'a'))).exitCode, 0);
-    const CliRun overLimit = Run(Input(std::string(32769, 'a')));
+    // Any length is read unless the window's limit is asked for.
+    EXPECT_EQ(Run(Input(std::string(32769, 'a'))).exitCode, 0);
+    EXPECT_EQ(Run("--length-limit " + Input(std::string(32768, 'a'))).exitCode, 0);
+    const CliRun overLimit = Run("--length-limit " + Input(std::string(32769, 'a')));
     EXPECT_EQ(overLimit.exitCode, 3);
     EXPECT_EQ(overLimit.out + overLimit.err, kTooLong);
 
     // A mebibyte of removed characters is still read; one byte more is not.
-    EXPECT_EQ(Run(Input(std::string(1048576, '/'))).exitCode, 1);
-    const CliRun huge = Run("< " + Input(std::string(1048577, '/')));
+    EXPECT_EQ(Run("--length-limit " + Input(std::string(1048576, '/'))).exitCode, 1);
+    const CliRun huge = Run("--length-limit < " + Input(std::string(1048577, '/')));
     EXPECT_EQ(huge.exitCode, 3);
     EXPECT_EQ(huge.err, kTooLong);
 }

@@ -49,7 +49,10 @@ TEST(CliOptionsTest, DocumentChecks) {
     ASSERT_TRUE(options.thresholds.maxSentenceWords);
     EXPECT_TRUE(options.thresholds.maxSentenceWords->scenarioAim);
     EXPECT_EQ(options.input, InputKind::Markdown);
-    EXPECT_TRUE(options.noLengthLimit);
+    EXPECT_EQ(options.lengthLimit, false);
+    // The last of the two length options wins.
+    EXPECT_EQ(Parse({"--no-length-limit", "--length-limit"}).lengthLimit, true);
+    EXPECT_FALSE(Parse({}).lengthLimit.has_value());
     EXPECT_EQ(options.format, OutputFormat::Sarif);
     EXPECT_EQ(Parse({"--max-sentence-words", "25"}).thresholds.maxSentenceWords->words, 25);
     EXPECT_EQ(Parse({"--format", "github"}).format, OutputFormat::Github);

@@ -3,7 +3,6 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,23 +35,6 @@ const std::string kGuide =
     "See [the manual](https://example.com/manual) for more. Visit https://example.com today.\n";
 
 const std::string kNotes = "Short words help.\r\nThey read well. So do we.\r\n";
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<Json> JsonLines(const std::string& text) {
-    std::vector<Json> objects;
-    for (const std::string& line : Lines(text)) {
-        objects.push_back(Json::parse(line));
-    }
-    return objects;
-}
 
 class DocumentRunTest : public testing::Test {
   protected:
@@ -211,24 +193,28 @@ TEST_F(DocumentRunTest, LengthLimit) {
         longText += "A plain sentence is here. ";
     }
     WriteFile(dir_ / "docs/long.txt", longText);
-    // Documents are checked at any length; one text keeps the window's limit.
+    // One length rule, named alone or with others: any length unless asked.
     const CliRun checked = Run("--max-grade 20 docs/long.txt");
     EXPECT_EQ(checked.exitCode, 0);
     EXPECT_EQ(checked.out.rfind("docs/long.txt: 7695 words, ", 0), 0U) << checked.out;
-    EXPECT_EQ(Run("docs/long.txt").exitCode, 3);
-    EXPECT_EQ(Run("--no-length-limit docs/long.txt").exitCode, 0);
+    EXPECT_EQ(Run("docs/long.txt").exitCode, 0);
+    EXPECT_EQ(Run("--length-limit docs/long.txt").exitCode, 3);
 
     // The configuration can hold documents to it, Markdown by its prose alone.
     WriteFile(dir_ / ".quillory.toml", "length-limit = true\n");
     WriteFile(dir_ / "docs/code.md",
               "Short prose.\n\n```\n" + std::string(2000000, 'x') + "\n```\n");
+    EXPECT_EQ(Run("docs/long.txt").exitCode, 3);
+    EXPECT_EQ(Run("docs/code.md").exitCode, 0);
     const CliRun limited = Run("--max-grade 20 docs/long.txt docs/code.md");
-    EXPECT_EQ(limited.exitCode, 2);
+    EXPECT_EQ(limited.exitCode, 3);
     EXPECT_EQ(Lines(limited.out)[0],
               "docs/long.txt: not checked: longer than 32768 characters (--no-length-limit "
               "analyses it)");
     EXPECT_EQ(Lines(limited.out)[1].rfind("docs/code.md: 2 words, ", 0), 0U);
     EXPECT_EQ(Run("--no-length-limit --max-grade 20 docs/long.txt").exitCode, 0);
+    // An unreadable document outweighs a long one.
+    EXPECT_EQ(Run("docs/long.txt docs/missing.txt").exitCode, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 
 #include "tests/platform/TemporaryFolder.h"
 
@@ -24,4 +25,21 @@ CliRun RunCli(const std::string& folder, const std::string& arguments,
     std::remove(outPath.c_str());
     std::remove(errPath.c_str());
     return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<nlohmann::json> JsonLines(const std::string& text) {
+    std::vector<nlohmann::json> objects;
+    for (const std::string& line : Lines(text)) {
+        objects.push_back(nlohmann::json::parse(line));
+    }
+    return objects;
 }

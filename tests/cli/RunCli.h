@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
 
 struct CliRun {
     int exitCode = -1;
@@ -16,3 +19,8 @@ std::string Quote(const std::string& path);
 // `outTarget` when given.
 CliRun RunCli(const std::string& folder, const std::string& arguments,
               const std::string& outTarget = "");
+
+// The output's lines, without their line feeds.
+std::vector<std::string> Lines(const std::string& text);
+// JSON Lines, each parsed.
+std::vector<nlohmann::json> JsonLines(const std::string& text);

@@ -17,13 +17,14 @@ struct Fixture {
     std::string prose;
     std::string word =
         {};  // when set, its first prose occurrence maps onto its first in the source
+    SourceKind kind = SourceKind::Markdown;
 };
 
 void ExpectProse(std::initializer_list<Fixture> fixtures) {
     for (const Fixture& fixture : fixtures) {
         SCOPED_TRACE(fixture.name);
         const std::u16string source = DecodeUtf8(fixture.markdown).text;
-        const ProseDocument document = MarkdownProse(fixture.markdown, source);
+        const ProseDocument document = MarkdownProse(fixture.markdown, source, fixture.kind);
         EXPECT_EQ(document.prose, DecodeUtf8(fixture.prose).text);
 
         // Every verbatim stretch repeats the source where it claims to come from.
@@ -96,6 +97,42 @@ TEST(MarkdownProseTest, DecodesEntitiesBreaksAndNul) {
         {"breaks", "one\ntwo  \nthree\\\nfour\n", "one\ntwo\nthree\nfour.", "four"},
         {"NUL", "a\0b\n\n```\nc\0d\n```\n"s, "a\uFFFDb.", "b"},
     });
+}
+
+TEST(MarkdownProseTest, SuppressedProseAndMdxCodeAreLeftOut) {
+    ExpectProse({
+        {"off and on",
+         "Keep this.\n\n<!-- quillory off -->\n\nSkip this.\n\n<!--quillory on-->\n\nKeep that.",
+         "Keep this.\n\nKeep that.", "that"},
+        {"inline", "One <!-- quillory off -->two<!-- quillory on --> three.", "One  three.",
+         "three"},
+        {"off to the end", "A.\n\n<!-- quillory  off -->\nB.\n\n# C\n", "A."},
+        {"other comments", "A. <!-- quillory offset --> <!-- note -->B.", "A.  B.", "B"},
+        {"in code", "```\n<!-- quillory off -->\n```\n\nStill here.", "Still here.", "here"},
+        {"mdx statements", "import A from 'a'\nexport const b = {\n  c: 1,\n}\n\nHello there.",
+         "Hello there.", "there", SourceKind::Mdx},
+        {"mdx expressions", "Hi {name}, see {a {b} c} now.\n\n# Title {x}\n",
+         "Hi , see  now.\n\nTitle.", "now", SourceKind::Mdx},
+        {"mdx code stays code", "A `{x}` b.\n\n```\n{y}\n```\n\n{\nz\n} é.", "A  b.\n\né.", "é",
+         SourceKind::Mdx},
+        {"mdx unmatched brace", "An { open brace.", "An { open brace.", "open", SourceKind::Mdx},
+        {"import is prose in Markdown", "import this.", "import this.", "this"},
+    });
+}
+
+TEST(MarkdownProseTest, HeadingsWithTextAreKept) {
+    const std::string_view markdown = "Intro.\n\n# One\n\nText.\n\n## Two?\n\n#\n\nSetext\n---\n";
+    const ProseDocument document = MarkdownProse(markdown, DecodeUtf8(markdown).text);
+    ASSERT_EQ(document.headings.size(), 3U);
+    const auto text = [&](const ProseHeading& heading) {
+        return document.prose.substr(heading.proseStart, heading.proseEnd - heading.proseStart);
+    };
+    EXPECT_EQ(text(document.headings[0]), u"One");
+    EXPECT_EQ(document.headings[0].level, 1);
+    EXPECT_EQ(text(document.headings[1]), u"Two?");
+    EXPECT_EQ(document.headings[1].level, 2);
+    EXPECT_EQ(text(document.headings[2]), u"Setext");
+    EXPECT_EQ(document.headings[2].level, 2);
 }
 
 TEST(MarkdownProseTest, MadeUpTextMapsToTheNearestSourcePlace) {

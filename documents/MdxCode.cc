@@ -1,0 +1,138 @@
+#include "documents/MdxCode.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "documents/SourceLines.h"
+
+namespace {
+
+struct Fence {
+    bool open = false;
+    char mark = 0;
+    std::size_t length = 0;
+};
+
+// True when the line opens, closes or lies within a fenced code block.
+bool TakeFenceLine(Fence& fence, std::string_view line) {
+    const std::size_t indent = line.find_first_not_of(' ');
+    if (indent == std::string_view::npos || indent > 3) {
+        return fence.open;
+    }
+    const char mark = line[indent];
+    if (mark != '`' && mark != '~') {
+        return fence.open;
+    }
+    const std::size_t runEnd = std::min(line.find_first_not_of(mark, indent), line.size());
+    const std::size_t run = runEnd - indent;
+    if (run < 3) {
+        return fence.open;
+    }
+    if (!fence.open) {
+        fence = {true, mark, run};
+    } else if (mark == fence.mark && run >= fence.length && IsBlankLine(line.substr(runEnd))) {
+        fence.open = false;
+    }
+    return true;
+}
+
+// Each brace's partner, found in one pass so that unmatched braces cost no rescans.
+std::vector<std::pair<std::size_t, std::size_t>> BracePairs(std::string_view text) {
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    std::vector<std::size_t> open;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{') {
+            open.push_back(i);
+        } else if (text[i] == '}' && !open.empty()) {
+            pairs.emplace_back(open.back(), i);
+            open.pop_back();
+        }
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+}
+
+struct Scanner {
+    std::string_view text;
+    std::vector<ByteRange> ranges;
+
+    // Line ends stay, so that lines keep their numbers and Markdown its blocks.
+    void Blank(std::size_t start, std::size_t end) {
+        std::size_t piece = start;
+        for (std::size_t i = start; i < end; ++i) {
+            if (text[i] == '\n' || text[i] == '\r') {
+                if (i > piece) {
+                    ranges.push_back({piece, i});
+                }
+                piece = i + 1;
+            }
+        }
+        if (end > piece) {
+            ranges.push_back({piece, end});
+        }
+    }
+};
+
+// Where a run of backticks opened at `start` is closed on the same line, or npos.
+std::size_t CodeSpanEnd(std::string_view text, std::size_t start) {
+    const std::size_t runEnd = std::min(text.find_first_not_of('`', start), text.size());
+    const std::size_t run = runEnd - start;
+    const std::size_t lineEnd = std::min(text.find('\n', runEnd), text.size());
+    for (std::size_t i = runEnd; i < lineEnd;) {
+        if (text[i] != '`') {
+            ++i;
+            continue;
+        }
+        const std::size_t closeEnd = std::min(text.find_first_not_of('`', i), text.size());
+        if (closeEnd - i == run) {
+            return closeEnd;
+        }
+        i = closeEnd;
+    }
+    return runEnd;  // no closing run: the backticks are text
+}
+
+}  // namespace
+
+std::vector<ByteRange> MdxCodeRanges(std::string_view utf8) {
+    Scanner scanner{utf8, {}};
+    const std::vector<std::pair<std::size_t, std::size_t>> braces = BracePairs(utf8);
+    Fence fence;
+    for (std::size_t i = 0; i < utf8.size();) {
+        if (i == 0 || utf8[i - 1] == '\n') {
+            const SourceLine line = SourceLineAt(utf8, i);
+            if (TakeFenceLine(fence, line.text)) {
+                i = line.next;
+                continue;
+            }
+            if (line.text.starts_with("import ") || line.text.starts_with("export ")) {
+                std::size_t at = i;
+                for (SourceLine statement = line; !IsBlankLine(statement.text);
+                     statement = SourceLineAt(utf8, at)) {
+                    scanner.Blank(at, at + statement.text.size());
+                    at = statement.next;
+                    if (at >= utf8.size()) {
+                        break;
+                    }
+                }
+                i = at;
+                continue;
+            }
+        }
+        if (utf8[i] == '`') {
+            i = CodeSpanEnd(utf8, i);
+            continue;
+        }
+        if (utf8[i] == '{') {
+            const auto pair = std::lower_bound(braces.begin(), braces.end(),
+                                               std::pair<std::size_t, std::size_t>(i, 0));
+            if (pair != braces.end() && pair->first == i) {
+                scanner.Blank(i, pair->second + 1);
+                i = pair->second + 1;
+                continue;
+            }
+        }
+        ++i;
+    }
+    return std::move(scanner.ranges);
+}

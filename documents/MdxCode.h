@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+struct ByteRange {
+    std::size_t start = 0;
+    std::size_t end = 0;  // exclusive
+};
+
+// What an MDX document holds that is code, not prose: its top-level import and
+// export statements (each up to a blank line) and its {…} expressions outside
+// fenced and inline code. Ascending, each within one line, line ends left out,
+// so that blanking them keeps every line and every other byte in its place.
+std::vector<ByteRange> MdxCodeRanges(std::string_view utf8);
