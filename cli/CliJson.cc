@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/AnalysisJson.h"
+#include "engine/Utf8.h"
 
 namespace {
 
@@ -27,10 +28,32 @@ Json FindingsJson(const std::vector<Finding>& findings) {
     return array;
 }
 
+template <typename T>
+Json Figure(bool known, const T& value) {
+    return known ? Json(value) : Json(nullptr);
+}
+
+Json SectionsJson(const std::vector<ProseSection>& sections) {
+    Json array = Json::array();
+    for (const ProseSection& section : sections) {
+        array.push_back({
+            {"heading", EncodeUtf8(section.heading)},
+            {"line", section.start.line},
+            {"words", section.words},
+            {"sentences", section.sentences},
+            {"grade", Figure(section.hasText, section.grade)},
+            {"ease", Figure(section.hasText, section.ease)},
+            {"score", Figure(section.score.has_value(), section.score.value_or(0))},
+        });
+    }
+    return array;
+}
+
 }  // namespace
 
 std::string CliJsonDocumentLine(const TextAnalysis* analysis, const std::string& path,
-                                const std::vector<Finding>& findings) {
+                                const std::vector<Finding>& findings,
+                                const std::vector<ProseSection>& sections) {
     Json object = {{"path", path}};
     if (analysis != nullptr) {
         object.update(AnalysisJson(*analysis));
@@ -38,6 +61,7 @@ std::string CliJsonDocumentLine(const TextAnalysis* analysis, const std::string&
         object["wordCount"] = 0;
     }
     object["findings"] = FindingsJson(findings);
+    object["sections"] = SectionsJson(sections);
     return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

@@ -81,6 +81,9 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
     if (option == "--input") {
         return Take(ParseInputKind(value), options.input);
     }
+    if (option == "--per") {
+        return Take(ParsePerName(value), options.perSection);
+    }
     Thresholds& thresholds = options.thresholds;
     if (option == "--max-grade") {
         return Take(ParseNumber(value), thresholds.maxGrade);
@@ -96,8 +99,8 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
 
 bool TakesValue(std::string_view argument) {
     constexpr std::string_view kOptions[] = {
-        "--variant",   "--scenario", "--format",    "--input",
-        "--max-grade", "--min-ease", "--min-score", "--max-sentence-words",
+        "--variant",   "--scenario",           "--format", "--input", "--max-grade", "--min-ease",
+        "--min-score", "--max-sentence-words", "--per",
     };
     return std::find(std::begin(kOptions), std::end(kOptions), argument) != std::end(kOptions);
 }
@@ -155,6 +158,10 @@ std::string CliHelpText() {
         "  --max-sentence-words N|scenario\n"
         "                      no sentence may have more than N words, or more than\n"
         "                      the scenario aims at\n"
+        "  --per section|document\n"
+        "                      hold --max-grade, --min-ease and --min-score for each\n"
+        "                      Markdown section (a heading to the next of its level or\n"
+        "                      higher) or for the whole document (default)\n"
         "  --length-limit      hold each text to the window's " +
         std::to_string(kMaxInputLength) +
         " characters (also\n"

@@ -28,6 +28,7 @@ struct CliOptions {
     std::vector<std::string> paths;  // files, folders and "-" for stdin; none reads stdin
     Thresholds thresholds;
     std::optional<bool> lengthLimit;  // --length-limit or --no-length-limit
+    std::optional<bool> perSection;   // --per section|document
     std::string usageError;           // set for CliAction::UsageError
 };
 
@@ -35,7 +36,8 @@ inline constexpr std::string_view kCliUsageLine =
     "usage: quillory-cli [--variant us|uk] [--scenario N|NAME]\n"
     "         [--format text|json|report|export|sentences|github|sarif]\n"
     "         [--input text|markdown] [--max-grade G] [--min-ease E] [--min-score S]\n"
-    "         [--max-sentence-words N|scenario] [--length-limit] [PATH...]";
+    "         [--max-sentence-words N|scenario] [--per section|document]\n"
+    "         [--baseline FILE] [--write-baseline FILE] [--length-limit] [PATH...]";
 
 // By the path's suffix unless --input forces one reading; stdin ("-") is text
 // unless --input markdown.

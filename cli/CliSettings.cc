@@ -23,6 +23,7 @@ CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& co
     settings.thresholds.minEase = Either(given.minEase, config.minEase);
     settings.thresholds.minScore = Either(given.minScore, config.minScore);
     settings.thresholds.maxSentenceWords = Either(given.maxSentenceWords, config.maxSentenceWords);
+    settings.perSection = options.perSection.value_or(config.perSection.value_or(false));
     settings.lengthLimit = options.lengthLimit.value_or(config.lengthLimit.value_or(false));
     settings.selection.include = config.include;
     settings.selection.exclude = config.exclude;

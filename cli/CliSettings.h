@@ -15,6 +15,7 @@ struct CliSettings {
     int scenario = 0;
     Thresholds thresholds;
     bool lengthLimit = false;  // each text held to the window's length
+    bool perSection = false;
     FileSelection selection;
 };
 

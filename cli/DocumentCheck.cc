@@ -25,7 +25,8 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
         TooLong(result);
         return;
     }
-    ProseCheck check = CheckProse(prose, settings.prose, {.fullAnalysis = settings.jsonLine});
+    ProseCheck check = CheckProse(
+        prose, settings.prose, {.fullAnalysis = settings.jsonLine, .sections = settings.jsonLine});
     if (!check.hasText) {
         return;
     }
@@ -38,10 +39,12 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
         result.score = check.analysis.score->overallScore;
     }
     PlaceFindings(SourceText(document), check.findings);
+    PlaceSections(SourceText(document), check.sections);
     result.findings = std::move(check.findings);
     result.missed = !result.findings.empty();
     if (settings.jsonLine) {
-        result.output = CliJsonDocumentLine(&check.analysis, result.path, result.findings);
+        result.output =
+            CliJsonDocumentLine(&check.analysis, result.path, result.findings, check.sections);
     }
 }
 
@@ -84,7 +87,7 @@ DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& sett
     }
     if (settings.jsonLine && result.output.empty()) {
         result.output = result.error.empty()
-                            ? CliJsonDocumentLine(nullptr, result.path, result.findings)
+                            ? CliJsonDocumentLine(nullptr, result.path, result.findings, {})
                             : CliJsonErrorLine(result.path, result.error);
     }
     return result;

@@ -122,7 +122,7 @@ bool NamesSeveral(const CliOptions& options) {
 // Thresholds from the command line only: a configuration file must not turn
 // the one-text formats into document checks.
 bool ChecksDocuments(const CliOptions& options) {
-    return NamesSeveral(options) || options.thresholds.Any() ||
+    return NamesSeveral(options) || options.thresholds.Any() || options.perSection ||
            options.format == OutputFormat::Github || options.format == OutputFormat::Sarif;
 }
 
@@ -137,7 +137,8 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
         options.paths.empty() ? std::vector<std::string>{"-"} : options.paths;
     const std::vector<InputFile> files = CollectInputFiles(paths, settings.selection);
     DocumentSettings document;
-    document.prose = {settings.variant, settings.scenario, settings.thresholds};
+    document.prose = {settings.variant, settings.scenario, settings.thresholds,
+                      settings.perSection};
     document.input = options.input;
     document.lengthLimit = settings.lengthLimit;
     document.jsonLine = options.format == OutputFormat::Json;

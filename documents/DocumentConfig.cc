@@ -121,6 +121,12 @@ std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node,
             return fail("expected true or false");
         }
         config.lengthLimit = flag->get();
+    } else if (key == "per") {
+        const auto* text = node.as_string();
+        config.perSection = text != nullptr ? ParsePerName(text->get()) : std::nullopt;
+        if (!config.perSection) {
+            return fail("expected \"section\" or \"document\"");
+        }
     } else if (key == "include") {
         return ReadPatterns(node, config.include);
     } else if (key == "exclude") {

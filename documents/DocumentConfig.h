@@ -23,6 +23,7 @@ struct DocumentConfig {
     std::optional<double> minScore;
     std::optional<SentenceWordLimit> maxSentenceWords;
     std::optional<bool> lengthLimit;
+    std::optional<bool> perSection;    // per = "section" or "document"
     std::vector<std::string> include;  // globs, relative to the file's folder
     std::vector<std::string> exclude;
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,14 @@ inline constexpr std::array<std::string_view, 4> kFindingRuleIds = {
 
 struct Finding {
     FindingRule rule = FindingRule::MaxGrade;
-    bool wholeDocument = true;    // else a sentence, from `start` to before `end`
-    std::size_t sourceStart = 0;  // a sentence's UTF-16 offsets in the source
+    bool wholeDocument = true;  // else a sentence or a section, from `start` to before `end`
+    std::optional<std::string> section;  // a section's heading, where a section's figure missed
+    double figure = 0;  // the grade, ease or score that missed, for a document or a section
+    // What a baseline knows the finding by within its path and rule: "document",
+    // "section:HASH:N" or "sentence:HASH:N", HASH of the heading's or the sentence's
+    // words, N counting the same words from 1.
+    std::string fingerprint;
+    std::size_t sourceStart = 0;  // a sentence's or section's UTF-16 offsets in the source
     std::size_t sourceEnd = 0;
     TextPosition start;  // a sentence's places, once placed
     TextPosition end;

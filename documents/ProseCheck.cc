@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <utility>
 
+#include "documents/Fingerprint.h"
 #include "documents/Utf8Figures.h"
 #include "engine/InputValidation.h"
 #include "engine/Scenario.h"
@@ -25,8 +28,65 @@ std::optional<double> ScoreOf(const TextAnalysis& analysis) {
     return analysis.score ? std::optional(analysis.score->overallScore) : std::nullopt;
 }
 
-void AddSentenceFindings(const ProseCheck& check, const ProseSettings& settings, bool gradeMissed,
-                         std::vector<Finding>& findings) {
+// What a set of thresholds is held to: the whole document's figures or a section's.
+struct Figures {
+    double grade = 0;
+    double ease = 0;
+    std::optional<double> score;
+    const ProseSection* section = nullptr;  // none for the whole document
+};
+
+std::string SectionName(const ProseSection& section) {
+    return section.heading.empty() ? "text before the first heading"
+                                   : "section \u201C" + EncodeUtf8(section.heading) + "\u201D";
+}
+
+void AddFigureFindings(const Thresholds& thresholds, const Figures& figures,
+                       std::vector<Finding>& findings) {
+    const auto add = [&](FindingRule rule, double figure, std::string message) {
+        Finding finding;
+        finding.rule = rule;
+        finding.figure = figure;
+        finding.fingerprint = "document";
+        if (const ProseSection* section = figures.section) {
+            finding.wholeDocument = false;
+            finding.section = EncodeUtf8(section->heading);
+            finding.fingerprint = "section:" + WordsFingerprint(section->heading);
+            finding.sourceStart = section->sourceStart;
+            finding.sourceEnd = section->sourceEnd;
+            message = SectionName(*section) + ": " + message;
+        }
+        finding.message = std::move(message);
+        findings.push_back(std::move(finding));
+    };
+    if (thresholds.maxGrade && figures.grade > *thresholds.maxGrade) {
+        add(FindingRule::MaxGrade, figures.grade,
+            "grade " + TwoDecimalsUtf8(figures.grade) + " is above the maximum of " +
+                Shortest(*thresholds.maxGrade));
+    }
+    if (thresholds.minEase && figures.ease < *thresholds.minEase) {
+        add(FindingRule::MinEase, figures.ease,
+            "reading ease " + TwoDecimalsUtf8(figures.ease) + " is below the minimum of " +
+                Shortest(*thresholds.minEase));
+    }
+    if (thresholds.minScore && figures.score && *figures.score < *thresholds.minScore) {
+        add(FindingRule::MinScore, *figures.score,
+            "overall score " + TwoDecimalsUtf8(*figures.score) + " is below the minimum of " +
+                Shortest(*thresholds.minScore));
+    }
+}
+
+// Prose ranges whose grade missed the maximum: where hard sentences are named.
+using ProseRange = std::pair<std::size_t, std::size_t>;
+
+bool Overlaps(const std::vector<ProseRange>& ranges, const SentenceSpan& span) {
+    return std::any_of(ranges.begin(), ranges.end(), [&span](const ProseRange& range) {
+        return span.start < range.second && span.end > range.first;
+    });
+}
+
+void AddSentenceFindings(std::u16string_view prose, const ProseSettings& settings,
+                         const std::vector<ProseRange>& gradeMissed, ProseCheck& check) {
     const Thresholds& thresholds = settings.thresholds;
     const TextAnalysis& analysis = check.analysis;
     const int aim = SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
@@ -34,7 +94,8 @@ void AddSentenceFindings(const ProseCheck& check, const ProseSettings& settings,
     const int maxWords = wordLimit.scenarioAim ? aim : wordLimit.words;
     for (const ProseSentence& sentence : check.sentences) {
         const SentenceSpan& span = sentence.span;
-        const bool hard = gradeMissed && span.words > 0 && span.grade > *thresholds.maxGrade;
+        const bool hard = span.words > 0 && span.grade > thresholds.maxGrade.value_or(0) &&
+                          Overlaps(gradeMissed, span);
         const bool tooLong = thresholds.maxSentenceWords && span.words > maxWords;
         if (!hard && !tooLong) {
             continue;
@@ -45,10 +106,12 @@ void AddSentenceFindings(const ProseCheck& check, const ProseSettings& settings,
             Finding finding;
             finding.rule = rule;
             finding.wholeDocument = false;
+            finding.fingerprint =
+                "sentence:" + WordsFingerprint(prose.substr(span.start, span.end - span.start));
             finding.sourceStart = sentence.sourceStart;
             finding.sourceEnd = sentence.wordsEnd;
             finding.message = std::move(message);
-            findings.push_back(std::move(finding));
+            check.findings.push_back(std::move(finding));
         };
         if (hard) {
             add(FindingRule::MaxGrade, "hard sentence: grade above " +
@@ -67,35 +130,42 @@ void AddSentenceFindings(const ProseCheck& check, const ProseSettings& settings,
     }
 }
 
-void Weigh(const ProseSettings& settings, ProseCheck& check) {
+// Repeated words are told apart by their order: the first is 1.
+void NumberFingerprints(std::vector<Finding>& findings) {
+    std::map<std::pair<FindingRule, std::string>, int> seen;
+    for (Finding& finding : findings) {
+        if (finding.fingerprint != "document") {
+            const int number = ++seen[{finding.rule, finding.fingerprint}];
+            finding.fingerprint += ":" + std::to_string(number);
+        }
+    }
+}
+
+// Where the grade missed, hard sentences are named too.
+std::vector<ProseRange> WeighFigures(const ProseSettings& settings, ProseCheck& check) {
     const Thresholds& thresholds = settings.thresholds;
+    std::vector<ProseRange> gradeMissed;
+    if (settings.perSection && check.sections.size() > 1) {
+        for (const ProseSection& section : check.sections) {
+            if (section.hasText) {
+                AddFigureFindings(thresholds,
+                                  {section.grade, section.ease, section.score, &section},
+                                  check.findings);
+                if (thresholds.maxGrade && section.grade > *thresholds.maxGrade) {
+                    gradeMissed.emplace_back(section.proseStart, section.proseEnd);
+                }
+            }
+        }
+        return gradeMissed;
+    }
     const AnalysisJob& job = check.analysis.job;
-    const std::optional<double> score = ScoreOf(check.analysis);
-    const auto wholeFinding = [&](FindingRule rule, std::string message) {
-        Finding finding;
-        finding.rule = rule;
-        finding.message = std::move(message);
-        check.findings.push_back(std::move(finding));
-    };
-    const bool gradeMissed = thresholds.maxGrade && job.fleschKincaidGrade > *thresholds.maxGrade;
-    if (gradeMissed) {
-        wholeFinding(FindingRule::MaxGrade, "grade " + TwoDecimalsUtf8(job.fleschKincaidGrade) +
-                                                " is above the maximum of " +
-                                                Shortest(*thresholds.maxGrade));
+    AddFigureFindings(thresholds,
+                      {job.fleschKincaidGrade, job.fleschReadingEase, ScoreOf(check.analysis)},
+                      check.findings);
+    if (thresholds.maxGrade && job.fleschKincaidGrade > *thresholds.maxGrade) {
+        gradeMissed.emplace_back(0, SIZE_MAX);
     }
-    if (thresholds.minEase && job.fleschReadingEase < *thresholds.minEase) {
-        wholeFinding(FindingRule::MinEase,
-                     "reading ease " + TwoDecimalsUtf8(job.fleschReadingEase) +
-                         " is below the minimum of " + Shortest(*thresholds.minEase));
-    }
-    if (thresholds.minScore && score && *score < *thresholds.minScore) {
-        wholeFinding(FindingRule::MinScore, "overall score " + TwoDecimalsUtf8(*score) +
-                                                " is below the minimum of " +
-                                                Shortest(*thresholds.minScore));
-    }
-    if (gradeMissed || thresholds.maxSentenceWords) {
-        AddSentenceFindings(check, settings, gradeMissed, check.findings);
-    }
+    return gradeMissed;
 }
 
 }  // namespace
@@ -111,12 +181,19 @@ ProseCheck CheckProse(const ProseDocument& document, const ProseSettings& settin
                          ? AnalyseText(document.prose, settings.variant, settings.scenario)
                          : AnalyseFigures(document.prose, settings.variant, settings.scenario);
     const Thresholds& thresholds = settings.thresholds;
-    const bool gradeMissed =
-        thresholds.maxGrade && check.analysis.job.fleschKincaidGrade > *thresholds.maxGrade;
-    if (needs.sentences || gradeMissed || thresholds.maxSentenceWords) {
+    const bool figureThresholds = thresholds.maxGrade || thresholds.minEase || thresholds.minScore;
+    if (needs.sections || (settings.perSection && figureThresholds)) {
+        check.sections = ProseSections(document, settings.variant, settings.scenario);
+    }
+    const std::vector<ProseRange> gradeMissed = WeighFigures(settings, check);
+    const bool sentenceFindings = !gradeMissed.empty() || thresholds.maxSentenceWords;
+    if (needs.sentences || sentenceFindings) {
         check.sentences = ProseSentences(document, check.analysis);
     }
-    Weigh(settings, check);
+    if (sentenceFindings) {
+        AddSentenceFindings(document.prose, settings, gradeMissed, check);
+    }
+    NumberFingerprints(check.findings);
     return check;
 }
 
@@ -129,17 +206,11 @@ void PlaceFindings(std::u16string_view source, std::vector<Finding>& findings) {
             offsets.push_back(finding.sourceEnd);
         }
     }
-    std::sort(offsets.begin(), offsets.end());
-    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
-    const std::vector<TextPosition> positions = PositionsOf(source, offsets);
-    const auto positionOf = [&](std::size_t offset) {
-        return positions[static_cast<std::size_t>(
-            std::lower_bound(offsets.begin(), offsets.end(), offset) - offsets.begin())];
-    };
+    const PlacedOffsets placed = PlaceOffsets(source, std::move(offsets));
     for (Finding& finding : findings) {
         if (!finding.wholeDocument) {
-            finding.start = positionOf(finding.sourceStart);
-            finding.end = positionOf(finding.sourceEnd);
+            finding.start = placed.At(finding.sourceStart);
+            finding.end = placed.At(finding.sourceEnd);
         }
     }
 }

@@ -24,3 +24,10 @@ std::optional<int> ParseScenarioName(std::string_view value) {
     }
     return std::nullopt;
 }
+
+std::optional<bool> ParsePerName(std::string_view value) {
+    if (value == "section" || value == "document") {
+        return value == "section";
+    }
+    return std::nullopt;
+}

@@ -9,3 +9,5 @@
 std::optional<EnglishVariant> ParseVariantName(std::string_view value);
 // A scenario's number 0-6 or its name as the window shows it.
 std::optional<int> ParseScenarioName(std::string_view value);
+// "section" (true) or "document" (false): what the grade, ease and score thresholds hold for.
+std::optional<bool> ParsePerName(std::string_view value);

@@ -1,5 +1,8 @@
 #include "documents/SourcePositions.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The second half of a surrogate pair: the pair is one code point, one column.
@@ -32,4 +35,16 @@ std::vector<TextPosition> PositionsOf(std::u16string_view text,
         positions.push_back(position);
     }
     return positions;
+}
+
+TextPosition PlacedOffsets::At(std::size_t offset) const {
+    const auto found = std::lower_bound(offsets.begin(), offsets.end(), offset);
+    return positions[static_cast<std::size_t>(found - offsets.begin())];
+}
+
+PlacedOffsets PlaceOffsets(std::u16string_view text, std::vector<std::size_t> offsets) {
+    std::sort(offsets.begin(), offsets.end());
+    offsets.erase(std::unique(offsets.begin(), offsets.end()), offsets.end());
+    std::vector<TextPosition> positions = PositionsOf(text, offsets);
+    return {std::move(offsets), std::move(positions)};
 }

@@ -15,3 +15,15 @@ struct TextPosition {
 // One walk for all offsets, which must ascend and lie within the text.
 std::vector<TextPosition> PositionsOf(std::u16string_view text,
                                       std::span<const std::size_t> offsets);
+
+// Places for offsets in any order, found in one walk.
+struct PlacedOffsets {
+    std::vector<std::size_t> offsets;  // ascending, each once
+    std::vector<TextPosition> positions;
+
+    // `offset` must have been placed.
+    TextPosition At(std::size_t offset) const;
+};
+
+// The offsets must lie within the text.
+PlacedOffsets PlaceOffsets(std::u16string_view text, std::vector<std::size_t> offsets);

@@ -96,5 +96,6 @@ ResolvedSettings ResolveSettings(const EditorSettings& editor, const std::filesy
     prose.thresholds.minScore = config.minScore;
     prose.thresholds.maxSentenceWords =
         config.maxSentenceWords ? config.maxSentenceWords : editor.maxSentenceWords;
+    prose.perSection = config.perSection.value_or(false);
     return resolved;
 }
