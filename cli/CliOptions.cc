@@ -81,6 +81,10 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
     if (option == "--input") {
         return Take(ParseInputKind(value), options.input);
     }
+    if (option == "--baseline" || option == "--write-baseline") {
+        (option == "--baseline" ? options.baselineFile : options.writeBaselineFile) = value;
+        return !value.empty();
+    }
     if (option == "--per") {
         return Take(ParsePerName(value), options.perSection);
     }
@@ -99,8 +103,9 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
 
 bool TakesValue(std::string_view argument) {
     constexpr std::string_view kOptions[] = {
-        "--variant",   "--scenario",           "--format", "--input", "--max-grade", "--min-ease",
-        "--min-score", "--max-sentence-words", "--per",
+        "--variant",   "--scenario", "--format",         "--input",
+        "--max-grade", "--min-ease", "--min-score",      "--max-sentence-words",
+        "--per",       "--baseline", "--write-baseline",
     };
     return std::find(std::begin(kOptions), std::end(kOptions), argument) != std::end(kOptions);
 }
@@ -162,6 +167,12 @@ std::string CliHelpText() {
         "                      hold --max-grade, --min-ease and --min-score for each\n"
         "                      Markdown section (a heading to the next of its level or\n"
         "                      higher) or for the whole document (default)\n"
+        "  --write-baseline FILE\n"
+        "                      write this run's findings to FILE (JSON, to commit) and\n"
+        "                      exit 0 when every document was read\n"
+        "  --baseline FILE     report and fail only on findings not in FILE: a\n"
+        "                      sentence while its words are unchanged, a document's\n"
+        "                      or section's figure while it is no worse\n"
         "  --length-limit      hold each text to the window's " +
         std::to_string(kMaxInputLength) +
         " characters (also\n"

@@ -29,6 +29,8 @@ struct CliOptions {
     Thresholds thresholds;
     std::optional<bool> lengthLimit;  // --length-limit or --no-length-limit
     std::optional<bool> perSection;   // --per section|document
+    std::string baselineFile;         // --baseline: report only findings not in it
+    std::string writeBaselineFile;    // --write-baseline: accept this run's findings
     std::string usageError;           // set for CliAction::UsageError
 };
 

@@ -40,6 +40,16 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
     }
     PlaceFindings(SourceText(document), check.findings);
     PlaceSections(SourceText(document), check.sections);
+    if (settings.keepBaselineEntries) {
+        result.baselineEntries = BaselineEntriesOf(result.path, check.findings);
+    }
+    if (settings.baseline != nullptr) {
+        BaselineSplit split =
+            SplitByBaseline(*settings.baseline, result.path, std::move(check.findings));
+        check.findings = std::move(split.fresh);
+        result.baselined = std::move(split.unchanged);
+        result.absent = std::move(split.absent);
+    }
     result.findings = std::move(check.findings);
     result.missed = !result.findings.empty();
     if (settings.jsonLine) {

@@ -28,12 +28,12 @@ struct Handover {
 };
 
 // The format's text for a document, made on the worker that checked it.
-std::string DocumentOutput(const DocumentResult& result, OutputFormat format) {
+std::string DocumentOutput(const DocumentResult& result, OutputFormat format, bool baselineUsed) {
     switch (format) {
         case OutputFormat::Github:
             return GithubCommands(result);
         case OutputFormat::Sarif:
-            return SarifResults(result);
+            return SarifResults(result, baselineUsed);
         default:
             return DocumentTextLines(result);
     }
@@ -44,7 +44,7 @@ void CheckFiles(const std::vector<InputFile>& files, const DocumentSettings& set
     for (std::size_t i = next++; i < files.size(); i = next++) {
         DocumentResult result = CheckDocument(files[i], settings);
         if (format != OutputFormat::Json) {
-            result.output = DocumentOutput(result, format);
+            result.output = DocumentOutput(result, format, settings.baseline != nullptr);
         }
         const std::lock_guard lock(handover.mutex);
         handover.results[i] = std::move(result);
@@ -60,7 +60,7 @@ void WriteOut(std::string_view text, std::FILE* out) {
 }  // namespace
 
 int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& settings,
-                 OutputFormat format, std::FILE* out) {
+                 OutputFormat format, std::FILE* out, std::vector<BaselineEntry>* baselineEntries) {
     platform::posix::KeepFreedMemoryForReuse();
     Handover handover;
     handover.results.resize(files.size());
@@ -76,6 +76,7 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
 
     ProgressLine progress = StartProgressLine();
     DocumentTotals totals;
+    totals.baselineUsed = settings.baseline != nullptr;
     std::vector<SarifNotChecked> notChecked;
     bool anySarifResult = false;
     if (format == OutputFormat::Sarif) {
@@ -93,6 +94,10 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
         lock.unlock();
 
         CountDocument(totals, result);
+        if (baselineEntries != nullptr) {
+            baselineEntries->insert(baselineEntries->end(), result.baselineEntries.begin(),
+                                    result.baselineEntries.end());
+        }
         if (!result.output.empty()) {
             ClearProgress(progress);
         }

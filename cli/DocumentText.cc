@@ -5,6 +5,7 @@
 void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     ++totals.documents;
     totals.words += result.words;
+    totals.baselined += result.baselined.size();
     if (!result.error.empty()) {
         ++totals.unreadable;
         totals.tooLong += result.tooLong ? 1 : 0;
@@ -45,6 +46,9 @@ std::string DocumentTotalsLine(const DocumentTotals& totals) {
     }
     if (totals.unreadable > 0) {
         line += ", " + std::to_string(totals.unreadable) + " not checked";
+    }
+    if (totals.baselineUsed) {
+        line += ", " + std::to_string(totals.baselined) + " baselined";
     }
     return line + "\n";
 }

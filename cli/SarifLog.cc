@@ -1,5 +1,6 @@
 #include "cli/SarifLog.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -11,10 +12,14 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// Versioned, as SARIF asks, should the fingerprint ever be computed another way.
+constexpr const char* kFingerprintName = "quillory/v1";
+
 constexpr std::array<std::string_view, 4> kRuleDescriptions = {
-    "The document's Flesch-Kincaid grade is above the maximum, or a sentence is harder than it.",
-    "The document's Flesch Reading Ease is below the minimum.",
-    "The document's overall weighted score is below the minimum.",
+    "The Flesch-Kincaid grade of the document (or a section) is above the maximum, or a "
+    "sentence is harder than it.",
+    "The Flesch Reading Ease of the document (or a section) is below the minimum.",
+    "The overall weighted score of the document (or a section) is below the minimum.",
     "A sentence has more words than allowed.",
 };
 
@@ -75,19 +80,47 @@ std::string SarifLogStart() {
            tool.dump() + R"(,"columnKind":"unicodeCodePoints","results":[)";
 }
 
-std::string SarifResults(const DocumentResult& result) {
+std::string SarifResults(const DocumentResult& result, bool baselineUsed) {
     std::string text;
-    for (const Finding& finding : result.findings) {
+    const auto add = [&](Json sarifResult, const char* baselineState) {
+        if (baselineUsed) {
+            sarifResult["baselineState"] = baselineState;
+        }
+        text += text.empty() ? "" : ",";
+        text += sarifResult.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    const auto resultOf = [&](const Finding& finding) {
         const auto rule = static_cast<std::size_t>(finding.rule);
-        const Json sarifResult = {
+        return Json{
             {"ruleId", kFindingRuleIds[rule]},
             {"ruleIndex", rule},
             {"level", "warning"},
             {"message", {{"text", finding.message}}},
             {"locations", Json::array({LocationOf(result.path, &finding)})},
+            {"partialFingerprints", {{kFingerprintName, finding.fingerprint}}},
         };
-        text += text.empty() ? "" : ",";
-        text += sarifResult.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    for (const Finding& finding : result.findings) {
+        add(resultOf(finding), "new");
+    }
+    for (const Finding& finding : result.baselined) {
+        add(resultOf(finding), "unchanged");
+    }
+    for (const BaselineEntry& entry : result.absent) {
+        const std::string what =
+            entry.section ? "section \u201C" + *entry.section + "\u201D: " : "";
+        add(
+            {
+                {"ruleId", entry.rule},
+                {"ruleIndex",
+                 std::find(kFindingRuleIds.begin(), kFindingRuleIds.end(), entry.rule) -
+                     kFindingRuleIds.begin()},
+                {"level", "none"},
+                {"message", {{"text", what + "a baselined finding is no longer found"}}},
+                {"locations", Json::array({LocationOf(result.path, nullptr)})},
+                {"partialFingerprints", {{kFingerprintName, entry.fingerprint}}},
+            },
+            "absent");
     }
     return text;
 }

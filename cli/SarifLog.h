@@ -13,8 +13,9 @@
 // Up to the opening of the results.
 std::string SarifLogStart();
 
-// The document's results, separated by commas.
-std::string SarifResults(const DocumentResult& result);
+// The document's results, separated by commas; with a baseline, those it
+// accepted and those it holds that are gone too, each with its baselineState.
+std::string SarifResults(const DocumentResult& result, bool baselineUsed);
 
 struct SarifNotChecked {
     std::string path;

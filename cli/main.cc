@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/Baseline.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSentences.h"
 #include "cli/CliSettings.h"
@@ -123,7 +124,22 @@ bool NamesSeveral(const CliOptions& options) {
 // the one-text formats into document checks.
 bool ChecksDocuments(const CliOptions& options) {
     return NamesSeveral(options) || options.thresholds.Any() || options.perSection ||
+           !options.baselineFile.empty() || !options.writeBaselineFile.empty() ||
            options.format == OutputFormat::Github || options.format == OutputFormat::Sarif;
+}
+
+// A baseline that left out a document that was not read would fail the next
+// run on findings nobody has seen, so none is written then.
+int WriteBaseline(const std::string& file, int status, const std::vector<BaselineEntry>& entries) {
+    if (status == kExitDocumentUnreadable || status == kExitDocumentTooLong) {
+        return Fail(kExitBadInput, "baseline not written: some document was not checked");
+    }
+    if (!WriteBaselineFile(file, entries)) {
+        return Fail(kExitBadInput, "cannot write the baseline " + file);
+    }
+    std::fprintf(stderr, "quillory-cli: %zu findings baselined in %s\n", entries.size(),
+                 file.c_str());
+    return kExitOk;
 }
 
 int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
@@ -135,18 +151,30 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
     }
     const std::vector<std::string> paths =
         options.paths.empty() ? std::vector<std::string>{"-"} : options.paths;
+    BaselineRead baseline;
+    if (!options.baselineFile.empty()) {
+        baseline = ReadBaseline(options.baselineFile);
+        if (!baseline.error.empty()) {
+            return Fail(kExitBadInput, baseline.error);
+        }
+    }
     const std::vector<InputFile> files = CollectInputFiles(paths, settings.selection);
     DocumentSettings document;
+    document.baseline = options.baselineFile.empty() ? nullptr : &baseline.baseline;
+    document.keepBaselineEntries = !options.writeBaselineFile.empty();
     document.prose = {settings.variant, settings.scenario, settings.thresholds,
                       settings.perSection};
     document.input = options.input;
     document.lengthLimit = settings.lengthLimit;
     document.jsonLine = options.format == OutputFormat::Json;
-    const int status = RunDocuments(files, document, options.format, stdout);
+    std::vector<BaselineEntry> entries;
+    const int status = RunDocuments(files, document, options.format, stdout,
+                                    document.keepBaselineEntries ? &entries : nullptr);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return Fail(kExitBadInput, std::string("cannot write the output: ") + std::strerror(errno));
     }
-    return status;
+    return document.keepBaselineEntries ? WriteBaseline(options.writeBaselineFile, status, entries)
+                                        : status;
 }
 
 // The configuration file and the command line, or why they cannot be used.

@@ -10,6 +10,7 @@
 #include "documents/TextAnalysis.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
+#include "tests/cli/SarifSchema.h"
 #include "tests/platform/TemporaryFolder.h"
 
 namespace {
@@ -117,7 +118,7 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     const CliRun sarif = Run("--max-grade 12 --format sarif docs");
     EXPECT_EQ(sarif.exitCode, 2);
     const Json log = Json::parse(sarif.out);
-    EXPECT_EQ(log["version"], "2.1.0");
+    EXPECT_EQ(SarifSchemaProblems(log), std::vector<std::string>{});
     const Json& run = log["runs"][0];
     EXPECT_EQ(run["tool"]["driver"]["rules"].size(), 4U);
     ASSERT_EQ(run["results"].size(), 2U);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/cli/RunCli.h"
+#include "tests/cli/SarifSchema.h"
 #include "tests/platform/TemporaryFolder.h"
 
 namespace {
@@ -86,6 +87,7 @@ TEST_F(SectionsTest, PerSectionInEveryFormat) {
         << github[0];
 
     const Json sarif = Json::parse(Run("--per section --max-grade 12 --format sarif page.md").out);
+    EXPECT_EQ(SarifSchemaProblems(sarif), std::vector<std::string>{});
     const Json& region =
         sarif["runs"][0]["results"][0]["locations"][0]["physicalLocation"]["region"];
     EXPECT_EQ(region["startLine"], 7);

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/cli/RunCli.h"
+#include "tests/cli/SarifSchema.h"
+#include "tests/platform/TemporaryFolder.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+const std::string kLong =
+    "Notwithstanding considerable organisational complexity, administrators must evaluate "
+    "infrastructural interdependencies.";
+const std::string kLonger =
+    "Every team that writes documentation eventually finds that long sentences slow readers "
+    "down.";
+
+const std::string kGuide = "# Guide\n\nShort words help. " + kLong +
+                           "\n\n## Details\n\nWe keep it plain. " + kLonger + " " + kLonger + "\n";
+
+constexpr const char* kCheck = "--max-sentence-words 10 --per section --max-grade 9 ";
+
+class BaselineTest : public testing::Test {
+  protected:
+    BaselineTest() {
+        std::filesystem::create_directories(dir_ / "docs");
+        WriteFile(dir_ / "docs/guide.md", kGuide);
+        WriteFile(dir_ / "docs/notes.txt", "Plain. " + kLonger + "\n");
+    }
+
+    CliRun Run(const std::string& arguments) { return RunCli(dir_.Path(), arguments); }
+    CliRun Check(const std::string& format = "text") {
+        return Run(std::string(kCheck) + "--baseline base.json --format " + format + " docs");
+    }
+    std::string Baseline() const { return ReadFile(dir_ / "base.json"); }
+
+    const TemporaryFolder dir_;
+};
+
+TEST_F(BaselineTest, WrittenOnceThenOnlyNewFindingsFail) {
+    const CliRun written = Run(std::string(kCheck) + "--write-baseline base.json docs");
+    EXPECT_EQ(written.exitCode, 0) << written.err;
+    const Json file = Json::parse(Baseline());
+    EXPECT_EQ(file["version"], 1);
+    // Two sections and a plain document, four hard sentences, three long ones.
+    ASSERT_EQ(file["findings"].size(), 10U) << Baseline();
+
+    // The same bytes however the paths are named and ordered.
+    const std::string first = Baseline();
+    EXPECT_EQ(
+        Run(std::string(kCheck) + "--write-baseline base.json docs/notes.txt ./docs//guide.md " +
+            Quote(dir_ / "docs/guide.md"))
+            .exitCode,
+        0);
+    // (the guide named twice: its findings twice, sorted together)
+    EXPECT_EQ(
+        Run(std::string(kCheck) + "--write-baseline base.json " + Quote(dir_ / "docs")).exitCode,
+        0);
+    EXPECT_EQ(Baseline(), first);
+
+    const CliRun clean = Check();
+    EXPECT_EQ(clean.exitCode, 0) << clean.out;
+    EXPECT_EQ(Lines(clean.out).back(),
+              "2 documents, 58 words: 2 passed, 0 missed a threshold, 10 baselined");
+    EXPECT_EQ(Check("github").out, "");
+
+    // An edit elsewhere and a moved paragraph keep every finding matched.
+    WriteFile(dir_ / "docs/guide.md", "Intro line.\n\n# Guide\n\nShort words help.\n" + kLong +
+                                          "\n\n## Details\n\n" + kLonger +
+                                          "\n\nWe keep it plain. " + kLonger + "\n");
+    EXPECT_EQ(Check().exitCode, 0) << Check().out;
+
+    // An edited sentence is new; the one it replaced is gone, and so are the
+    // findings of the document's grade, which now meets the maximum.
+    WriteFile(dir_ / "docs/notes.txt",
+              "Plain. Every team that writes docs eventually finds that long "
+              "sentences slow readers down.\n");
+    const CliRun edited = Check();
+    EXPECT_EQ(edited.exitCode, 4);
+    const std::vector<std::string> lines = Lines(edited.out);
+    ASSERT_EQ(lines.size(), 4U) << edited.out;
+    EXPECT_EQ(lines[2].rfind("docs/notes.txt:1:8: 13 words", 0), 0U) << lines[2];
+
+    const Json sarif = Json::parse(Check("sarif").out);
+    EXPECT_EQ(SarifSchemaProblems(sarif), std::vector<std::string>{});
+    std::vector<std::string> states;
+    for (const Json& result : sarif["runs"][0]["results"]) {
+        states.push_back(result["baselineState"]);
+        EXPECT_TRUE(result["partialFingerprints"]["quillory/v1"].is_string());
+    }
+    std::vector<std::string> expected(7, "unchanged");
+    expected.emplace_back("new");
+    expected.insert(expected.end(), 3, "absent");
+    EXPECT_EQ(states, expected);
+    const std::vector<std::string> github = Lines(Check("github").out);
+    ASSERT_EQ(github.size(), 1U);
+    EXPECT_EQ(github[0].rfind("::warning file=docs/notes.txt,line=1,col=8,", 0), 0U) << github[0];
+}
+
+TEST_F(BaselineTest, RepeatedSentencesAndSectionsRatchet) {
+    ASSERT_EQ(Run(std::string(kCheck) + "--write-baseline base.json docs").exitCode, 0);
+    // A third copy of a sentence the section holds twice is new.
+    WriteFile(dir_ / "docs/guide.md", kGuide + kLonger + "\n");
+    const CliRun third = Check("json");
+    EXPECT_EQ(third.exitCode, 4);
+    for (const Json& finding : JsonLines(third.out).at(0)["findings"]) {
+        // The sections got worse and the third copy is new; the first two are not.
+        EXPECT_NE(finding["line"], 7) << finding;
+    }
+
+    // A section's figure may get better but not worse.
+    WriteFile(dir_ / "docs/guide.md", kGuide + "\nShort words. Plain words.\n");
+    EXPECT_EQ(Check().exitCode, 0) << Check().out;
+    WriteFile(dir_ / "docs/guide.md",
+              kGuide +
+                  "\nIncomprehensibility notwithstanding, institutionalisation "
+                  "proceeds.\n");
+    const CliRun worse = Check();
+    EXPECT_EQ(worse.exitCode, 4);
+    EXPECT_NE(worse.out.find("docs/guide.md:5:4: section \u201CDetails\u201D: grade "),
+              std::string::npos)
+        << worse.out;
+}
+
+TEST_F(BaselineTest, BadBaselinesAreErrorsNeverEmpty) {
+    const CliRun missing = Check();
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("cannot read the baseline"), std::string::npos) << missing.err;
+    for (const std::string bad :
+         {"not json", "[]", R"({"version":1,"findings":[{"path":"a"}]})",
+          R"({"version":9,"findings":[]})",
+          R"({"version":1,"findings":[{"path":"a","rule":"bogus","fingerprint":"x"}]})"}) {
+        WriteFile(dir_ / "base.json", bad);
+        const CliRun run = Check();
+        EXPECT_EQ(run.exitCode, 2) << bad;
+        EXPECT_EQ(run.err.rfind("quillory-cli: baseline base.json: ", 0), 0U) << run.err;
+    }
+
+    // A run that could not read every document leaves the old baseline as it was.
+    WriteFile(dir_ / "base.json", "kept");
+    WriteFile(dir_ / "docs/broken.md", "ab\xFF");
+    const CliRun unread = Run(std::string(kCheck) + "--write-baseline base.json docs");
+    EXPECT_EQ(unread.exitCode, 2);
+    EXPECT_NE(unread.err.find("baseline not written"), std::string::npos);
+    EXPECT_EQ(Baseline(), "kept");
+    EXPECT_EQ(Run("--write-baseline nowhere/base.json docs/notes.txt").exitCode, 2);
+}
+
+}  // namespace
