@@ -29,6 +29,9 @@ build/fuzz/fuzz/analysis_fuzzer -max_total_time="$fuzz_seconds" -max_len=70000 \
 mkdir -p build/fuzz/server-corpus
 build/fuzz/fuzz/server_fuzzer -max_total_time="$fuzz_seconds" -max_len=4096 \
   -print_final_stats=1 build/fuzz/server-corpus fuzz/server-seeds 2>&1 | tail -n 12
+mkdir -p build/fuzz/markdown-corpus
+build/fuzz/fuzz/markdown_fuzzer -max_total_time="$fuzz_seconds" -max_len=4096 \
+  -print_final_stats=1 build/fuzz/markdown-corpus fuzz/markdown-seeds 2>&1 | tail -n 12
 
 bash tools/check-package.sh
 # The benchmarks are not run here (timings belong to a quiet machine), but they must build.
