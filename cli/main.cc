@@ -173,8 +173,17 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return Fail(kExitBadInput, std::string("cannot write the output: ") + std::strerror(errno));
     }
-    return document.keepBaselineEntries ? WriteBaseline(options.writeBaselineFile, status, entries)
-                                        : status;
+    if (!document.keepBaselineEntries) {
+        return status;
+    }
+    if (!settings.thresholds.Any()) {
+        // Not an error, but a baseline that accepts nothing is seldom what was meant.
+        std::fputs(
+            "quillory-cli: no threshold is set here or in .quillory.toml, so the baseline "
+            "accepts no finding\n",
+            stderr);
+    }
+    return WriteBaseline(options.writeBaselineFile, status, entries);
 }
 
 // The configuration file and the command line, or why they cannot be used.

@@ -15,8 +15,8 @@ struct Fence {
 
 // True when the line opens, closes or lies within a fenced code block.
 bool TakeFenceLine(Fence& fence, std::string_view line) {
-    const std::size_t indent = line.find_first_not_of(' ');
-    if (indent == std::string_view::npos || indent > 3) {
+    const std::size_t indent = line.find_first_not_of(' ');  // npos for a blank line
+    if (indent > 3) {
         return fence.open;
     }
     const char mark = line[indent];

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Quillory and runs every test: the sanitizer presets (gcc, warnings as
-# errors), a clang build with the source checks and short fuzzing runs. The
-# developer preset would run the same tests a third time, so it is left to
+# Builds Quillory and runs every test: under AddressSanitizer and UBSan built
+# with clang, and under ThreadSanitizer built with gcc, both with warnings as
+# errors; the source checks; short fuzzing runs; the package. The developer
+# presets would build and run the same tests again, so they are left to
 # developers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,10 +17,11 @@ run_preset() {
   ctest --preset "$1"
 }
 
-# A clang build with warnings as errors, so both compilers stay clean.
-cmake --preset dev-clang >/dev/null
-cmake --build --preset dev-clang
-bash tools/check-sources.sh build/dev-clang
+# Clang's warnings, clang-tidy's compile commands and the first run of the tests.
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+bash tools/check-sources.sh build/asan
+ctest --preset asan
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
@@ -37,5 +39,5 @@ bash tools/check-package.sh
 # The benchmarks are not run here (timings belong to a quiet machine), but they must build.
 cmake --build --preset release --target analysis_bench editor_change_bench document_run_bench language_server_bench
 
+# Gcc's warnings, and the tests again under ThreadSanitizer.
 run_preset tsan
-run_preset asan

@@ -109,7 +109,8 @@ TEST_F(BaselineTest, RepeatedSentencesAndSectionsRatchet) {
     WriteFile(dir_ / "docs/guide.md", kGuide + kLonger + "\n");
     const CliRun third = Check("json");
     EXPECT_EQ(third.exitCode, 4);
-    for (const Json& finding : JsonLines(third.out).at(0)["findings"]) {
+    const std::vector<Json> lines = JsonLines(third.out);
+    for (const Json& finding : lines.at(0)["findings"]) {
         // The sections got worse and the third copy is new; the first two are not.
         EXPECT_NE(finding["line"], 7) << finding;
     }
@@ -151,6 +152,11 @@ TEST_F(BaselineTest, BadBaselinesAreErrorsNeverEmpty) {
     EXPECT_NE(unread.err.find("baseline not written"), std::string::npos);
     EXPECT_EQ(Baseline(), "kept");
     EXPECT_EQ(Run("--write-baseline nowhere/base.json docs/notes.txt").exitCode, 2);
+    // Without a threshold nothing is accepted, which is said.
+    const CliRun bare = Run("--write-baseline empty.json docs/notes.txt");
+    EXPECT_EQ(bare.exitCode, 0);
+    EXPECT_NE(bare.err.find("accepts no finding"), std::string::npos) << bare.err;
+    EXPECT_EQ(Json::parse(ReadFile(dir_ / "empty.json"))["findings"], Json::array());
 }
 
 }  // namespace
