@@ -27,22 +27,22 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
     }
     ProseCheck check = CheckProse(
         prose, settings.prose, {.fullAnalysis = settings.jsonLine, .sections = settings.jsonLine});
-    if (!check.hasText) {
-        return;
+    if (check.hasText) {
+        const AnalysisJob& job = check.analysis.job;
+        result.hasText = true;
+        result.words = job.wordCount;
+        result.grade = job.fleschKincaidGrade;
+        result.ease = job.fleschReadingEase;
+        if (check.analysis.score) {
+            result.score = check.analysis.score->overallScore;
+        }
+        PlaceFindings(SourceText(document), check.findings);
+        PlaceSections(SourceText(document), check.sections);
     }
-    const AnalysisJob& job = check.analysis.job;
-    result.hasText = true;
-    result.words = job.wordCount;
-    result.grade = job.fleschKincaidGrade;
-    result.ease = job.fleschReadingEase;
-    if (check.analysis.score) {
-        result.score = check.analysis.score->overallScore;
-    }
-    PlaceFindings(SourceText(document), check.findings);
-    PlaceSections(SourceText(document), check.sections);
     if (settings.keepBaselineEntries) {
         result.baselineEntries = BaselineEntriesOf(result.path, check.findings);
     }
+    // Even a document with nothing left to analyse ends what the baseline held for it.
     if (settings.baseline != nullptr) {
         BaselineSplit split =
             SplitByBaseline(*settings.baseline, result.path, std::move(check.findings));
@@ -52,7 +52,7 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
     }
     result.findings = std::move(check.findings);
     result.missed = !result.findings.empty();
-    if (settings.jsonLine) {
+    if (settings.jsonLine && check.hasText) {
         result.output =
             CliJsonDocumentLine(&check.analysis, result.path, result.findings, check.sections);
     }

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
 
-fuzz_seconds=${QUILLORY_FUZZ_SECONDS:-30}
+fuzz_seconds=${QUILLORY_FUZZ_SECONDS:-20}
 
 run_preset() {
   cmake --preset "$1" >/dev/null

@@ -127,6 +127,16 @@ TEST_F(BaselineTest, RepeatedSentencesAndSectionsRatchet) {
     EXPECT_NE(worse.out.find("docs/guide.md:5:4: section \u201CDetails\u201D: grade "),
               std::string::npos)
         << worse.out;
+
+    // A document emptied ends all the baseline held for it.
+    WriteFile(dir_ / "docs/notes.txt", "");
+    int absent = 0;
+    const Json log = Json::parse(Check("sarif").out);
+    for (const Json& result : log["runs"][0]["results"]) {
+        const Json& uri = result["locations"][0]["physicalLocation"]["artifactLocation"]["uri"];
+        absent += uri == "docs/notes.txt" && result["baselineState"] == "absent" ? 1 : 0;
+    }
+    EXPECT_EQ(absent, 3);
 }
 
 TEST_F(BaselineTest, BadBaselinesAreErrorsNeverEmpty) {
