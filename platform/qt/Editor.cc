@@ -101,25 +101,91 @@ Editor::Editor(QWidget* parent) : QPlainTextEdit(parent) {
 // the last one's, and with it the kind of a break that is gone. The break
 // before the deletion is still there; its kind is put back, as part of the
 // same undo step.
-void Editor::OnContentsChange(int position, int removed, int /*added*/) {
-    const auto before = breaks_.find(position - 1);
-    if (!steppingThroughHistory_ && removed > 0 && before != breaks_.end()) {
-        QTextBlock block = document()->findBlock(position);
-        if (block.position() == position && BreakBefore(block) != before->second) {
-            QTextCursor cursor(block);
-            cursor.joinPreviousEditBlock();
-            SetBreakBefore(cursor, before->second);
-            cursor.endEditBlock();
-        }
+void Editor::OnContentsChange(int position, int removed, int added) {
+    const Break* before = BreakAt(position - 1);
+    const int kindBefore = before != nullptr ? before->kind : -1;
+    ApplyChange(position, removed, added);
+    if (steppingThroughHistory_ || removed == 0 || kindBefore < 0) {
+        return;
     }
-    RememberBreaks();
+    QTextBlock block = document()->findBlock(position);
+    if (block.position() == position && BreakBefore(block) != kindBefore) {
+        QTextCursor cursor(block);
+        cursor.joinPreviousEditBlock();
+        SetBreakBefore(cursor, kindBefore);
+        cursor.endEditBlock();
+        // Qt reports no change made while it reports one: the break is read again here.
+        ApplyChange(position, 0, 0);
+    }
 }
 
-void Editor::RememberBreaks() {
-    breaks_.clear();
-    for (QTextBlock block = document()->begin().next(); block.isValid(); block = block.next()) {
-        breaks_.emplace(block.position() - 1, BreakBefore(block));
+// Qt may count the document's closing separator in a change; a report that
+// still does not add up is answered by reading the whole text again.
+void Editor::ApplyChange(int position, int removed, int added) {
+    const int length = document()->characterCount() - 1;
+    if (position < 0 || position > std::min(length_, length)) {
+        Rebuild();
+        return;
     }
+    removed = std::clamp(removed, 0, length_ - position);
+    added = std::clamp(added, 0, length - position);
+    if (length - length_ != added - removed) {
+        Rebuild();
+        return;
+    }
+    // The kind of the break before a block is kept in the block, which may have changed.
+    if (BreakAt(position - 1) != nullptr) {
+        --position;
+        ++removed;
+        ++added;
+    }
+    const std::size_t from = OffsetOf(position);
+    const std::size_t to = OffsetOf(position + removed);
+    const auto byPosition = [](const Break& item, int at) { return item.position < at; };
+    const auto first = std::lower_bound(breaks_.begin(), breaks_.end(), position, byPosition);
+    const auto last = std::lower_bound(first, breaks_.end(), position + removed, byPosition);
+    const auto after = breaks_.erase(first, last);
+    for (auto moved = after; moved != breaks_.end(); ++moved) {
+        moved->position += added - removed;
+    }
+    std::vector<Break> inserted;
+    const QString text = ExactTextBetween(position, position + added, &inserted);
+    breaks_.insert(after, inserted.begin(), inserted.end());
+    text_.replace(static_cast<qsizetype>(from), static_cast<qsizetype>(to - from), text);
+    length_ = length;
+}
+
+void Editor::Rebuild() {
+    length_ = document()->characterCount() - 1;
+    breaks_.clear();
+    text_ = ExactTextBetween(0, length_, &breaks_);
+}
+
+const Editor::Break* Editor::BreakAt(int position) const {
+    const auto found =
+        std::lower_bound(breaks_.begin(), breaks_.end(), position,
+                         [](const Break& item, int at) { return item.position < at; });
+    return found != breaks_.end() && found->position == position ? &*found : nullptr;
+}
+
+QString Editor::ExactTextBetween(int from, int to, std::vector<Break>* breaks) const {
+    QString text;
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        if (block.position() > from) {
+            const int kind = BreakBefore(block);
+            text += BreakText(kind);
+            if (breaks != nullptr) {
+                breaks->push_back({block.position() - 1, kind});
+            }
+        }
+        const int start = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), block.length() - 1);
+        if (end > start) {
+            text += block.text().mid(start, end - start);
+        }
+    }
+    return text;
 }
 
 void Editor::SetExactText(const QString& text) {
@@ -130,19 +196,12 @@ void Editor::SetExactText(const QString& text) {
     QTextCursor cursor(doc);
     InsertExact(cursor, text);
     doc->setUndoRedoEnabled(true);
-    RememberBreaks();
+    Rebuild();
     moveCursor(QTextCursor::Start);
 }
 
-QString Editor::ExactText() const {
-    QString text;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) {
-            text += BreakText(BreakBefore(block));
-        }
-        text += block.text();
-    }
-    return text;
+const QString& Editor::ExactText() const {
+    return text_;
 }
 
 void Editor::StepThroughHistory(bool forward) {
@@ -151,31 +210,30 @@ void Editor::StepThroughHistory(bool forward) {
     steppingThroughHistory_ = false;
 }
 
+// An offset inside a CR LF stands for the start of the line after it.
 int Editor::PositionOf(std::size_t offset) const {
-    std::size_t blockOffset = 0;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) {
-            blockOffset += static_cast<std::size_t>(BreakWidth(BreakBefore(block)));
+    std::size_t extra = 0;  // the CR LFs' second units so far
+    for (const Break& item : breaks_) {
+        const auto separator = static_cast<std::size_t>(item.position);
+        if (offset <= separator + extra) {
+            return static_cast<int>(offset - extra);
         }
-        const auto length = static_cast<std::size_t>(block.length() - 1);
-        if (offset <= blockOffset + length) {
-            return block.position() + static_cast<int>(offset - std::min(offset, blockOffset));
+        extra += static_cast<std::size_t>(BreakWidth(item.kind) - 1);
+        if (offset < separator + 1 + extra) {
+            return item.position + 1;
         }
-        blockOffset += length;
     }
-    return document()->characterCount() - 1;
+    return static_cast<int>(
+        std::min(offset - std::min(offset, extra), static_cast<std::size_t>(length_)));
 }
 
 std::size_t Editor::OffsetOf(int position) const {
-    std::size_t offset = 0;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin()) {
-            offset += static_cast<std::size_t>(BreakWidth(BreakBefore(block)));
+    std::size_t offset = static_cast<std::size_t>(std::max(position, 0));
+    for (const Break& item : breaks_) {
+        if (item.position >= position) {
+            break;
         }
-        if (position < block.position() + block.length()) {
-            return offset + static_cast<std::size_t>(position - block.position());
-        }
-        offset += static_cast<std::size_t>(block.length() - 1);
+        offset += static_cast<std::size_t>(BreakWidth(item.kind) - 1);
     }
     return offset;
 }
@@ -261,20 +319,8 @@ void Editor::contextMenuEvent(QContextMenuEvent* event) {
 
 QMimeData* Editor::createMimeDataFromSelection() const {
     const QTextCursor cursor = textCursor();
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
-    QString text;
-    for (QTextBlock block = document()->findBlock(start);
-         block.isValid() && block.position() <= end; block = block.next()) {
-        if (block.position() > start) {
-            text += BreakText(BreakBefore(block));
-        }
-        const int from = std::max(start - block.position(), 0);
-        const int to = std::min(end - block.position(), block.length() - 1);
-        text += block.text().mid(from, to - from);
-    }
     auto* selection = new QMimeData;
-    selection->setText(text);
+    selection->setText(ExactTextBetween(cursor.selectionStart(), cursor.selectionEnd(), nullptr));
     return selection;
 }
 

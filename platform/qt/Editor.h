@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <cstddef>
-#include <map>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -15,7 +14,8 @@ namespace platform::qt {
 // through typing, pasting, cutting, dragging, undo and redo. QTextDocument
 // turns each break into a block boundary, so the kind of break before a block
 // is kept in that block's format, where the document's own undo history keeps
-// it too.
+// it too. The exact text is kept alongside, changed by each change's own
+// stretch, so that reading it never walks the document.
 class Editor final : public QPlainTextEdit {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ class Editor final : public QPlainTextEdit {
 
     // Replaces the text without an undo step.
     void SetExactText(const QString& text);
-    QString ExactText() const;
+    const QString& ExactText() const;
 
     // Offsets count the code units of ExactText: a CR LF is two, one position.
     void SetMarks(const std::vector<EditorMark>& marks);
@@ -40,8 +40,18 @@ class Editor final : public QPlainTextEdit {
     void insertFromMimeData(const QMimeData* source) override;
 
   private:
+    // A block separator's position in the document and the kind of break it stands for.
+    struct Break {
+        int position = 0;
+        int kind = 0;
+    };
+
     void OnContentsChange(int position, int removed, int added);
-    void RememberBreaks();
+    void ApplyChange(int position, int removed, int added);
+    void Rebuild();
+    const Break* BreakAt(int position) const;
+    // The exact text of the document's positions [from, to), with the breaks in them.
+    QString ExactTextBetween(int from, int to, std::vector<Break>* breaks) const;
     void StepThroughHistory(bool forward);
     int PositionOf(std::size_t offset) const;
     std::size_t OffsetOf(int position) const;
@@ -49,9 +59,11 @@ class Editor final : public QPlainTextEdit {
     // Undo and redo put back formats as they were; nothing is repaired then.
     bool steppingThroughHistory_ = false;
 
-    // Each break's position (that of its block separator) and kind, as of the
-    // last change.
-    std::map<int, int> breaks_;
+    // As of the last change: the exact text, each break in ascending order,
+    // and the document's length in positions.
+    QString text_;
+    std::vector<Break> breaks_;
+    int length_ = 0;
     // The marks' tooltips, in the order of the extra selections that show them.
     std::vector<QString> markTooltips_;
 };
