@@ -1,27 +1,5 @@
 #include "documents/ProseSentences.h"
 
-#include "engine/TextStatistics.h"
-
-namespace {
-
-std::size_t WordsStart(std::u16string_view prose, const SentenceSpan& span) {
-    std::size_t start = span.start;
-    while (start + 1 < span.end && IsWordSeparator(prose[start])) {
-        ++start;
-    }
-    return start;
-}
-
-std::size_t WordsEnd(std::u16string_view prose, const SentenceSpan& span) {
-    std::size_t end = span.end;
-    while (end > span.start + 1 && IsWordSeparator(prose[end - 1])) {
-        --end;
-    }
-    return end;
-}
-
-}  // namespace
-
 std::vector<ProseSentence> ProseSentences(const ProseDocument& document,
                                           const TextAnalysis& analysis) {
     std::vector<SentenceSpan> spans =
@@ -33,13 +11,14 @@ std::vector<ProseSentence> ProseSentences(const ProseDocument& document,
     sentences.reserve(spans.size());
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const SentenceSpan& span = spans[i];
+        const WordsRange words = SentenceWords(document.prose, span);
         sentences.push_back({
             .span = span,
             .impact = impacts[i],
             .sourceStart = SourceOffsetOf(document, span.start),
             .sourceEnd = SourceEndOf(document, span.end),
-            .wordsStart = SourceOffsetOf(document, WordsStart(document.prose, span)),
-            .wordsEnd = SourceEndOf(document, WordsEnd(document.prose, span)),
+            .wordsStart = SourceOffsetOf(document, words.start),
+            .wordsEnd = SourceEndOf(document, words.end),
         });
     }
     return sentences;

@@ -162,3 +162,14 @@ std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16
     }
     return spans;
 }
+
+WordsRange SentenceWords(std::u16string_view editorText, const SentenceSpan& span) {
+    WordsRange words{span.start, span.end};
+    while (words.start + 1 < words.end && IsWordSeparator(editorText[words.start])) {
+        ++words.start;
+    }
+    while (words.end > words.start + 1 && IsWordSeparator(editorText[words.end - 1])) {
+        --words.end;
+    }
+    return words;
+}

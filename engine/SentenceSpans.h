@@ -32,3 +32,11 @@ std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishV
 // The same where the respelt text is at hand: a counted job's text (CountText).
 std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
                                         EnglishVariant variant);
+
+// A span from its first word's start to its last word's end, without the
+// blanks and line breaks around them; a span of blanks keeps one unit.
+struct WordsRange {
+    std::size_t start = 0;
+    std::size_t end = 0;  // exclusive
+};
+WordsRange SentenceWords(std::u16string_view editorText, const SentenceSpan& span);

@@ -1,8 +1,11 @@
 #include "shell/AnalysisWorker.h"
 
+#include <condition_variable>
 #include <mutex>
 #include <new>
+#include <utility>
 
+#include "engine/AnalysisJob.h"
 #include "engine/InputValidation.h"
 #include "engine/ReadabilityMetrics.h"
 #include "platform/Platform.h"
@@ -17,63 +20,70 @@ namespace {
 constexpr platform::Event kWakeUp{platform::EventKind::Control, kUnnumbered,
                                   platform::EventType::Click};
 
-void EndWorker() {
-    const std::lock_guard lock(shell.analysisLock);
-    shell.workerBusy = false;
-    shell.workerEnded.notify_all();
+// Never destroyed: the worker may still be waiting on it while the process exits.
+std::condition_variable_any& TextWaiting() {
+    static auto* waiting = new std::condition_variable_any;
+    return *waiting;
+}
+
+void Analyse(const AnalysisRequest& request) {
+    if (request.rowsExist) {
+        AnalysisJob job;
+        job.text = request.text;
+        ComputeMetrics(job, request.variant, request.rates);
+        platform::PostEvent(kWakeUp);
+    }
+}
+
+[[noreturn]] void AnalyseWaitingTexts() {
+    std::unique_lock lock(shell.analysisLock);
+    for (;;) {
+        TextWaiting().wait(lock, [] { return shell.waitingText.has_value(); });
+        const AnalysisRequest request = std::move(*shell.waitingText);
+        shell.waitingText.reset();
+        lock.unlock();
+        Analyse(request);
+        lock.lock();
+        platform::PostEvent(kWakeUp);
+        if (!shell.waitingText) {
+            shell.workerBusy = false;
+            shell.workerEnded.notify_all();
+        }
+    }
 }
 
 }  // namespace
 
 void StartAnalysisWorker(std::u16string_view text) {
-    if (WorkerBusy()) {
-        return;
-    }
     // Checked before the copy, so an over-long paste is not copied for nothing.
     if (text.size() > kMaxInputLength) {
         AlertInputTooLong();
         return;
     }
-    std::shared_ptr<AnalysisJob> job;
+    AnalysisRequest request;
     try {
-        job = std::make_shared<AnalysisJob>();
-        job->text = text;
+        request.text = text;
     } catch (const std::bad_alloc&) {
         ShowError(u"Memory allocation failed!");
         return;
     }
+    request.rowsExist = platform::ControlExists(kAutomatedIndexValue);
+    request.variant = shell.locale;
+    request.rates = shell.rates;
     {
         const std::lock_guard lock(shell.analysisLock);
-        shell.workerBusy = true;
+        if (!shell.workerStarted) {
+            shell.workerStarted =
+                platform::StartDetachedThread(AnalyseWaitingTexts, kWorkerStackBytes);
+        }
+        if (shell.workerStarted) {
+            shell.waitingText = std::move(request);
+            shell.workerBusy = true;
+            TextWaiting().notify_one();
+            return;
+        }
     }
-    const bool rowsExist = platform::ControlExists(kAutomatedIndexValue);
-    const EnglishVariant variant = shell.locale;
-    const ReadingRates rates = shell.rates;
-    // std::function needs a copyable body, hence the shared record; the worker
-    // takes it over and nothing else holds it.
-    const bool started = platform::StartDetachedThread(
-        [job = std::move(job), rowsExist, variant, rates]() mutable {
-            AnalysisWorker(std::move(job), rowsExist, variant, rates);
-        },
-        kWorkerStackBytes);
-    if (!started) {
-        ShowError(u"Failed to start analysis thread.");
-        EndWorker();
-    }
-}
-
-void AnalysisWorker(std::shared_ptr<AnalysisJob> job, bool rowsExist, EnglishVariant variant,
-                    ReadingRates rates) {
-    if (rowsExist) {
-        ComputeMetrics(*job, variant, rates);
-        platform::PostEvent(kWakeUp);
-    }
-    job.reset();
-    {
-        const std::lock_guard lock(shell.analysisLock);
-        platform::PostEvent(kWakeUp);
-    }
-    EndWorker();
+    ShowError(u"Failed to start analysis thread.");
 }
 
 bool WorkerBusy() {

@@ -1,6 +1,7 @@
 #include "shell/Commands.h"
 
 #include "engine/ReadingRates.h"
+#include "engine/Scenario.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
@@ -49,7 +50,9 @@ void ToggleVariant() {
 }
 
 void ChangeScenario() {
-    shell.rates = RatesForScenario(platform::ControlValue(kScenarioDropDown), shell.locale);
+    const int selected = platform::ControlValue(kScenarioDropDown);
+    shell.scenario = IsValidScenario(selected) ? selected : 0;
+    shell.rates = RatesForScenario(shell.scenario, shell.locale);
     ReanalyseEditorText();
 }
 

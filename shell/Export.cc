@@ -36,8 +36,7 @@ void ExportResults() {
     // the file must describe the text the user sees.
     CompleteLiveAnalysis();
     const AnalysisJob& job = shell.currentJob;
-    const int selected = platform::ControlValue(kScenarioDropDown);
-    const int scenario = IsValidScenario(selected) ? selected : 0;
+    const int scenario = shell.scenario;
     const std::u16string report = BuildRecommendations(job, scenario, shell.locale);
 
     const std::string proposedName =

@@ -41,6 +41,7 @@ void CreateControls() {
     platform::CreateControl(ControlKind::DropDown, kScenarioDropDown, {510, 8, 180, 30}, u"");
     platform::SetControlItems(kScenarioDropDown, {kScenarioNames.begin(), kScenarioNames.end()});
     platform::SetControlValue(kScenarioDropDown, 0);
+    shell.scenario = 0;
     platform::SetControlAccessibleName(kScenarioDropDown, kScenarioCaption);
     CreateHelpIcon(kScenarioHelpIcon, {690, 14, 24, 24}, kScenarioCaption, kScenarioHelp);
 

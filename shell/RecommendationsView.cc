@@ -7,11 +7,11 @@
 #include "report/Recommendations.h"
 #include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
+#include "shell/ShellState.h"
 
 void ShowRecommendations(const AnalysisJob& job, EnglishVariant variant) {
     platform::SetControlEnabled(kRecommendationsButton, true);
-    const int selected = platform::ControlValue(kScenarioDropDown);
-    const int scenario = IsValidScenario(selected) ? selected : 0;
+    const int scenario = shell.scenario;
     const std::u16string report = BuildRecommendations(job, scenario, variant);
     SetResultButtonsEnabled(false);
 

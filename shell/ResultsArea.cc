@@ -7,6 +7,7 @@
 #include "results/MetricRows.h"
 #include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
+#include "shell/ShellState.h"
 
 namespace {
 
@@ -107,7 +108,6 @@ void ClearMetricRows() {
 }
 
 void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory) {
-    const int scenario = platform::ControlValue(kScenarioDropDown);
     platform::SetControlText(kSummaryLine,
-                             SummaryLineText(memory, job, scenario, charactersPerPage));
+                             SummaryLineText(memory, job, shell.scenario, charactersPerPage));
 }

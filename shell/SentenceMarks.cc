@@ -19,11 +19,6 @@
 
 namespace {
 
-int SelectedScenario() {
-    const int selected = platform::ControlValue(kScenarioDropDown);
-    return IsValidScenario(selected) ? selected : 0;
-}
-
 void MoveToMark(bool forward) {
     const std::vector<std::size_t>& starts = shell.markStarts;
     if (starts.empty()) {
@@ -49,7 +44,7 @@ void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
         return;
     }
     const EnglishVariant variant = shell.locale;
-    const int scenario = SelectedScenario();
+    const int scenario = shell.scenario;
     const AsciiWordCounts ascii = CountAsciiWords(whole.text, variant);
     const ScoreProfile& profile = SelectScoreProfile(scenario, variant);
     const std::optional<double> wholeScore =
@@ -68,11 +63,13 @@ void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
             continue;
         }
         const bool veryLong = impacts[i].level == SentenceLevel::VeryLong;
-        marks.push_back({spans[i].start, spans[i].end,
+        // The words alone: no blanks or line breaks after them are marked.
+        const WordsRange words = SentenceWords(editorText, spans[i]);
+        marks.push_back({words.start, words.end,
                          veryLong ? platform::MarkLevel::VeryLong : platform::MarkLevel::Long,
                          SentenceMarkText(spans[i], impacts[i], scenario, profile.maxSentenceLength,
                                           whole.fleschKincaidGrade, wholeScore)});
-        shell.markStarts.push_back(spans[i].start);
+        shell.markStarts.push_back(words.start);
     }
     platform::SetEditorMarks(kEditor, std::move(marks));
 }

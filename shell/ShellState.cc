@@ -11,6 +11,7 @@ void ResetShellState() {
     shell.topWin = false;
     shell.locale = EnglishVariant::Us;
     shell.login = false;
+    shell.scenario = 0;
     shell.rates = {};
     shell.currentJob = {};
     shell.live = {};

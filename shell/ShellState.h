@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "engine/TextStatistics.h"
 #include "results/SummaryLine.h"
 #include "results/VersionFile.h"
+#include "shell/AnalysisRequest.h"
 
 struct LivePassState {
     std::int64_t lastEditorPassTime = 0;
@@ -28,6 +30,7 @@ struct ShellState {
     bool topWin = false;
     EnglishVariant locale = EnglishVariant::Us;
     bool login = false;
+    int scenario = 0;  // the drop-down's choice, kept here so that nothing reads it back
     ReadingRates rates;
 
     AnalysisJob currentJob;
@@ -49,7 +52,9 @@ struct ShellState {
 
     std::recursive_mutex analysisLock;
     std::condition_variable_any workerEnded;
-    bool workerBusy = false;
+    bool workerBusy = false;  // a text is waiting or being analysed
+    bool workerStarted = false;
+    std::optional<AnalysisRequest> waitingText;  // the newest, for the one worker
 
     std::mutex updateLock;
     std::condition_variable updateEnded;

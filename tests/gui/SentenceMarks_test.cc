@@ -49,8 +49,9 @@ class SentenceMarksTest : public AppWindowTest {
 TEST_F(SentenceMarksTest, APastedTextIsMarkedWithoutTouchingTheTextOrItsHistory) {
     Editor()->selectAll();
     ASSERT_TRUE(Paste(kText));
-    // The CR LF is one document position: the long sentence starts at 20.
-    const int end = 20 + static_cast<int>(Words(23).size()) + 1;
+    // The CR LF is one document position: the long sentence starts at 20, and
+    // its mark ends with its last word, not with the blank after it.
+    const int end = 20 + static_cast<int>(Words(23).size());
     EXPECT_EQ(MarkedRanges(), (std::vector<std::pair<int, int>>{{20, end}}));
     EXPECT_EQ(platform::ControlText(kEditor), kText);
 

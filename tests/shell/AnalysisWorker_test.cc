@@ -48,7 +48,7 @@ int WakeUps() {
     return std::exchange(wakeUpsSeen, 0);
 }
 
-TEST_F(AnalysisWorkerTest, OneWorkerAtATimeAndTheFullRedrawWaitsForIt) {
+TEST_F(AnalysisWorkerTest, TheNewestTextWaitsAndTheFullRedrawWaitsForTheWorker) {
     StartAndOpenWindow();
     {
         // Holding the lock keeps the first worker from finishing.
@@ -61,8 +61,11 @@ TEST_F(AnalysisWorkerTest, OneWorkerAtATimeAndTheFullRedrawWaitsForIt) {
         EXPECT_EQ(TextOf(224), u"");
         EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Hello world.");
         ChangeEditor(10100, kText);
+        // The newer text took the place of the one still waiting.
+        ASSERT_TRUE(shell.waitingText.has_value());
+        EXPECT_EQ(shell.waitingText->text, kText);
     }
-    // The rows existed, so the one worker posted twice; a second worker would add more.
+    // The rows existed, so the one analysis posted twice; a second would add more.
     EXPECT_EQ(WakeUps(), 2);
     EXPECT_FALSE(WorkerBusy());
 

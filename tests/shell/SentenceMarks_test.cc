@@ -55,8 +55,18 @@ TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) 
     recording::SelectItem(kScenarioDropDown, 2);
     RunPendingEvents();
     EXPECT_EQ(Marks(),
-              (std::vector<Seen>{{kSecond, kThird, platform::MarkLevel::Long},
+              (std::vector<Seen>{{kSecond, kThird - 1, platform::MarkLevel::Long},
                                  {kThird, kText.size() - 1, platform::MarkLevel::VeryLong}}));
+}
+
+TEST_F(SentenceMarksTest, AMarkCoversTheWordsAloneNotTheBreaksAroundThem) {
+    StartAndOpenWindow();
+    const std::u16string sentence = Words(23).substr(0, Words(23).size() - 1);
+    const std::u16string before = u"Short.\r\n\r\n ";
+    TypeAt(10000, before + sentence + u" \r\n\r\nEnd here.");
+    RunTrailingPass();
+    EXPECT_EQ(Marks(), (std::vector<Seen>{{before.size(), before.size() + sentence.size(),
+                                           platform::MarkLevel::Long}}));
 }
 
 TEST_F(SentenceMarksTest, F8AndShiftF8GoRoundTheMarks) {
