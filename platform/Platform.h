@@ -162,7 +162,7 @@ struct EditorMark {
 // Replaces the editor's marks. Marks never change the text, the cursor, the
 // selection, the undo history or the scroll position; until replaced they
 // move with the text as it is edited.
-void SetEditorMarks(int number, std::vector<EditorMark> marks);
+void SetEditorMarks(int number, const std::vector<EditorMark>& marks);
 // The cursor's place in the editor's text, in code units.
 std::size_t EditorCursor(int number);
 // Puts the cursor there, without a selection, and scrolls it into view.

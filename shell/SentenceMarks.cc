@@ -71,7 +71,7 @@ void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
                                           whole.fleschKincaidGrade, wholeScore)});
         shell.markStarts.push_back(words.start);
     }
-    platform::SetEditorMarks(kEditor, std::move(marks));
+    platform::SetEditorMarks(kEditor, marks);
 }
 
 void ClearSentenceMarks() {

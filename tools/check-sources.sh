@@ -2,7 +2,7 @@
 # Source checks that need no build: formatting, includes that climb out of a
 # layer by relative path, and the version typed anywhere but the top-level
 # CMakeLists.txt. With a build folder (compile_commands.json) also clang-tidy
-# on the core, the documents layer and the programs on it.
+# on every layer and program, the shell and the platform backends included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,7 +25,8 @@ fi
 
 build=${1:-}
 if [ -n "$build" ]; then
-  mapfile -t core < <(git ls-files 'engine/*.cc' 'report/*.cc' 'results/*.cc' 'cli/*.cc' 'documents/*.cc' 'ls/*.cc')
+  mapfile -t core < <(git ls-files 'engine/*.cc' 'report/*.cc' 'results/*.cc' 'cli/*.cc' \
+    'documents/*.cc' 'ls/*.cc' 'shell/*.cc' 'platform/*.cc')
   printf '%s\n' "${core[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
 fi
 echo "source checks passed"

@@ -38,7 +38,7 @@ bool StartDetachedThread(std::function<void()> body, std::size_t stackBytes) {
                          pthread_create(&thread, &attributes, RunBody, owned.get()) == 0;
     pthread_attr_destroy(&attributes);
     if (started) {
-        owned.release();  // the thread owns the body now
+        static_cast<void>(owned.release());  // the thread owns the body now
     }
     return started;
 }

@@ -10,7 +10,7 @@ extern char** environ;
 namespace platform::posix {
 namespace {
 
-constexpr std::size_t kReaperStackBytes = 64 * 1024;
+constexpr std::size_t kReaperStackBytes = std::size_t{64} * 1024;
 
 }  // namespace
 
@@ -19,6 +19,7 @@ bool StartProgram(const std::vector<std::string>& arguments) {
         return false;
     }
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }

@@ -16,7 +16,7 @@ struct HttpRequest {
     // so is one still running after the connect time plus this long, so a
     // server that trickles data cannot hold the caller either.
     long stallSeconds = 30;
-    std::size_t maxBodyBytes = 1024 * 1024;
+    std::size_t maxBodyBytes = std::size_t{1024} * 1024;
     // Once this is true the transfer ends within a tenth of a second, with nothing.
     const std::atomic<bool>* cancelled = nullptr;
 };

@@ -63,7 +63,7 @@ class AppearanceObserver final : public QObject {
 
 AppearanceObserver* observer = nullptr;
 
-void AskPortal(QDBusConnection bus) {
+void AskPortal(const QDBusConnection& bus) {
     QDBusMessage read = QDBusMessage::createMethodCall(kPortalService, kPortalPath,
                                                        kPortalInterface, QStringLiteral("Read"));
     read << kAppearanceNamespace << kColourSchemeKey;

@@ -451,7 +451,7 @@ void FocusControl(int number) {
     }
 }
 
-void SetEditorMarks(int number, std::vector<EditorMark> marks) {
+void SetEditorMarks(int number, const std::vector<EditorMark>& marks) {
     if (auto* editor = FindAs<qt::Editor>(number)) {
         editor->SetMarks(marks);
     }

@@ -142,9 +142,9 @@ void SetControlTooltip(int number, std::u16string_view text) {
     }
 }
 
-void SetEditorMarks(int number, std::vector<EditorMark> marks) {
+void SetEditorMarks(int number, const std::vector<EditorMark>& marks) {
     if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
-        control->marks = std::move(marks);
+        control->marks = marks;
     }
 }
 
