@@ -26,7 +26,7 @@ double TwoDecimals(double value) {
 }
 
 bool HasFigure(const Finding& finding) {
-    return finding.fingerprint == "document" || finding.section.has_value();
+    return finding.fingerprint == kDocumentFingerprint || finding.section.has_value();
 }
 
 // A lower grade is better; a higher ease or score is.
@@ -140,7 +140,8 @@ BaselineRead ReadBaseline(const std::string& file) {
     if (!json.is_object() || !json.contains("findings") || !json["findings"].is_array()) {
         return fail("not a baseline (expected an object with a \"findings\" array)");
     }
-    if (json.value("version", 0) != kBaselineVersion) {
+    const Json* version = json.contains("version") ? &json["version"] : nullptr;
+    if (version == nullptr || !version->is_number_integer() || *version != kBaselineVersion) {
         return fail("expected \"version\": " + std::to_string(kBaselineVersion));
     }
     for (const Json& object : json["findings"]) {

@@ -107,8 +107,7 @@ std::string SarifResults(const DocumentResult& result, bool baselineUsed) {
         add(resultOf(finding), "unchanged");
     }
     for (const BaselineEntry& entry : result.absent) {
-        const std::string what =
-            entry.section ? "section \u201C" + *entry.section + "\u201D: " : "";
+        const std::string what = entry.section ? SectionName(*entry.section) + ": " : "";
         add(
             {
                 {"ruleId", entry.rule},

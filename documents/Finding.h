@@ -31,6 +31,15 @@ struct Finding {
     std::string message;
 };
 
+// The fingerprint of a whole document's finding.
+inline constexpr std::string_view kDocumentFingerprint = "document";
+
+// How a finding names a section: by its heading, or as the text before the first.
+inline std::string SectionName(std::string_view heading) {
+    return heading.empty() ? "text before the first heading"
+                           : "section \u201C" + std::string(heading) + "\u201D";
+}
+
 constexpr std::string_view FindingRuleId(FindingRule rule) {
     return kFindingRuleIds[static_cast<std::size_t>(rule)];
 }

@@ -421,7 +421,9 @@ int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) 
     });
 }
 
-// MDX's code as blanks in copies of both texts, unit for unit and byte for byte.
+// MDX's code overwritten in a copy, byte for byte, with a letter: blanks would
+// make a blank line of a line of code, or an indented block of the text after
+// it. The prose never takes the letters (ProseBuilder::blanked).
 struct BlankedCode {
     std::string utf8;  // for md4c, byte for byte in place
     std::vector<UnitRange> units;
@@ -434,7 +436,7 @@ BlankedCode BlankMdxCode(std::string_view utf8) {
         const std::size_t start = Utf16OffsetAt(cursor, utf8, range.start);
         blanked.units.push_back({start, Utf16OffsetAt(cursor, utf8, range.end)});
         std::fill_n(blanked.utf8.begin() + static_cast<std::ptrdiff_t>(range.start),
-                    range.end - range.start, ' ');
+                    range.end - range.start, 'x');
     }
     return blanked;
 }
@@ -455,6 +457,9 @@ ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded, 
     MD_PARSER parser{};
     parser.flags =
         MD_FLAG_TABLES | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_PERMISSIVEAUTOLINKS;
+    if (kind == SourceKind::Mdx) {
+        parser.flags |= MD_FLAG_NOINDENTEDCODEBLOCKS;  // MDX has none: indented text is text
+    }
     parser.enter_block = OnEnterBlock;
     parser.leave_block = OnLeaveBlock;
     parser.enter_span = OnEnterSpan;

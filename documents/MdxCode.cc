@@ -98,14 +98,21 @@ std::vector<ByteRange> MdxCodeRanges(std::string_view utf8) {
     Scanner scanner{utf8, {}};
     const std::vector<std::pair<std::size_t, std::size_t>> braces = BracePairs(utf8);
     Fence fence;
+    bool blockMayStart = true;  // at the top, or after a blank line or a code block
     for (std::size_t i = 0; i < utf8.size();) {
         if (i == 0 || utf8[i - 1] == '\n') {
             const SourceLine line = SourceLineAt(utf8, i);
+            const bool topLevel = blockMayStart;
+            blockMayStart = IsBlankLine(line.text);
             if (TakeFenceLine(fence, line.text)) {
+                blockMayStart = !fence.open;
                 i = line.next;
                 continue;
             }
-            if (line.text.starts_with("import ") || line.text.starts_with("export ")) {
+            // Within a paragraph, a line that begins "import " is prose.
+            const bool opensStatement =
+                line.text.starts_with("import ") || line.text.starts_with("export ");
+            if (topLevel && opensStatement) {
                 std::size_t at = i;
                 for (SourceLine statement = line; !IsBlankLine(statement.text);
                      statement = SourceLineAt(utf8, at)) {

@@ -36,25 +36,20 @@ struct Figures {
     const ProseSection* section = nullptr;  // none for the whole document
 };
 
-std::string SectionName(const ProseSection& section) {
-    return section.heading.empty() ? "text before the first heading"
-                                   : "section \u201C" + EncodeUtf8(section.heading) + "\u201D";
-}
-
 void AddFigureFindings(const Thresholds& thresholds, const Figures& figures,
                        std::vector<Finding>& findings) {
     const auto add = [&](FindingRule rule, double figure, std::string message) {
         Finding finding;
         finding.rule = rule;
         finding.figure = figure;
-        finding.fingerprint = "document";
+        finding.fingerprint = kDocumentFingerprint;
         if (const ProseSection* section = figures.section) {
             finding.wholeDocument = false;
             finding.section = EncodeUtf8(section->heading);
             finding.fingerprint = "section:" + WordsFingerprint(section->heading);
             finding.sourceStart = section->sourceStart;
             finding.sourceEnd = section->sourceEnd;
-            message = SectionName(*section) + ": " + message;
+            message = SectionName(*finding.section) + ": " + message;
         }
         finding.message = std::move(message);
         findings.push_back(std::move(finding));
@@ -134,7 +129,7 @@ void AddSentenceFindings(std::u16string_view prose, const ProseSettings& setting
 void NumberFingerprints(std::vector<Finding>& findings) {
     std::map<std::pair<FindingRule, std::string>, int> seen;
     for (Finding& finding : findings) {
-        if (finding.fingerprint != "document") {
+        if (finding.fingerprint != kDocumentFingerprint) {
             const int number = ++seen[{finding.rule, finding.fingerprint}];
             finding.fingerprint += ":" + std::to_string(number);
         }

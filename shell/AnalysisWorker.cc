@@ -26,10 +26,10 @@ std::condition_variable_any& TextWaiting() {
     return *waiting;
 }
 
-void Analyse(const AnalysisRequest& request) {
+void Analyse(AnalysisRequest request) {
     if (request.rowsExist) {
         AnalysisJob job;
-        job.text = request.text;
+        job.text = std::move(request.text);
         ComputeMetrics(job, request.variant, request.rates);
         platform::PostEvent(kWakeUp);
     }
@@ -39,10 +39,10 @@ void Analyse(const AnalysisRequest& request) {
     std::unique_lock lock(shell.analysisLock);
     for (;;) {
         TextWaiting().wait(lock, [] { return shell.waitingText.has_value(); });
-        const AnalysisRequest request = std::move(*shell.waitingText);
+        AnalysisRequest request = std::move(*shell.waitingText);
         shell.waitingText.reset();
         lock.unlock();
-        Analyse(request);
+        Analyse(std::move(request));
         lock.lock();
         platform::PostEvent(kWakeUp);
         if (!shell.waitingText) {

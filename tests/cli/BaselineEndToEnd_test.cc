@@ -146,7 +146,8 @@ TEST_F(BaselineTest, BadBaselinesAreErrorsNeverEmpty) {
     EXPECT_NE(missing.err.find("cannot read the baseline"), std::string::npos) << missing.err;
     for (const std::string bad :
          {"not json", "[]", R"({"version":1,"findings":[{"path":"a"}]})",
-          R"({"version":9,"findings":[]})",
+          R"({"version":9,"findings":[]})", R"({"version":"1","findings":[]})",
+          R"({"version":1.5,"findings":[]})", R"({"version":null,"findings":[]})",
           R"({"version":1,"findings":[{"path":"a","rule":"bogus","fingerprint":"x"}]})"}) {
         WriteFile(dir_ / "base.json", bad);
         const CliRun run = Check();

@@ -113,9 +113,15 @@ TEST(MarkdownProseTest, SuppressedProseAndMdxCodeAreLeftOut) {
          "Hello there.", "there", SourceKind::Mdx},
         {"mdx expressions", "Hi {name}, see {a {b} c} now.\n\n# Title {x}\n",
          "Hi , see  now.\n\nTitle.", "now", SourceKind::Mdx},
-        {"mdx code stays code", "A `{x}` b.\n\n```\n{y}\n```\n\n{\nz\n} é.", "A  b.\n\né.", "é",
-         SourceKind::Mdx},
+        // An expression over several lines leaves its line breaks, which are blanks.
+        {"mdx code stays code", "A `{x}` b.\n\n```\n{y}\n```\n\n{\nz\n} é.", "A  b.\n\n\n\n é.",
+         "é", SourceKind::Mdx},
         {"mdx unmatched brace", "An { open brace.", "An { open brace.", "open", SourceKind::Mdx},
+        // A long expression opening a line neither splits nor hides the paragraph.
+        {"mdx expression lines", "{props.name} is here\n{/* a note */}\nand stays.",
+         " is here\n\nand stays.", "stays", SourceKind::Mdx},
+        {"mdx import within a paragraph", "We\nexport reports weekly.",
+         "We\nexport reports weekly.", "weekly", SourceKind::Mdx},
         {"import is prose in Markdown", "import this.", "import this.", "this"},
     });
 }
