@@ -214,10 +214,7 @@ void EndBlock(ProseBuilder& builder) {
     builder.blockHasText = false;
     ProseDocument& document = builder.document;
     std::u16string& prose = document.prose;
-    std::size_t size = prose.size();
-    while (size > 0 && IsWordSeparator(prose[size - 1])) {
-        --size;
-    }
+    const std::size_t size = TrimmedEnd(prose, 0, prose.size());
     prose.resize(size);
     while (!document.segments.empty() && document.segments.back().proseStart >= size) {
         document.segments.pop_back();
@@ -373,10 +370,7 @@ int OnEnterBlock(MD_BLOCKTYPE type, void* detail, void* userdata) {
 // full stop EndBlock may give it.
 void EndHeading(ProseBuilder& builder) {
     const std::u16string& prose = builder.document.prose;
-    std::size_t end = prose.size();
-    while (end > builder.headingStart && IsWordSeparator(prose[end - 1])) {
-        --end;
-    }
+    const std::size_t end = TrimmedEnd(prose, builder.headingStart, prose.size());
     if (builder.headingStart < end) {
         builder.document.headings.push_back({builder.headingLevel, builder.headingStart, end});
     }

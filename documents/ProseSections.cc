@@ -9,13 +9,6 @@
 
 namespace {
 
-std::size_t TrimmedEnd(std::u16string_view prose, std::size_t start, std::size_t end) {
-    while (end > start && IsWordSeparator(prose[end - 1])) {
-        --end;
-    }
-    return end;
-}
-
 std::u16string OneLine(std::u16string_view text) {
     std::u16string line(text);
     std::replace(line.begin(), line.end(), u'\n', u' ');

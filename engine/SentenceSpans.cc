@@ -168,8 +168,6 @@ WordsRange SentenceWords(std::u16string_view editorText, const SentenceSpan& spa
     while (words.start + 1 < words.end && IsWordSeparator(editorText[words.start])) {
         ++words.start;
     }
-    while (words.end > words.start + 1 && IsWordSeparator(editorText[words.end - 1])) {
-        --words.end;
-    }
+    words.end = TrimmedEnd(editorText, words.start + 1, words.end);
     return words;
 }

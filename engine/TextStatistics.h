@@ -14,6 +14,14 @@ constexpr bool IsWordSeparator(char16_t c) {
     return c == u' ' || c == u'\r' || c == u'\n';
 }
 
+// Where [start, end) of a text ends once the separators closing it are left off.
+constexpr std::size_t TrimmedEnd(std::u16string_view text, std::size_t start, std::size_t end) {
+    while (end > start && IsWordSeparator(text[end - 1])) {
+        --end;
+    }
+    return end;
+}
+
 // Bitwise rather than logical or, so that a loop testing many code units vectorises.
 constexpr bool IsSentenceMark(char16_t c) {
     return (c == u'.') | (c == u'!') | (c == u'?') | (c == u'\u00A1') | (c == u'\u00BF');

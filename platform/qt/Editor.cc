@@ -141,9 +141,8 @@ void Editor::ApplyChange(int position, int removed, int added) {
     }
     const std::size_t from = OffsetOf(position);
     const std::size_t to = OffsetOf(position + removed);
-    const auto byPosition = [](const Break& item, int at) { return item.position < at; };
-    const auto first = std::lower_bound(breaks_.begin(), breaks_.end(), position, byPosition);
-    const auto last = std::lower_bound(first, breaks_.end(), position + removed, byPosition);
+    const auto first = std::lower_bound(breaks_.begin(), breaks_.end(), position, &Before);
+    const auto last = std::lower_bound(first, breaks_.end(), position + removed, &Before);
     const auto after = breaks_.erase(first, last);
     for (auto moved = after; moved != breaks_.end(); ++moved) {
         moved->position += added - removed;
@@ -162,9 +161,7 @@ void Editor::Rebuild() {
 }
 
 const Editor::Break* Editor::BreakAt(int position) const {
-    const auto found =
-        std::lower_bound(breaks_.begin(), breaks_.end(), position,
-                         [](const Break& item, int at) { return item.position < at; });
+    const auto found = std::lower_bound(breaks_.begin(), breaks_.end(), position, &Before);
     return found != breaks_.end() && found->position == position ? &*found : nullptr;
 }
 

@@ -45,6 +45,8 @@ class Editor final : public QPlainTextEdit {
         int position = 0;
         int kind = 0;
     };
+    // For searching the breaks by position.
+    static bool Before(const Break& item, int position) { return item.position < position; }
 
     void OnContentsChange(int position, int removed, int added);
     void ApplyChange(int position, int removed, int added);
