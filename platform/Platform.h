@@ -57,6 +57,7 @@ enum class EventKind {
     NewerVersion = 67636,       // the update check found a new version
     NoNewerVersion = 67637,     // the update check found ours the latest
     TrailingPass = 67638,       // the live analysis's catch-up after typing
+    FileDropped = 67639,        // one file dropped on the window: DroppedFilePath
 };
 
 enum class EventType {
@@ -167,6 +168,9 @@ void SetEditorMarks(int number, const std::vector<EditorMark>& marks);
 std::size_t EditorCursor(int number);
 // Puts the cursor there, without a selection, and scrolls it into view.
 void SetEditorCursor(int number, std::size_t offset);
+// Replaces the editor's whole text as one change the user can undo, as a
+// paste over everything would; posts Control, Change.
+void ReplaceEditorText(int number, std::u16string_view text);
 
 // ---- Gear menu ------------------------------------------------------------
 
@@ -242,6 +246,16 @@ void RevealFile(std::string_view path);
 // the folder cannot take the file or the target is not a regular file that may
 // be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+enum class FileReadStatus { Read, TooLarge, Unreadable };
+struct FileBytes {
+    FileReadStatus status = FileReadStatus::Read;
+    std::string bytes;  // the whole file when Read
+};
+// Reads at most maxBytes + 1 bytes, so a larger file is refused unread.
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes);
+// The path (UTF-8) of the file that the last FileDropped event was posted for.
+std::string DroppedFilePath();
 
 // ---- Network ------------------------------------------------------------------
 

@@ -28,6 +28,7 @@ inline constexpr int kCheckForUpdateItem = 4;
 inline constexpr int kStartAtLoginItem = 5;
 inline constexpr int kQuitItem = 6;
 inline constexpr int kHighlightItem = 7;
+inline constexpr int kReadAsMarkdownItem = 8;
 inline constexpr int kApplicationQuit = -4;
 inline constexpr int kCloseWindowShortcut = 4004;
 inline constexpr int kClearShortcut = 4005;

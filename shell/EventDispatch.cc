@@ -6,8 +6,10 @@
 #include "shell/ControlNumbers.h"
 #include "shell/EditorEvents.h"
 #include "shell/Export.h"
+#include "shell/FileDrop.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/Quit.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
@@ -33,6 +35,7 @@ constexpr MenuRoute kMenuRoutes[] = {
     {kClearShortcut, OnClearShortcut},
     {kRecommendationsShortcut, OnRecommendationsShortcut},
     {kHighlightItem, ToggleHighlight},
+    {kReadAsMarkdownItem, ToggleReadAsMarkdown},
     {kNextMarkShortcut, OnNextMarkShortcut},
     {kPreviousMarkShortcut, OnPreviousMarkShortcut},
 };
@@ -97,6 +100,9 @@ void DispatchEvent(const platform::Event& event) {
             break;
         case platform::EventKind::TrailingPass:
             CompleteLiveAnalysis();
+            break;
+        case platform::EventKind::FileDropped:
+            OnFileDropped();
             break;
         case platform::EventKind::Menu:
             DispatchMenuEvent(event);

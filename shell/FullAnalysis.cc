@@ -3,6 +3,7 @@
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
 #include "shell/SentenceMarks.h"
@@ -20,6 +21,6 @@ void ShowFullAnalysis(std::u16string_view text) {
 void ReanalyseEditorText() {
     const std::u16string text = platform::ControlText(kEditor);
     if (!text.empty()) {
-        ShowFullAnalysis(text);
+        ShowFullAnalysis(ReadDraft(text));
     }
 }

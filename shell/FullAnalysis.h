@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+// `text` is the editor's text as ReadDraft gave it.
 // Counts and computes the text into currentJob and draws every row and the
 // summary line from it, synchronously and without the lock.
 void ShowFullAnalysis(std::u16string_view text);

@@ -13,6 +13,7 @@
 #include "shell/Commands.h"
 #include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
@@ -24,32 +25,32 @@ std::int64_t LiveInterval(std::size_t length) {
     return static_cast<std::int64_t>(std::nearbyint(interval));
 }
 
-void OnEditorChange(std::u16string_view text, bool passesGate) {
-    shell.currentJob.text = text;
+void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, bool passesGate) {
+    shell.currentJob.text = draft;
     if (!passesGate) {
         ClearSentenceMarks();
-        if (text.empty()) {
+        if (editorText.empty()) {
             Clear();
         }
         return;
     }
     ShowMetricRows();
-    StartAnalysisWorker(text);
+    StartAnalysisWorker(draft);
 
     bool computed = false;
     const std::int64_t now = platform::NowMilliseconds();
     if (now - shell.live.lastEditorPassTime >= kEditorPassThrottle) {
         shell.live.lastEditorPassTime = now;
-        computed = LivePass(text);
+        computed = LivePass(draft);
     }
     if (!WorkerBusy()) {
         ShowMetrics(shell.currentJob, shell.locale);
         shell.analysisCurrent = computed;
     }
     // The editor's own words: the job's text has been respelt and trimmed.
-    StoreTypedText(text);
+    StoreTypedText(editorText);
     platform::SetControlEnabled(kClearButton, true);
-    platform::PostEventAfter(static_cast<int>(LiveInterval(text.size())),
+    platform::PostEventAfter(static_cast<int>(LiveInterval(draft.size())),
                              {platform::EventKind::TrailingPass, kUnnumbered});
 }
 
@@ -86,14 +87,15 @@ void CompleteLiveAnalysis() {
         return;
     }
     const std::u16string text = platform::ControlText(kEditor);
-    if (CleanInput(text, shell.locale).text.empty()) {
+    const std::u16string_view draft = ReadDraft(text);
+    if (!HoldsAnalysableText(draft, shell.locale)) {
         return;
     }
     // The marks are exact from here on, whatever the live passes left.
     if (shell.analysisCurrent) {
-        MarkSentences(text, shell.currentJob);
+        MarkSentences(draft, shell.currentJob);
     } else {
-        ShowFullAnalysis(text);
+        ShowFullAnalysis(draft);
     }
     StoreTextIfChanged(text);
 }

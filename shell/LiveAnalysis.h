@@ -12,7 +12,8 @@ std::int64_t LiveInterval(std::size_t length);
 // The editor-change handler, after PrepareResultsArea has put the text through
 // the input gate: the worker start, the throttled live pass, the full redraw
 // when no worker is busy, the save and the trailing pass's schedule.
-void OnEditorChange(std::u16string_view text, bool passesGate);
+// `draft` is the editor's text as ReadDraft gave it.
+void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, bool passesGate);
 
 // The throttled pass; true when it computed the measures afresh.
 bool LivePass(std::u16string_view text);

@@ -92,6 +92,7 @@ void CreateMainWindow(int left, int top) {
                                   {kStartAtLoginItem, u"Start at Login"},
                                   {kCheckForUpdateItem, u"Check for Update"},
                                   {kHighlightItem, u"Highlight Long Sentences"},
+                                  {kReadAsMarkdownItem, u"Read as Markdown"},
                                   {kQuitItem, u"Quit"}});
     }
     const std::u16string savedText = LoadSavedText();
@@ -101,6 +102,7 @@ void CreateMainWindow(int left, int top) {
     platform::SetMenuItemChecked(kAlwaysOnTopItem, shell.topWin);
     platform::SetMenuItemChecked(kStartAtLoginItem, shell.login);
     platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
+    platform::SetMenuItemChecked(kReadAsMarkdownItem, shell.readAsMarkdown);
     ShowVariant(shell.locale);
     const bool hasText = !savedText.empty();
     platform::SetControlEnabled(kClearButton, hasText);

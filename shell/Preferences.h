@@ -11,6 +11,7 @@ inline constexpr std::string_view kLocaleKey = "Locale";
 inline constexpr std::string_view kLoginKey = "Login";
 inline constexpr std::string_view kAnalyzeTextKey = "AnalyzeText";
 inline constexpr std::string_view kHighlightKey = "Highlight";
+inline constexpr std::string_view kReadAsMarkdownKey = "ReadAsMarkdown";
 
 // Only a stored 1 counts as set: a missing, foreign or out-of-range value is 0.
 bool ReadFlag(std::string_view key);

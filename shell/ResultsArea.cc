@@ -108,6 +108,10 @@ void ClearMetricRows() {
 }
 
 void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory) {
-    platform::SetControlText(kSummaryLine,
-                             SummaryLineText(memory, job, shell.scenario, charactersPerPage));
+    std::u16string line = SummaryLineText(memory, job, shell.scenario, charactersPerPage);
+    // Said where it is seen, so that a screen reader says it too.
+    if (shell.draftIsMarkdown) {
+        line += kReadAsMarkdownNote;
+    }
+    platform::SetControlText(kSummaryLine, line);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "engine/AnalysisJob.h"
 #include "results/SummaryLine.h"
 
@@ -14,4 +16,6 @@ void ShowMetricRows();
 void ClearMetricRows();
 
 // Writes the summary line for the scenario selected in the drop-down.
+// Ends the summary line while the text is read as Markdown.
+inline constexpr std::u16string_view kReadAsMarkdownNote = u" · read as Markdown";
 void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory);

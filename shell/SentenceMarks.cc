@@ -14,6 +14,7 @@
 #include "report/WeightedScore.h"
 #include "results/SentenceMarkText.h"
 #include "shell/ControlNumbers.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 
@@ -38,7 +39,7 @@ void MoveToMark(bool forward) {
 
 }  // namespace
 
-void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
+void MarkSentences(std::u16string_view draft, const AnalysisJob& whole) {
     if (!shell.highlight) {
         ClearSentenceMarks();
         return;
@@ -53,7 +54,7 @@ void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
             : std::optional(
                   ComputeWeightedScoreFromCounts(whole, ascii.complexWords, profile).overallScore);
 
-    const std::vector<SentenceSpan> spans = SentenceSpans(editorText, whole.text, variant);
+    const std::vector<SentenceSpan> spans = SentenceSpans(draft, whole.text, variant);
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(whole, ascii, spans, scenario, variant);
     std::vector<platform::EditorMark> marks;
@@ -64,7 +65,7 @@ void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole) {
         }
         const bool veryLong = impacts[i].level == SentenceLevel::VeryLong;
         // The words alone: no blanks or line breaks after them are marked.
-        const WordsRange words = SentenceWords(editorText, spans[i]);
+        const WordsRange words = EditorRange(SentenceWords(draft, spans[i]));
         marks.push_back({words.start, words.end,
                          veryLong ? platform::MarkLevel::VeryLong : platform::MarkLevel::Long,
                          SentenceMarkText(spans[i], impacts[i], scenario, profile.maxSentenceLength,
@@ -86,7 +87,7 @@ void ToggleHighlight() {
     // Off clears at once; on marks now if the analysis is current, else with the
     // pass that is coming anyway.
     if (!shell.highlight || shell.analysisCurrent) {
-        MarkSentences(platform::ControlText(kEditor), shell.currentJob);
+        MarkSentences(ReadDraft(platform::ControlText(kEditor)), shell.currentJob);
     }
 }
 

@@ -6,9 +6,10 @@
 
 // Marks the editor's long and very long sentences for the scenario and variant
 // in force, each with what it costs; removes every mark when highlighting is off.
-// `whole` is the analysis of exactly that text (counts, measures, respelt text),
-// which every caller has just made.
-void MarkSentences(std::u16string_view editorText, const AnalysisJob& whole);
+// `draft` is the editor's text as ReadDraft last gave it; `whole` is the analysis
+// of exactly that text (counts, measures, respelt text), which every caller has
+// just made.
+void MarkSentences(std::u16string_view draft, const AnalysisJob& whole);
 void ClearSentenceMarks();
 
 // The gear menu's "Highlight Long Sentences": stored and flushed at once.

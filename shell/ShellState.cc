@@ -25,6 +25,9 @@ void ResetShellState() {
     shell.lengthAlertDue = false;
     shell.highlight = true;
     shell.markStarts.clear();
+    shell.readAsMarkdown = false;
+    shell.draftIsMarkdown = false;
+    shell.draft = {};
     shell.latestVersion.clear();
     shell.releaseNotes.clear();
 }

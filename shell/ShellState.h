@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/MarkdownProse.h"
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 #include "engine/ReadingRates.h"
@@ -46,6 +47,9 @@ struct ShellState {
     bool lengthAlertDue = false;          // see AlertInputTooLong
     bool highlight = true;                // long sentences marked in the editor
     std::vector<std::size_t> markStarts;  // where the marks begin, ascending
+    bool readAsMarkdown = false;          // the gear menu's choice
+    bool draftIsMarkdown = false;         // the text last read was read as Markdown, into draft
+    ProseDocument draft;
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.
     std::u16string latestVersion;
     std::u16string releaseNotes;

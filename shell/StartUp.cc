@@ -28,6 +28,7 @@ void ReadPreferences() {
     shell.locale = ReadVariant();
     shell.login = ReadFlag(kLoginKey);
     shell.highlight = ReadHighlight();
+    shell.readAsMarkdown = ReadFlag(kReadAsMarkdownKey);
 }
 
 void InitialisePreferences() {

@@ -468,4 +468,10 @@ void SetEditorCursor(int number, std::size_t offset) {
     }
 }
 
+void ReplaceEditorText(int number, std::u16string_view text) {
+    if (auto* editor = FindAs<qt::Editor>(number)) {
+        editor->ReplaceText(qt::ToQString(text));
+    }
+}
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include "platform/qt/FileDrop.h"
 
 namespace platform::qt {
 namespace {
@@ -197,6 +200,13 @@ void Editor::SetExactText(const QString& text) {
     moveCursor(QTextCursor::Start);
 }
 
+void Editor::ReplaceText(const QString& text) {
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    InsertExact(cursor, text);
+    setTextCursor(cursor);
+}
+
 const QString& Editor::ExactText() const {
     return text_;
 }
@@ -331,6 +341,30 @@ void Editor::insertFromMimeData(const QMimeData* source) {
         InsertExact(cursor, source->text());
         setTextCursor(cursor);
     }
+}
+
+void Editor::dragEnterEvent(QDragEnterEvent* event) {
+    if (CarriesOneFile(event->mimeData())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void Editor::dragMoveEvent(QDragMoveEvent* event) {
+    if (CarriesOneFile(event->mimeData())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void Editor::dropEvent(QDropEvent* event) {
+    if (PostFileDrop(event->mimeData())) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
 }
 
 }  // namespace platform::qt

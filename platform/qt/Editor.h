@@ -24,6 +24,8 @@ class Editor final : public QPlainTextEdit {
 
     // Replaces the text without an undo step.
     void SetExactText(const QString& text);
+    // Replaces the text as one step the user can undo.
+    void ReplaceText(const QString& text);
     const QString& ExactText() const;
 
     // Offsets count the code units of ExactText: a CR LF is two, one position.
@@ -38,6 +40,10 @@ class Editor final : public QPlainTextEdit {
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    // A dropped file is the shell's to open; only text goes in as it is.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // A block separator's position in the document and the kind of break it stands for.

@@ -1,11 +1,13 @@
 #include "platform/qt/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QPointer>
 #include <QShortcut>
 
 #include "platform/Platform.h"
+#include "platform/qt/FileDrop.h"
 #include "platform/qt/QtText.h"
 
 namespace platform {
@@ -17,9 +19,21 @@ constexpr Qt::WindowFlags kWindowFlags =
 // The shell decides what closing means, so the close button only reports.
 class MainWindowWidget final : public QWidget {
   public:
-    MainWindowWidget() : QWidget(nullptr, kWindowFlags) {}
+    MainWindowWidget() : QWidget(nullptr, kWindowFlags) { setAcceptDrops(true); }
 
   protected:
+    // A file dropped anywhere on the window, as on the editor.
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        if (qt::CarriesOneFile(event->mimeData())) {
+            event->acceptProposedAction();
+        }
+    }
+    void dropEvent(QDropEvent* event) override {
+        if (qt::PostFileDrop(event->mimeData())) {
+            event->acceptProposedAction();
+        }
+    }
+
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
         PostEvent({EventKind::CloseWindow});

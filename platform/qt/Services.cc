@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/common/AtomicFile.h"
+#include "platform/common/ReadFile.h"
 #include "platform/http/HttpGet.h"
 
 namespace platform {
@@ -15,6 +16,10 @@ std::atomic<bool> httpsGetsCancelled{false};
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return posix::WriteFileAtomically(path, bytes);
+}
+
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    return posix::ReadFileBytes(path, maxBytes);
 }
 
 std::optional<std::string> HttpsGet(const std::string& url) {

@@ -33,9 +33,10 @@ struct ControlState {
     bool visible = true;
     FontKind font = FontKind::System;
     std::optional<ImageKind> image;
-    std::optional<bool> blackText;  // set once the editor's colours are
-    std::vector<EditorMark> marks;  // the editor's
-    std::size_t cursor = 0;         // the editor's, in code units
+    std::optional<bool> blackText;          // set once the editor's colours are
+    std::vector<EditorMark> marks;          // the editor's
+    std::size_t cursor = 0;                 // the editor's, in code units
+    std::vector<std::u16string> undoTexts;  // the editor's texts before each ReplaceEditorText
 };
 
 struct WindowState {
@@ -110,6 +111,8 @@ bool PlatformShutDown();
 
 // ---- A user's actions: each changes what the desktop would and posts its event ----
 void TypeIntoEditor(std::u16string_view text);  // replaces the editor's text
+void UndoInEditor();                            // takes back the last ReplaceEditorText
+void DropFile(std::string path);                // onto the window
 void Click(int number);                         // only an enabled control reacts
 void SelectItem(int number, int index);
 void ChooseMenuItem(int number);
@@ -161,6 +164,8 @@ const std::vector<std::string>& RevealedFiles();
 std::optional<std::string> WrittenFile(std::string_view path);
 // Writes then change nothing and report failure.
 void SetFileWritesFailing(bool failing);
+// A file on the disk, for ReadFileBytes; unknown paths are unreadable.
+void PutFile(std::string path, std::string bytes);
 
 // ---- Network (any thread) ----
 // What HttpsGet answers for `url` from now on; nothing makes the transfer fail,

@@ -29,6 +29,22 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    const auto& files = TheDesktop().files;
+    const auto found = files.find(path);
+    if (found == files.end()) {
+        return {FileReadStatus::Unreadable, {}};
+    }
+    if (found->second.size() > maxBytes) {
+        return {FileReadStatus::TooLarge, {}};
+    }
+    return {FileReadStatus::Read, found->second};
+}
+
+std::string DroppedFilePath() {
+    return TheDesktop().droppedPath;
+}
+
 std::optional<std::string> HttpsGet(const std::string& url) {
     std::unique_lock lock(networkMutex);
     requestedUrls.push_back(url);
@@ -53,6 +69,13 @@ std::optional<std::string> WrittenFile(std::string_view path) {
 }
 void SetFileWritesFailing(bool failing) {
     TheDesktop().fileWritesFailing = failing;
+}
+void PutFile(std::string path, std::string bytes) {
+    TheDesktop().files[std::move(path)] = std::move(bytes);
+}
+void DropFile(std::string path) {
+    TheDesktop().droppedPath = std::move(path);
+    PostEvent({EventKind::FileDropped});
 }
 
 void ServeUrl(std::string url, std::optional<std::string> body) {

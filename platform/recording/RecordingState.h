@@ -49,6 +49,7 @@ struct Desktop {
 
     std::map<std::string, std::string, std::less<>> files;
     bool fileWritesFailing = false;
+    std::string droppedPath;
 
     std::string applicationPath = "/usr/bin/quillory";
     LoginItemForm loginItemForm = LoginItemForm::AutostartEntry;

@@ -159,6 +159,15 @@ void SetEditorCursor(int number, std::size_t offset) {
     }
 }
 
+void ReplaceEditorText(int number, std::u16string_view text) {
+    if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
+        control->undoTexts.push_back(control->text);
+        control->text = text;
+        control->cursor = text.size();
+        PostEvent({EventKind::Control, number, EventType::Change});
+    }
+}
+
 void SetControlAccessibleName(int number, std::u16string_view name) {
     if (auto* control = FindControl(number)) {
         control->accessibleName = name;
@@ -294,6 +303,17 @@ void TypeIntoEditor(std::u16string_view text) {
     for (const auto& control : TheDesktop().controls) {
         if (control.kind == ControlKind::Editor) {
             SetControlText(control.number, text);
+            PostEvent({EventKind::Control, control.number, EventType::Change});
+            return;
+        }
+    }
+}
+
+void UndoInEditor() {
+    for (auto& control : TheDesktop().controls) {
+        if (control.kind == ControlKind::Editor && !control.undoTexts.empty()) {
+            control.text = std::move(control.undoTexts.back());
+            control.undoTexts.pop_back();
             PostEvent({EventKind::Control, control.number, EventType::Change});
             return;
         }

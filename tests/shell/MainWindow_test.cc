@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
     for (const auto& [number, title] : recording::GearMenu().items) {
         menuOrder.push_back(number);
     }
-    EXPECT_EQ(menuOrder, (std::vector<int>{1, 2, 3, 5, 4, 7, 6}));
+    EXPECT_EQ(menuOrder, (std::vector<int>{1, 2, 3, 5, 4, 7, 8, 6}));
     EXPECT_EQ(recording::GearMenu().items[5].second, u"Highlight Long Sentences");
     EXPECT_TRUE(platform::MenuItemChecked(kHighlightItem));  // on by default
 }

@@ -1,0 +1,33 @@
+#include "platform/common/ReadFile.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace platform::posix {
+
+FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> stream(std::fopen(path.c_str(), "rb"),
+                                                                 &std::fclose);
+    if (!stream) {
+        return {FileReadStatus::Unreadable, {}};
+    }
+    FileBytes file;
+    char buffer[65536];
+    // A folder opens but cannot be read: ferror tells it from an empty file.
+    while (file.bytes.size() <= maxBytes) {
+        const std::size_t read = std::fread(buffer, 1, sizeof buffer, stream.get());
+        file.bytes.append(buffer, read);
+        if (read < sizeof buffer) {
+            break;
+        }
+    }
+    if (std::ferror(stream.get()) != 0) {
+        return {FileReadStatus::Unreadable, {}};
+    }
+    if (file.bytes.size() > maxBytes) {
+        return {FileReadStatus::TooLarge, {}};
+    }
+    return file;
+}
+
+}  // namespace platform::posix

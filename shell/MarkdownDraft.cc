@@ -1,0 +1,51 @@
+#include "shell/MarkdownDraft.h"
+
+#include <string>
+
+#include "documents/MarkdownProse.h"
+#include "engine/InputValidation.h"
+#include "engine/Utf8.h"
+#include "platform/Platform.h"
+#include "shell/ControlNumbers.h"
+#include "shell/EditorEvents.h"
+#include "shell/FullAnalysis.h"
+#include "shell/Preferences.h"
+#include "shell/SentenceMarks.h"
+#include "shell/ShellState.h"
+
+std::u16string_view ReadDraft(std::u16string_view editorText) {
+    shell.draftIsMarkdown = shell.readAsMarkdown && editorText.size() <= kMaxInputLength;
+    if (!shell.draftIsMarkdown) {
+        return editorText;
+    }
+    shell.draft = MarkdownProse(EncodeUtf8(editorText), editorText);
+    return shell.draft.prose;
+}
+
+WordsRange EditorRange(WordsRange stretch) {
+    if (!shell.draftIsMarkdown || stretch.start >= stretch.end) {
+        return stretch;
+    }
+    return {SourceOffsetOf(shell.draft, stretch.start), SourceEndOf(shell.draft, stretch.end)};
+}
+
+void SetReadAsMarkdown(bool on) {
+    shell.readAsMarkdown = on;
+    StoreFlag(kReadAsMarkdownKey, on);
+    platform::SetMenuItemChecked(kReadAsMarkdownItem, on);
+}
+
+void ToggleReadAsMarkdown() {
+    SetReadAsMarkdown(!shell.readAsMarkdown);
+    const std::u16string text = platform::ControlText(kEditor);
+    if (text.empty()) {
+        return;
+    }
+    // As after an edit: the rows may come or go with the prose.
+    const std::u16string_view draft = ReadDraft(text);
+    if (PrepareResultsArea(text, draft)) {
+        ShowFullAnalysis(draft);
+    } else {
+        ClearSentenceMarks();
+    }
+}

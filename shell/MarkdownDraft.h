@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/SentenceSpans.h"
+
+// The editor's text as the figures read it: as it stands, or, when the window
+// reads Markdown, its prose as quillory-cli reads a Markdown file. A text over
+// the length limit is never read as Markdown, so the gate refuses it as it stands.
+// The view stays valid until the next call.
+std::u16string_view ReadDraft(std::u16string_view editorText);
+
+// Where a stretch of the last text ReadDraft gave stands in the editor.
+WordsRange EditorRange(WordsRange stretch);
+
+// Stored and shown in the gear menu; the text is read again at its next change.
+void SetReadAsMarkdown(bool on);
+// The gear menu's "Read as Markdown": the text is read again at once.
+void ToggleReadAsMarkdown();

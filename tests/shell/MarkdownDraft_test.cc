@@ -1,0 +1,193 @@
+#include "shell/MarkdownDraft.h"
+
+#include <string>
+#include <vector>
+
+#include "documents/MarkdownProse.h"
+#include "documents/ProseSentences.h"
+#include "documents/TextAnalysis.h"
+#include "engine/InputValidation.h"
+#include "engine/Utf8.h"
+#include "shell/ControlNumbers.h"
+#include "shell/ResultsArea.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace {
+
+using MarkdownDraftTest = ShellTest;
+
+constexpr int kBlogPost = 1;
+
+std::u16string Words(int count) {
+    std::u16string sentence;
+    for (int i = 0; i < count; ++i) {
+        sentence += i == 0 ? u"Words" : u" words";
+    }
+    return sentence + u".";
+}
+
+// Front matter, a heading without a full stop, a long sentence, code and a
+// link's address: all but the prose is left out when read as Markdown.
+const std::u16string kDraft =
+    u"---\r\ntitle: A draft\r\n---\r\n# Getting started\r\n\r\n" + Words(30) +
+    u" Then more.\r\n\r\n```\r\nint main() { return 0; } // code here\r\n"
+    u"```\r\n\r\nSee [the guide](https://example.com/a/b/c) for more.\r\n";
+
+struct Seen {
+    std::size_t start;
+    std::size_t end;
+    platform::MarkLevel level;
+    friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+std::vector<Seen> Marks() {
+    std::vector<Seen> seen;
+    for (const platform::EditorMark& mark : recording::Control(kEditor)->marks) {
+        seen.push_back({mark.start, mark.end, mark.level});
+    }
+    return seen;
+}
+
+// What quillory-cli reads in the file: its prose, its figures, its marks.
+struct CliReading {
+    ProseDocument prose;
+    TextAnalysis analysis;
+    std::vector<Seen> marks;
+};
+
+CliReading ReadAsCliDoes(const std::u16string& text, int scenario) {
+    CliReading reading;
+    reading.prose = MarkdownProse(EncodeUtf8(text), text);
+    reading.analysis = AnalyseText(reading.prose.prose, EnglishVariant::Us, scenario);
+    for (const ProseSentence& sentence : ProseSentences(reading.prose, reading.analysis)) {
+        if (sentence.impact.level != SentenceLevel::None) {
+            reading.marks.push_back({sentence.wordsStart, sentence.wordsEnd,
+                                     sentence.impact.level == SentenceLevel::VeryLong
+                                         ? platform::MarkLevel::VeryLong
+                                         : platform::MarkLevel::Long});
+        }
+    }
+    return reading;
+}
+
+void OpenForBlogPosts() {
+    StartAndOpenWindow();
+    recording::SelectItem(kScenarioDropDown, kBlogPost);
+    RunPendingEvents();
+}
+
+TEST_F(MarkdownDraftTest, ReadAsMarkdownShowsTheCliFiguresAndMarksOnTheWordsAsWritten) {
+    OpenForBlogPosts();
+    EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    ChooseAndRun(kReadAsMarkdownItem);
+    EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    EXPECT_EQ(recording::StoredPreference("ReadAsMarkdown"), u"1");
+
+    TypeAt(20000, kDraft);
+    RunTrailingPass();
+    const CliReading cli = ReadAsCliDoes(kDraft, kBlogPost);
+    ExpectRowsShow(cli.analysis.job);
+    EXPECT_EQ(TextOf(kSummaryLine), cli.analysis.summary + std::u16string(kReadAsMarkdownNote));
+    ASSERT_EQ(Marks(), cli.marks);
+    ASSERT_EQ(cli.marks.size(), 1u);
+    EXPECT_EQ(kDraft.substr(cli.marks[0].start, cli.marks[0].end - cli.marks[0].start), Words(30));
+
+    // The editor keeps the text as typed, and so does the store.
+    EXPECT_EQ(TextOf(kEditor), kDraft);
+    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), kDraft);
+}
+
+TEST_F(MarkdownDraftTest, TurningItOffOrOnReadsTheTextAgainAtOnce) {
+    OpenForBlogPosts();
+    TypeAt(20000, kDraft);
+    RunTrailingPass();
+    const std::u16string plainSummary = TextOf(kSummaryLine);
+    EXPECT_EQ(plainSummary.find(kReadAsMarkdownNote), std::u16string::npos);
+
+    ChooseAndRun(kReadAsMarkdownItem);
+    ExpectRowsShow(ReadAsCliDoes(kDraft, kBlogPost).analysis.job);
+    EXPECT_NE(TextOf(kSummaryLine).find(kReadAsMarkdownNote), std::u16string::npos);
+
+    ChooseAndRun(kReadAsMarkdownItem);
+    ExpectRowsShow(
+        Analysed(kDraft, EnglishVariant::Us, RatesForScenario(kBlogPost, EnglishVariant::Us)));
+    EXPECT_EQ(TextOf(kSummaryLine), plainSummary);
+    EXPECT_EQ(recording::StoredPreference("ReadAsMarkdown"), u"0");
+}
+
+TEST_F(MarkdownDraftTest, ADraftOfCodeAloneShowsNoFiguresAndKeepsItsText) {
+    recording::StorePreference("ReadAsMarkdown", u"1");
+    StartAndOpenWindow();
+    EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    const std::u16string code = u"```\nint main() { return 0; }\n```\n";
+    TypeAt(20000, code);
+    RunTrailingPass();
+    EXPECT_EQ(TextOf(kEditor), code);
+    const auto* rows = recording::Control(kAutomatedIndexValue);
+    EXPECT_TRUE(rows == nullptr || rows->text.empty());
+    EXPECT_TRUE(recording::Control(kEditor)->marks.empty());
+}
+
+// ---- Files dropped in ----
+
+using FileDropTest = ShellTest;
+
+void DropAndRun(const std::string& path) {
+    recording::DropFile(path);
+    RunPendingEvents();
+    RunTrailingPass();
+}
+
+TEST_F(FileDropTest, AMarkdownFileIsReadAsMarkdownAndOneUndoBringsTheTextBack) {
+    OpenForBlogPosts();
+    TypeAt(20000, u"What I had before.");
+    recording::PutFile("/home/writer/draft.md", "\xEF\xBB\xBF" + EncodeUtf8(kDraft));
+    DropAndRun("/home/writer/draft.md");
+
+    EXPECT_EQ(TextOf(kEditor), kDraft);  // the byte order mark is not text
+    EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    const CliReading cli = ReadAsCliDoes(kDraft, kBlogPost);
+    ExpectRowsShow(cli.analysis.job);
+    EXPECT_EQ(Marks(), cli.marks);
+
+    recording::UndoInEditor();
+    RunPendingEvents();
+    EXPECT_EQ(TextOf(kEditor), u"What I had before.");
+
+    // A plain text file turns the Markdown reading off again.
+    recording::PutFile("/home/writer/notes.txt", "# Not a heading\n");
+    DropAndRun("/home/writer/notes.txt");
+    EXPECT_EQ(TextOf(kEditor), u"# Not a heading\n");
+    EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    EXPECT_TRUE(recording::Alerts().empty());
+}
+
+TEST_F(FileDropTest, AFileThatCannotBeTakenChangesNothingAndSaysWhy) {
+    OpenForBlogPosts();
+    TypeAt(20000, u"Keep this text.");
+    recording::PutFile("/d/latin1.txt", "caf\xE9 au lait");
+    recording::PutFile("/d/big.md", std::string(3 * 32768 + 4, 'a'));
+    recording::PutFile("/d/long.txt", std::string(32769, 'a'));
+    recording::PutFile("/d/picture.png", "PNG");
+    const struct {
+        std::string path;
+        std::u16string message;
+    } refusals[] = {
+        {"/d/latin1.txt", u"“latin1.txt” is not UTF-8 text (invalid UTF-8 at byte offset 3)."},
+        {"/d/big.md", std::u16string(kInputTooLongMessage)},
+        {"/d/long.txt", std::u16string(kInputTooLongMessage)},
+        {"/d/picture.png", u"“picture.png” is not a .txt, .md or .markdown file."},
+        {"/d/missing.md", u"“missing.md” could not be read."},
+    };
+    std::size_t alerts = 0;
+    for (const auto& refusal : refusals) {
+        DropAndRun(refusal.path);
+        ASSERT_EQ(recording::Alerts().size(), ++alerts) << refusal.path;
+        EXPECT_EQ(recording::Alerts().back().text, refusal.message + u"\n");
+        EXPECT_EQ(TextOf(kEditor), u"Keep this text.");
+        EXPECT_TRUE(recording::Control(kEditor)->undoTexts.empty());
+        EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    }
+}
+
+}  // namespace
