@@ -19,7 +19,7 @@
 #include "bench/SampleText.h"
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"

@@ -5,28 +5,44 @@
 
 #include "engine/TwoDecimals.h"
 #include "report/MetricLabels.h"
+#include "results/ControlNumbers.h"
 
 namespace {
+
 constexpr std::u16string_view kMinutes = u" minutes";
+
+// The row at `order` in kMetricRows, shown at `screenRow`.
+constexpr MetricRow Row(int order, int screenRow, int barMaximum, std::u16string_view caption,
+                        std::u16string_view suffix, std::string_view key,
+                        double AnalysisJob::*measure) {
+    return {screenRow,
+            kFirstRowHelpIcon + screenRow,
+            kFirstMetricValue + order,
+            kFirstMetricBar + order,
+            kFirstMetricLabel + order,
+            barMaximum,
+            caption,
+            suffix,
+            key,
+            measure};
+}
+
 }  // namespace
 
-// screenRow, help, value, bar, label, bar maximum, caption, suffix, key, measure.
+// The two times come before the Gunning Fog Index, which is shown above them.
 const std::array<MetricRow, 9> kMetricRows = {{
-    {0, 12, 22, 122, 222, 100, u"Flesch-Kincaid Ease: ", u"", "FKEase",
-     &AnalysisJob::fleschReadingEase},
-    {1, 13, 23, 123, 223, 20, u"Flesch-Kincaid Grade Level: ", u"", "FKGrade",
-     &AnalysisJob::fleschKincaidGrade},
-    {2, 14, 24, 124, 224, 20, u"Coleman-Liau Index: ", u"", "CLI", &AnalysisJob::colemanLiauIndex},
-    {3, 15, 25, 125, 225, 20, u"Automated Readability Index: ", u"", "ARI",
-     &AnalysisJob::automatedIndex},
-    {4, 16, 26, 126, 226, 20, u"SMOG Index: ", u"", "SMOG", &AnalysisJob::smogIndex},
-    {5, 17, 27, 127, 227, 100, u"LIX Index: ", u"", "LIX", &AnalysisJob::lixIndex},
-    {7, 19, 28, 128, 228, 10, u"Estimated Reading Time: ", kMinutes, "ReadingTime",
-     &AnalysisJob::readingTimeMinutes},
-    {8, 20, 29, 129, 229, 10, u"Estimated Speaking Time: ", kMinutes, "SpeakingTime",
-     &AnalysisJob::speakingTimeMinutes},
-    {6, 18, 30, 130, 230, 20, u"Gunning Fog Index: ", u"", "GunningFog",
-     &AnalysisJob::gunningFogIndex},
+    Row(0, 0, 100, u"Flesch-Kincaid Ease: ", u"", "FKEase", &AnalysisJob::fleschReadingEase),
+    Row(1, 1, 20, u"Flesch-Kincaid Grade Level: ", u"", "FKGrade",
+        &AnalysisJob::fleschKincaidGrade),
+    Row(2, 2, 20, u"Coleman-Liau Index: ", u"", "CLI", &AnalysisJob::colemanLiauIndex),
+    Row(3, 3, 20, u"Automated Readability Index: ", u"", "ARI", &AnalysisJob::automatedIndex),
+    Row(4, 4, 20, u"SMOG Index: ", u"", "SMOG", &AnalysisJob::smogIndex),
+    Row(5, 5, 100, u"LIX Index: ", u"", "LIX", &AnalysisJob::lixIndex),
+    Row(6, 7, 10, u"Estimated Reading Time: ", kMinutes, "ReadingTime",
+        &AnalysisJob::readingTimeMinutes),
+    Row(7, 8, 10, u"Estimated Speaking Time: ", kMinutes, "SpeakingTime",
+        &AnalysisJob::speakingTimeMinutes),
+    Row(8, 6, 20, u"Gunning Fog Index: ", u"", "GunningFog", &AnalysisJob::gunningFogIndex),
 }};
 
 std::u16string MetricValueText(const MetricRow& row, const AnalysisJob& job) {

@@ -10,7 +10,7 @@
 // One measure's row in the results area, addressed by control numbers.
 struct MetricRow {
     int screenRow;    // 0-8, top to bottom; its top is at y = 310 + 50 * screenRow
-    int helpControl;  // 12 + screenRow
+    int helpControl;  // kFirstRowHelpIcon + screenRow
     int valueControl;
     int barControl;
     int labelControl;

@@ -10,7 +10,7 @@
 #include "engine/ReadabilityMetrics.h"
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/InputGate.h"
 #include "shell/ShellState.h"
 

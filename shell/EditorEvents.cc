@@ -4,7 +4,7 @@
 
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/InputGate.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"

@@ -3,7 +3,7 @@
 #include "shell/About.h"
 #include "shell/Appearance.h"
 #include "shell/Commands.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EditorEvents.h"
 #include "shell/Export.h"
 #include "shell/FileDrop.h"

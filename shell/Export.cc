@@ -9,7 +9,7 @@
 #include "report/Recommendations.h"
 #include "results/ExportDocument.h"
 #include "shell/Alerts.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/ShellState.h"
 

@@ -9,7 +9,7 @@
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/InputGate.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/ShellState.h"

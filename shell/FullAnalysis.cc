@@ -2,7 +2,7 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"

@@ -11,7 +11,7 @@
 #include "platform/Platform.h"
 #include "shell/AnalysisWorker.h"
 #include "shell/Commands.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"

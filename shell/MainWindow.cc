@@ -6,7 +6,7 @@
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
 #include "product/Product.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"
 #include "shell/ShellState.h"

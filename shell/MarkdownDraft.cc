@@ -6,7 +6,7 @@
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EditorEvents.h"
 #include "shell/FullAnalysis.h"
 #include "shell/Preferences.h"

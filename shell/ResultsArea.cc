@@ -5,7 +5,7 @@
 
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
 

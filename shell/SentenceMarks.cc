@@ -13,7 +13,7 @@
 #include "report/SentenceImpact.h"
 #include "report/WeightedScore.h"
 #include "results/SentenceMarkText.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"

@@ -4,7 +4,7 @@
 
 #include "platform/Platform.h"
 #include "results/LoginEntry.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 

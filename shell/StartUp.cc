@@ -5,7 +5,7 @@
 
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"

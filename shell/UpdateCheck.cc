@@ -8,7 +8,7 @@
 #include "product/Product.h"
 #include "results/VersionFile.h"
 #include "shell/AnalysisWorker.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"
 

@@ -11,7 +11,7 @@
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"

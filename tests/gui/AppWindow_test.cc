@@ -22,7 +22,7 @@
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"

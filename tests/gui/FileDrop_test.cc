@@ -17,7 +17,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ResultsArea.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"

@@ -22,7 +22,7 @@
 #include "report/Recommendations.h"
 #include "results/ExportDocument.h"
 #include "results/SummaryLine.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"

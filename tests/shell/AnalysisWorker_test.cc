@@ -3,7 +3,7 @@
 #include <mutex>
 #include <utility>
 
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -57,8 +57,8 @@ TEST_F(AnalysisWorkerTest, TheNewestTextWaitsAndTheFullRedrawWaitsForTheWorker) 
         EXPECT_TRUE(WorkerBusy());
         // The live pass drew the first rows and the full redraw was skipped; the
         // text is stored whether or not a worker runs.
-        EXPECT_FALSE(TextOf(222).empty());
-        EXPECT_EQ(TextOf(224), u"");
+        EXPECT_FALSE(TextOf(kFirstMetricLabel).empty());
+        EXPECT_EQ(TextOf(kFirstMetricLabel + 2), u"");
         EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Hello world.");
         ChangeEditor(10100, kText);
         // The newer text took the place of the one still waiting.

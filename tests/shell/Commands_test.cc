@@ -3,7 +3,7 @@
 #include <map>
 
 #include "product/Product.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -22,11 +22,12 @@ TEST_F(CommandsTest, ClearEmptiesEverythingCollapsesAndSavesTheEmptyText) {
     ClickAndRun(kClearButton);
     EXPECT_EQ(recording::Window().contentHeight, 320);
     EXPECT_EQ(TextOf(kEditor), u"");
-    for (const int number : {kSummaryLine, 22, 25, 30, 222, 230}) {
+    for (const int number : {kSummaryLine, kFirstMetricValue, kAutomatedIndexValue,
+                             kFirstMetricValue + 8, kFirstMetricLabel, kFirstMetricLabel + 8}) {
         EXPECT_EQ(TextOf(number), u"") << number;
     }
     EXPECT_FALSE(recording::Control(kFirstRowHelpIcon)->visible);
-    EXPECT_FALSE(recording::Control(130)->visible);
+    EXPECT_FALSE(recording::Control(kFirstMetricBar + 8)->visible);
     for (const int number : {kRecommendationsButton, kExportButton, kClearButton}) {
         EXPECT_FALSE(recording::Control(number)->enabled) << number;
     }
@@ -35,8 +36,8 @@ TEST_F(CommandsTest, ClearEmptiesEverythingCollapsesAndSavesTheEmptyText) {
 
     // The next edit brings the captions back.
     TypeAt(11000, kSample);
-    EXPECT_EQ(TextOf(25).substr(0, 29), u"Automated Readability Index: ");
-    EXPECT_TRUE(recording::Control(122)->visible);
+    EXPECT_EQ(TextOf(kAutomatedIndexValue).substr(0, 29), u"Automated Readability Index: ");
+    EXPECT_TRUE(recording::Control(kFirstMetricBar)->visible);
 }
 
 TEST_F(CommandsTest, VariantToggleStoresAndReanalysesOnlyWithText) {
@@ -89,14 +90,14 @@ TEST_F(CommandsTest, AboutDisablesTheWindowsCommandsWhileItIsUp) {
     }
     EXPECT_TRUE(recording::OpenedUrls().empty());
     // Afterwards each command is back as the text allows: the editor is empty.
-    EXPECT_TRUE(recording::Control(233)->enabled);
-    EXPECT_FALSE(recording::Control(5)->enabled);
+    EXPECT_TRUE(recording::Control(kHelpDocumentButton)->enabled);
+    EXPECT_FALSE(recording::Control(kExportButton)->enabled);
 
     TypeAt(10000, kSample);
     recording::AnswerNextAlerts({1});
     ChooseAndRun(kAboutItem);
     EXPECT_EQ(recording::OpenedUrls(), std::vector<std::string>{"https://velmoor.com/apps"});
-    EXPECT_TRUE(recording::Control(5)->enabled);
+    EXPECT_TRUE(recording::Control(kExportButton)->enabled);
 }
 
 TEST_F(CommandsTest, ShortcutsActOnlyWhileTheWindowExists) {

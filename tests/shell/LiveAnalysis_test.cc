@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/TextStatistics.h"
+#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
-#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -40,7 +40,7 @@ TEST_F(LiveAnalysisTest, TypingFillsRowsSummaryAndTheStoreWithTheEditorsOwnText)
     EXPECT_TRUE(recording::Control(kRecommendationsButton)->enabled);
     // The live pass draws the first two rows whatever the worker does.
     const AnalysisJob hello = Analysed(u"Hello world.");
-    EXPECT_EQ(TextOf(22), MetricValueText(kMetricRows[0], hello));
+    EXPECT_EQ(TextOf(kFirstMetricValue), MetricValueText(kMetricRows[0], hello));
     RunTrailingPass();
     ExpectRowsShow(hello);
 
@@ -70,9 +70,9 @@ TEST_F(LiveAnalysisTest, MeasuresOutsideABarsRangeShowAtItsNearestEnd) {
     TypeAt(10000, u"Go. Go.");  // reading ease above 100, readability index below 0
     RunTrailingPass();
     EXPECT_GT(shell.currentJob.fleschReadingEase, 100.0);
-    EXPECT_EQ(recording::Control(122)->value, 100);
+    EXPECT_EQ(recording::Control(kFirstMetricBar)->value, 100);
     EXPECT_LT(shell.currentJob.automatedIndex, -1.0);
-    EXPECT_EQ(recording::Control(125)->value, 0);
+    EXPECT_EQ(recording::Control(kFirstMetricBar + 3)->value, 0);
 }
 
 TEST_F(LiveAnalysisTest, ThrottledChangesAreCaughtUpByTheTrailingPass) {
@@ -81,7 +81,7 @@ TEST_F(LiveAnalysisTest, ThrottledChangesAreCaughtUpByTheTrailingPass) {
     TypeAt(10050, kLonger);  // within 120 ms: no live pass
     EXPECT_EQ(shell.live.lastLiveText, kFirst);
     const AnalysisJob longer = Analysed(kLonger);
-    EXPECT_NE(TextOf(22), MetricValueText(kMetricRows[0], longer));
+    EXPECT_NE(TextOf(kFirstMetricValue), MetricValueText(kMetricRows[0], longer));
     EXPECT_EQ(TextOf(kSummaryLine), u"17 words, 3 sentences, 1 paragraphs, and 1 page");
 
     const auto delayed = recording::DelayedEvents();
@@ -99,7 +99,7 @@ TEST_F(LiveAnalysisTest, ThrottledChangesAreCaughtUpByTheTrailingPass) {
     TypeAt(30000, edited);
     EXPECT_EQ(shell.currentJob.wordCount, QuickCount(edited).words);
     const AnalysisJob expected = Analysed(edited);
-    EXPECT_NE(TextOf(22), MetricValueText(kMetricRows[0], expected));
+    EXPECT_NE(TextOf(kFirstMetricValue), MetricValueText(kMetricRows[0], expected));
     RunTrailingPass();
     ExpectRowsShow(expected);
 }

@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "product/Product.h"
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ScreenGeometry.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -68,7 +68,9 @@ TEST_F(MainWindowTest, ControlsByNumberWithTheSavedTextAndNoChangeEvent) {
     for (const auto& [number, title] : recording::GearMenu().items) {
         menuOrder.push_back(number);
     }
-    EXPECT_EQ(menuOrder, (std::vector<int>{1, 2, 3, 5, 4, 7, 8, 6}));
+    EXPECT_EQ(menuOrder, (std::vector<int>{kAlwaysOnTopItem, kAboutItem, kDonationItem,
+                                           kStartAtLoginItem, kCheckForUpdateItem, kHighlightItem,
+                                           kReadAsMarkdownItem, kQuitItem}));
     EXPECT_EQ(recording::GearMenu().items[5].second, u"Highlight Long Sentences");
     EXPECT_TRUE(platform::MenuItemChecked(kHighlightItem));  // on by default
 }

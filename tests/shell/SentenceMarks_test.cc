@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/ControlNumbers.h"
+#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 

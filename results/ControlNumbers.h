@@ -14,8 +14,14 @@ inline constexpr int kVariantButton = 8;
 inline constexpr int kGearButton = 9;
 inline constexpr int kInputHelpIcon = 10;
 inline constexpr int kScenarioHelpIcon = 11;
+// The metric rows: each kind of control numbered on from its first, in the
+// order of kMetricRows, except the help icons, which follow the rows' places.
 inline constexpr int kFirstRowHelpIcon = 12;
-inline constexpr int kAutomatedIndexValue = 25;  // exists exactly when the results rows do
+inline constexpr int kFirstMetricValue = 22;
+inline constexpr int kFirstMetricBar = 122;
+inline constexpr int kFirstMetricLabel = 222;
+inline constexpr int kAutomatedIndexValue =
+    kFirstMetricValue + 3;  // exists exactly when the rows do
 inline constexpr int kSummaryLine = 232;
 inline constexpr int kHelpDocumentButton = 233;
 inline constexpr int kScenarioDropDown = 234;
