@@ -9,8 +9,8 @@
 #include "engine/InputValidation.h"
 #include "engine/ReadabilityMetrics.h"
 #include "platform/Platform.h"
-#include "shell/Alerts.h"
 #include "results/ControlNumbers.h"
+#include "shell/Alerts.h"
 #include "shell/InputGate.h"
 #include "shell/ShellState.h"
 

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "platform/Platform.h"
-#include "results/MetricRows.h"
 #include "results/ControlNumbers.h"
+#include "results/MetricRows.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
 

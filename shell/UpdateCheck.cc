@@ -6,9 +6,9 @@
 
 #include "platform/Platform.h"
 #include "product/Product.h"
+#include "results/ControlNumbers.h"
 #include "results/VersionFile.h"
 #include "shell/AnalysisWorker.h"
-#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"
 

@@ -9,9 +9,9 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
+#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
-#include "results/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
