@@ -3,7 +3,6 @@
 
 #include <vector>
 
-#include "bench/SampleText.h"
 #include "engine/AnalysisJob.h"
 #include "engine/ReadingRates.h"
 #include "engine/SentenceSpans.h"
@@ -13,6 +12,7 @@
 #include "results/ExportDocument.h"
 #include "results/MetricRows.h"
 #include "results/SummaryLine.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 

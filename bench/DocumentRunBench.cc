@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/SampleText.h"
 #include "engine/Utf8.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/SampleText.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

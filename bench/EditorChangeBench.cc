@@ -16,7 +16,6 @@
 #include <functional>
 #include <string>
 
-#include "bench/SampleText.h"
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
@@ -24,6 +23,7 @@
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 

@@ -9,12 +9,12 @@
 #include <fstream>
 #include <string>
 
-#include "bench/SampleText.h"
 #include "documents/ProseCheck.h"
 #include "documents/SourceDocument.h"
 #include "engine/Utf8.h"
-#include "tests/ls/ServerProcess.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/SampleText.h"
+#include "testsupport/ServerProcess.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

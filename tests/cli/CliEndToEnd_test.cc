@@ -11,7 +11,7 @@
 #include "engine/Utf8.h"
 #include "product/Product.h"
 #include "tests/cli/RunCli.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "documents/TextAnalysis.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 std::string Quote(const std::string& path) {
     return "'" + path + "'";

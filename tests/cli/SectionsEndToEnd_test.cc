@@ -7,7 +7,7 @@
 
 #include "tests/cli/RunCli.h"
 #include "tests/cli/SarifSchema.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

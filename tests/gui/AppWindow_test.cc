@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "bench/SampleText.h"
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
@@ -30,6 +29,7 @@
 #include "shell/StartUp.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 

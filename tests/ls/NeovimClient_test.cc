@@ -10,7 +10,7 @@
 #include "engine/TwoDecimals.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

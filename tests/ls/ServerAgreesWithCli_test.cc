@@ -9,8 +9,8 @@
 
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
-#include "tests/ls/ServerProcess.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/ServerProcess.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tests/cli/RunCli.h"
-#include "tests/ls/ServerProcess.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/ServerProcess.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

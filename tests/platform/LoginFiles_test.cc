@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "results/LoginEntry.h"
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 namespace {
 

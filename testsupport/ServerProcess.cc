@@ -1,4 +1,4 @@
-#include "tests/ls/ServerProcess.h"
+#include "testsupport/ServerProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "bench/SampleText.h"
+#include "testsupport/SampleText.h"
 
 #include <array>
 #include <string_view>

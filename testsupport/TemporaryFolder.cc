@@ -1,4 +1,4 @@
-#include "tests/platform/TemporaryFolder.h"
+#include "testsupport/TemporaryFolder.h"
 
 #include <stdlib.h>
 
