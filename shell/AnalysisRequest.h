@@ -1,15 +1,8 @@
 #pragma once
 
-#include <string>
-
-#include "engine/EnglishVariant.h"
-#include "engine/ReadingRates.h"
-
-// What the analysis worker is handed: its own copy of the text and what it is
-// analysed with.
+// What the analysis worker is handed. Nothing reads what it would compute, so
+// it computes nothing: it wakes the event loop, and while it is busy the full
+// redraw after a change waits.
 struct AnalysisRequest {
-    std::u16string text;
     bool rowsExist = false;
-    EnglishVariant variant = EnglishVariant::Us;
-    ReadingRates rates;
 };

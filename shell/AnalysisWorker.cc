@@ -2,12 +2,8 @@
 
 #include <condition_variable>
 #include <mutex>
-#include <new>
-#include <utility>
 
-#include "engine/AnalysisJob.h"
 #include "engine/InputValidation.h"
-#include "engine/ReadabilityMetrics.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
@@ -28,9 +24,6 @@ std::condition_variable_any& TextWaiting() {
 
 void Analyse(AnalysisRequest request) {
     if (request.rowsExist) {
-        AnalysisJob job;
-        job.text = std::move(request.text);
-        ComputeMetrics(job, request.variant, request.rates);
         platform::PostEvent(kWakeUp);
     }
 }
@@ -38,14 +31,14 @@ void Analyse(AnalysisRequest request) {
 [[noreturn]] void AnalyseWaitingTexts() {
     std::unique_lock lock(shell.analysisLock);
     for (;;) {
-        TextWaiting().wait(lock, [] { return shell.waitingText.has_value(); });
-        AnalysisRequest request = std::move(*shell.waitingText);
-        shell.waitingText.reset();
+        TextWaiting().wait(lock, [] { return shell.waitingRequest.has_value(); });
+        const AnalysisRequest request = *shell.waitingRequest;
+        shell.waitingRequest.reset();
         lock.unlock();
-        Analyse(std::move(request));
+        Analyse(request);
         lock.lock();
         platform::PostEvent(kWakeUp);
-        if (!shell.waitingText) {
+        if (!shell.waitingRequest) {
             shell.workerBusy = false;
             shell.workerEnded.notify_all();
         }
@@ -55,21 +48,12 @@ void Analyse(AnalysisRequest request) {
 }  // namespace
 
 void StartAnalysisWorker(std::u16string_view text) {
-    // Checked before the copy, so an over-long paste is not copied for nothing.
     if (text.size() > kMaxInputLength) {
         AlertInputTooLong();
         return;
     }
     AnalysisRequest request;
-    try {
-        request.text = text;
-    } catch (const std::bad_alloc&) {
-        ShowError(u"Memory allocation failed!");
-        return;
-    }
     request.rowsExist = platform::ControlExists(kAutomatedIndexValue);
-    request.variant = shell.locale;
-    request.rates = shell.rates;
     {
         const std::lock_guard lock(shell.analysisLock);
         if (!shell.workerStarted) {
@@ -77,7 +61,7 @@ void StartAnalysisWorker(std::u16string_view text) {
                 platform::StartDetachedThread(AnalyseWaitingTexts, kWorkerStackBytes);
         }
         if (shell.workerStarted) {
-            shell.waitingText = std::move(request);
+            shell.waitingRequest = request;
             shell.workerBusy = true;
             TextWaiting().notify_one();
             return;

@@ -5,9 +5,9 @@
 
 inline constexpr std::size_t kWorkerStackBytes = 1048576;
 
-// Hands the worker its own copy of the text, in place of one still waiting.
+// Hands the worker a request for the text, in place of one still waiting.
 // The one worker is started with the first text and lives as long as the
-// process; workerBusy is set under the lock before it can see the text, so a
+// process; workerBusy is set under the lock before it can see the request, so a
 // fast worker cannot clear it first.
 void StartAnalysisWorker(std::u16string_view text);
 

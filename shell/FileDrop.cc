@@ -20,7 +20,10 @@ namespace {
 constexpr std::size_t kMaxDroppedBytes = 3 * kMaxInputLength + 3;
 
 std::u16string Quoted(const std::filesystem::path& path) {
-    return u"“" + DecodeUtf8(path.filename().string()).text + u"”";
+    std::u16string quoted = u"“";
+    quoted += DecodeUtf8(path.filename().string()).text;
+    quoted += u'”';
+    return quoted;
 }
 
 void AlertTooLong() {

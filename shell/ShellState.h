@@ -58,7 +58,7 @@ struct ShellState {
     std::condition_variable_any workerEnded;
     bool workerBusy = false;  // a text is waiting or being analysed
     bool workerStarted = false;
-    std::optional<AnalysisRequest> waitingText;  // the newest, for the one worker
+    std::optional<AnalysisRequest> waitingRequest;  // the newest, for the one worker
 
     std::mutex updateLock;
     std::condition_variable updateEnded;

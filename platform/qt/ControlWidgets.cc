@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QToolTip>
@@ -51,6 +52,20 @@ void Button::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void MeterBar::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.setBrush(palette().color(QPalette::Base));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const qint64 span = qint64{maximum()} - minimum();
+    if (span > 0 && value() > minimum()) {
+        const qint64 filled = inside.width() * (qint64{value()} - minimum()) / span;
+        painter.fillRect(QRect(inside.topLeft(), QSize(static_cast<int>(filled), inside.height())),
+                         palette().color(QPalette::Highlight));
+    }
 }
 
 }  // namespace platform::qt

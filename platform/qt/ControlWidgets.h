@@ -4,6 +4,7 @@
 // keyboard.
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 namespace platform::qt {
@@ -32,6 +33,16 @@ class Button final : public QPushButton {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A metric's bar, painted flat: the style's gradients and rounded ends cost more
+// to paint than the rest of the window, and the bars change as the user types.
+class MeterBar final : public QProgressBar {
+  public:
+    using QProgressBar::QProgressBar;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace platform::qt

@@ -193,7 +193,7 @@ QComboBox* NewDropDown(QWidget* parent, int number) {
 }
 
 QProgressBar* NewProgressBar(QWidget* parent) {
-    auto* bar = new QProgressBar(parent);
+    auto* bar = new qt::MeterBar(parent);
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
