@@ -1,20 +1,26 @@
 // The window's cost per keystroke against a bare Qt editor holding the same
 // text, both offscreen in this process: one forced live pass per change, and
 // typing at about 80 words a minute. Each reports its ratio to the bare editor.
+// Resident memory is measured with each in a process of its own.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
@@ -218,6 +224,80 @@ void BM_MarkSentences(benchmark::State& state) {
     }
 }
 
+namespace {
+
+constexpr char kBareFlag[] = "--resident-bare";
+constexpr char kWindowFlag[] = "--resident-window";
+constexpr std::size_t kResidentTextLength = 32768;
+
+// Nothing of the real user's: temporary folders and an offscreen display with
+// a screen wide enough for the program.
+bool PointUserFoldersAt(const QTemporaryDir& home) {
+    const QString screens = home.filePath(QStringLiteral("screens.json"));
+    QFile config(screens);
+    if (!config.open(QIODevice::WriteOnly) ||
+        config.write(R"({"screens": [{"name": "main", "width": 1440, "height": 900}]})") < 0) {
+        return false;
+    }
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toUtf8());
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    return true;
+}
+
+// A child process: the bare editor or the window holding the text, settled,
+// prints its resident memory in KiB.
+int PrintResident(int argc, char** argv, bool window) {
+    if (!window) {
+        const QApplication application(argc, argv);
+        BareEditor(kResidentTextLength);
+        QEventLoop settle;
+        QTimer::singleShot(2000, &settle, &QEventLoop::quit);
+        settle.exec();
+        std::printf("%.0f\n", ResidentKibibytes());
+        return 0;
+    }
+    if (platform::InitialisePlatform(argc, argv) != platform::SessionStart::Started || !StartUp()) {
+        return 1;
+    }
+    Load(WindowEditor(), kResidentTextLength);
+    DispatchEvent({platform::EventKind::Control, kEditor, platform::EventType::Change});
+    // Long enough for the trailing pass to have marked the text.
+    RunUntil(std::chrono::steady_clock::now() + std::chrono::seconds(2), true);
+    std::printf("%.0f\n", ResidentKibibytes());
+    ResetShellState();
+    platform::ShutdownPlatform();
+    return 0;
+}
+
+double ChildResidentMebibytes(const char* flag) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(flag)});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) {
+        return -1;
+    }
+    return child.readAllStandardOutput().trimmed().toDouble() / 1024.0;
+}
+
+// Each in a process of its own, as a user would meet them.
+void BM_ResidentMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        const double bare = ChildResidentMebibytes(kBareFlag);
+        const double window = ChildResidentMebibytes(kWindowFlag);
+        if (bare < 0 || window < 0) {
+            state.SkipWithError("a child process failed");
+            return;
+        }
+        state.counters["bare_MiB"] = bare;
+        state.counters["window_MiB"] = window;
+        state.counters["extra_MiB"] = window - bare;
+    }
+}
+
+}  // namespace
+
 BENCHMARK(BM_ForcedLivePass)
     ->Args({1000, 1})
     ->Args({32768, 0})
@@ -226,23 +306,18 @@ BENCHMARK(BM_ForcedLivePass)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkSentences)->Arg(32768)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypingAtPace)->Arg(32700)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResidentMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    // Nothing of the real user's: temporary folders and an offscreen display
-    // with a screen wide enough for the program.
-    QTemporaryDir home;
-    const QString screens = home.filePath(QStringLiteral("screens.json"));
-    QFile config(screens);
-    if (!config.open(QIODevice::WriteOnly) ||
-        config.write(R"({"screens": [{"name": "main", "width": 1440, "height": 900}]})") < 0) {
+    const QTemporaryDir home;
+    if (!PointUserFoldersAt(home)) {
         return 1;
     }
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toUtf8());
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home.path().toUtf8());
+    if (argc == 2 &&
+        (argv[1] == std::string_view(kBareFlag) || argv[1] == std::string_view(kWindowFlag))) {
+        return PrintResident(argc, argv, argv[1] == std::string_view(kWindowFlag));
+    }
+    benchmark::Initialize(&argc, argv);
     if (platform::InitialisePlatform(argc, argv) != platform::SessionStart::Started || !StartUp()) {
         return 1;
     }

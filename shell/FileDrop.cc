@@ -5,7 +5,6 @@
 
 #include "documents/InputBytes.h"
 #include "documents/SourceKind.h"
-#include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
@@ -16,8 +15,9 @@
 
 namespace {
 
-// Three bytes a code unit at most, and a byte order mark: a larger file cannot fit.
-constexpr std::size_t kMaxDroppedBytes = 3 * kMaxInputLength + 3;
+// The rest goes through the gate as a paste does: a Markdown file's prose may
+// fit where the file as a whole would not.
+constexpr std::size_t kMaxDroppedBytes = kMaxInputBytes;
 
 std::u16string Quoted(const std::filesystem::path& path) {
     std::u16string quoted = u"“";
@@ -57,8 +57,9 @@ void OnFileDropped() {
         ShowError(Quoted(path) + u" is not UTF-8 text (" + DecodeUtf8(decoded.error).text + u").");
         return;
     }
-    if (decoded.text.size() > kMaxInputLength) {
-        AlertTooLong();
+    // Emptying the editor would clear it for good, its undo history too.
+    if (decoded.text.empty()) {
+        ShowError(Quoted(path) + u" holds no text.");
         return;
     }
     SetReadAsMarkdown(kind == SourceKind::Markdown);

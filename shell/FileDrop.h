@@ -1,7 +1,8 @@
 #pragma once
 
 // A file dropped on the window: a .txt, .md or .markdown file's text replaces
-// the editor's as one change the user can undo, and a Markdown file is read as
-// Markdown, a .txt as text. A file that cannot be taken changes nothing and
-// says why.
+// the editor's as one change the user can undo, as a paste over everything
+// would, and a Markdown file is read as Markdown, a .txt as text. A file that
+// cannot be taken (unreadable, not UTF-8, empty, over a mebibyte) changes
+// nothing and says why.
 void OnFileDropped();

@@ -3,18 +3,18 @@
 #include <string>
 
 #include "documents/MarkdownProse.h"
-#include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
 #include "shell/EditorEvents.h"
 #include "shell/FullAnalysis.h"
 #include "shell/Preferences.h"
+#include "shell/ResultsArea.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 
 std::u16string_view ReadDraft(std::u16string_view editorText) {
-    shell.draftIsMarkdown = shell.readAsMarkdown && editorText.size() <= kMaxInputLength;
+    shell.draftIsMarkdown = shell.readAsMarkdown;
     if (!shell.draftIsMarkdown) {
         return editorText;
     }
@@ -45,7 +45,11 @@ void ToggleReadAsMarkdown() {
     const std::u16string_view draft = ReadDraft(text);
     if (PrepareResultsArea(text, draft)) {
         ShowFullAnalysis(draft);
-    } else {
-        ClearSentenceMarks();
+        return;
     }
+    // Nothing of the other reading may stay on show.
+    ClearSentenceMarks();
+    ClearMetricRows();
+    platform::SetControlText(kSummaryLine, u"");
+    shell.analysisCurrent = false;
 }

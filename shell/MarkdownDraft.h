@@ -5,9 +5,9 @@
 #include "engine/SentenceSpans.h"
 
 // The editor's text as the figures read it: as it stands, or, when the window
-// reads Markdown, its prose as quillory-cli reads a Markdown file. A text over
-// the length limit is never read as Markdown, so the gate refuses it as it stands.
-// The view stays valid until the next call.
+// reads Markdown, its prose as quillory-cli reads a Markdown file; the length
+// limit then holds for the prose, as it does in quillory-cli. The view stays
+// valid until the next call.
 std::u16string_view ReadDraft(std::u16string_view editorText);
 
 // Where a stretch of the last text ReadDraft gave stands in the editor.

@@ -15,7 +15,8 @@ void ShowMetricRows();
 // Empties every caption and line and hides the first help icon and the bars.
 void ClearMetricRows();
 
-// Writes the summary line for the scenario selected in the drop-down.
 // Ends the summary line while the text is read as Markdown.
 inline constexpr std::u16string_view kReadAsMarkdownNote = u" · read as Markdown";
+
+// Writes the summary line for the scenario selected in the drop-down.
 void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory);

@@ -1,5 +1,6 @@
 #include "platform/common/ReadFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -15,9 +16,10 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     char buffer[65536];
     // A folder opens but cannot be read: ferror tells it from an empty file.
     while (file.bytes.size() <= maxBytes) {
-        const std::size_t read = std::fread(buffer, 1, sizeof buffer, stream.get());
+        const std::size_t wanted = std::min(sizeof buffer, maxBytes + 1 - file.bytes.size());
+        const std::size_t read = std::fread(buffer, 1, wanted, stream.get());
         file.bytes.append(buffer, read);
-        if (read < sizeof buffer) {
+        if (read < wanted) {
             break;
         }
     }

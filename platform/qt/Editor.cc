@@ -344,27 +344,21 @@ void Editor::insertFromMimeData(const QMimeData* source) {
 }
 
 void Editor::dragEnterEvent(QDragEnterEvent* event) {
-    if (CarriesOneFile(event->mimeData())) {
-        event->acceptProposedAction();
-        return;
+    if (!TakesFileDrag(event)) {
+        QPlainTextEdit::dragEnterEvent(event);
     }
-    QPlainTextEdit::dragEnterEvent(event);
 }
 
 void Editor::dragMoveEvent(QDragMoveEvent* event) {
-    if (CarriesOneFile(event->mimeData())) {
-        event->acceptProposedAction();
-        return;
+    if (!TakesFileDrag(event)) {
+        QPlainTextEdit::dragMoveEvent(event);
     }
-    QPlainTextEdit::dragMoveEvent(event);
 }
 
 void Editor::dropEvent(QDropEvent* event) {
-    if (PostFileDrop(event->mimeData())) {
-        event->acceptProposedAction();
-        return;
+    if (!TakesFileDrop(event)) {
+        QPlainTextEdit::dropEvent(event);
     }
-    QPlainTextEdit::dropEvent(event);
 }
 
 }  // namespace platform::qt

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QList>
+#include <QMimeData>
 #include <QString>
 #include <QUrl>
 
@@ -32,17 +33,31 @@ QString LocalFile(const QMimeData* data) {
     return QFileInfo(path).isAbsolute() && QFileInfo(path).isFile() ? path : QString();
 }
 
-}  // namespace
-
-bool qt::CarriesOneFile(const QMimeData* data) {
-    return !LocalFile(data).isEmpty();
+QString DroppedFile(const QDropEvent* event) {
+    return event->source() == nullptr ? LocalFile(event->mimeData()) : QString();
 }
 
-bool qt::PostFileDrop(const QMimeData* data) {
-    const QString path = LocalFile(data);
+void TakeAsCopy(QDropEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+}  // namespace
+
+bool qt::TakesFileDrag(QDropEvent* event) {
+    if (DroppedFile(event).isEmpty()) {
+        return false;
+    }
+    TakeAsCopy(event);
+    return true;
+}
+
+bool qt::TakesFileDrop(QDropEvent* event) {
+    const QString path = DroppedFile(event);
     if (path.isEmpty()) {
         return false;
     }
+    TakeAsCopy(event);
     droppedPath = path.toStdString();
     PostEvent({EventKind::FileDropped});
     return true;

@@ -23,16 +23,8 @@ class MainWindowWidget final : public QWidget {
 
   protected:
     // A file dropped anywhere on the window, as on the editor.
-    void dragEnterEvent(QDragEnterEvent* event) override {
-        if (qt::CarriesOneFile(event->mimeData())) {
-            event->acceptProposedAction();
-        }
-    }
-    void dropEvent(QDropEvent* event) override {
-        if (qt::PostFileDrop(event->mimeData())) {
-            event->acceptProposedAction();
-        }
-    }
+    void dragEnterEvent(QDragEnterEvent* event) override { qt::TakesFileDrag(event); }
+    void dropEvent(QDropEvent* event) override { qt::TakesFileDrop(event); }
 
     void closeEvent(QCloseEvent* event) override {
         event->ignore();

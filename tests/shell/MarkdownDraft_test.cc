@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/InputBytes.h"
 #include "documents/MarkdownProse.h"
 #include "documents/ProseSentences.h"
 #include "documents/TextAnalysis.h"
@@ -26,33 +27,18 @@ std::u16string Words(int count) {
     return sentence + u".";
 }
 
-// Front matter, a heading without a full stop, a long sentence, code and a
+// Front matter, a heading without a full stop (and with an emoji), a long sentence, code and a
 // link's address: all but the prose is left out when read as Markdown.
 const std::u16string kDraft =
-    u"---\r\ntitle: A draft\r\n---\r\n# Getting started\r\n\r\n" + Words(30) +
+    u"---\r\ntitle: A draft\r\n---\r\n# Getting started 🌱\r\n\r\n" + Words(30) +
     u" Then more.\r\n\r\n```\r\nint main() { return 0; } // code here\r\n"
     u"```\r\n\r\nSee [the guide](https://example.com/a/b/c) for more.\r\n";
-
-struct Seen {
-    std::size_t start;
-    std::size_t end;
-    platform::MarkLevel level;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-std::vector<Seen> Marks() {
-    std::vector<Seen> seen;
-    for (const platform::EditorMark& mark : recording::Control(kEditor)->marks) {
-        seen.push_back({mark.start, mark.end, mark.level});
-    }
-    return seen;
-}
 
 // What quillory-cli reads in the file: its prose, its figures, its marks.
 struct CliReading {
     ProseDocument prose;
     TextAnalysis analysis;
-    std::vector<Seen> marks;
+    std::vector<SeenMark> marks;
 };
 
 CliReading ReadAsCliDoes(const std::u16string& text, int scenario) {
@@ -88,9 +74,21 @@ TEST_F(MarkdownDraftTest, ReadAsMarkdownShowsTheCliFiguresAndMarksOnTheWordsAsWr
     const CliReading cli = ReadAsCliDoes(kDraft, kBlogPost);
     ExpectRowsShow(cli.analysis.job);
     EXPECT_EQ(TextOf(kSummaryLine), cli.analysis.summary + std::u16string(kReadAsMarkdownNote));
-    ASSERT_EQ(Marks(), cli.marks);
+    ASSERT_EQ(EditorMarks(), cli.marks);
     ASSERT_EQ(cli.marks.size(), 1u);
     EXPECT_EQ(kDraft.substr(cli.marks[0].start, cli.marks[0].end - cli.marks[0].start), Words(30));
+
+    // Marking again from the menu lands on the same words.
+    ChooseAndRun(kHighlightItem);
+    EXPECT_TRUE(EditorMarks().empty());
+    ChooseAndRun(kHighlightItem);
+    EXPECT_EQ(EditorMarks(), cli.marks);
+
+    // The export is the one quillory-cli writes for the file.
+    recording::AnswerSavePanels("/home/writer/analysis.txt");
+    ClickAndRun(kExportButton);
+    EXPECT_EQ(recording::WrittenFile("/home/writer/analysis.txt"),
+              EncodeUtf8(cli.analysis.exportDocument));
 
     // The editor keeps the text as typed, and so does the store.
     EXPECT_EQ(TextOf(kEditor), kDraft);
@@ -148,7 +146,7 @@ TEST_F(FileDropTest, AMarkdownFileIsReadAsMarkdownAndOneUndoBringsTheTextBack) {
     EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
     const CliReading cli = ReadAsCliDoes(kDraft, kBlogPost);
     ExpectRowsShow(cli.analysis.job);
-    EXPECT_EQ(Marks(), cli.marks);
+    EXPECT_EQ(EditorMarks(), cli.marks);
 
     recording::UndoInEditor();
     RunPendingEvents();
@@ -166,16 +164,16 @@ TEST_F(FileDropTest, AFileThatCannotBeTakenChangesNothingAndSaysWhy) {
     OpenForBlogPosts();
     TypeAt(20000, u"Keep this text.");
     recording::PutFile("/d/latin1.txt", "caf\xE9 au lait");
-    recording::PutFile("/d/big.md", std::string(3 * 32768 + 4, 'a'));
-    recording::PutFile("/d/long.txt", std::string(32769, 'a'));
+    recording::PutFile("/d/huge.md", std::string(kMaxInputBytes + 1, 'a'));
+    recording::PutFile("/d/empty.md", "");
     recording::PutFile("/d/picture.png", "PNG");
     const struct {
         std::string path;
         std::u16string message;
     } refusals[] = {
         {"/d/latin1.txt", u"“latin1.txt” is not UTF-8 text (invalid UTF-8 at byte offset 3)."},
-        {"/d/big.md", std::u16string(kInputTooLongMessage)},
-        {"/d/long.txt", std::u16string(kInputTooLongMessage)},
+        {"/d/huge.md", std::u16string(kInputTooLongMessage)},
+        {"/d/empty.md", u"“empty.md” holds no text."},
         {"/d/picture.png", u"“picture.png” is not a .txt, .md or .markdown file."},
         {"/d/missing.md", u"“missing.md” could not be read."},
     };
@@ -188,6 +186,20 @@ TEST_F(FileDropTest, AFileThatCannotBeTakenChangesNothingAndSaysWhy) {
         EXPECT_TRUE(recording::Control(kEditor)->undoTexts.empty());
         EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
     }
+}
+
+TEST_F(FileDropTest, AnOverlongFileGoesInAsAPasteWouldWithTheLengthAlert) {
+    OpenForBlogPosts();
+    TypeAt(20000, u"Before.");
+    const std::string longText(kMaxInputLength + 1, 'a');
+    recording::PutFile("/d/long.txt", longText);
+    DropAndRun("/d/long.txt");
+    ASSERT_EQ(recording::Alerts().size(), 1u);
+    EXPECT_EQ(recording::Alerts().back().text, std::u16string(kInputTooLongMessage) + u"\n");
+    EXPECT_EQ(TextOf(kEditor).size(), longText.size());
+    recording::UndoInEditor();
+    RunPendingEvents();
+    EXPECT_EQ(TextOf(kEditor), u"Before.");
 }
 
 }  // namespace

@@ -24,27 +24,13 @@ const std::u16string kText = u"Short one here now. " + Words(16) + Words(23);
 const std::size_t kSecond = 20;
 const std::size_t kThird = kSecond + Words(16).size();
 
-struct Seen {
-    std::size_t start;
-    std::size_t end;
-    platform::MarkLevel level;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-std::vector<Seen> Marks() {
-    std::vector<Seen> seen;
-    for (const platform::EditorMark& mark : recording::Control(kEditor)->marks) {
-        seen.push_back({mark.start, mark.end, mark.level});
-    }
-    return seen;
-}
-
 TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) {
     StartAndOpenWindow();
     TypeAt(10000, kText);
     RunTrailingPass();
     // General Content aims at 20 words or fewer.
-    EXPECT_EQ(Marks(), (std::vector<Seen>{{kThird, kText.size() - 1, platform::MarkLevel::Long}}));
+    EXPECT_EQ(EditorMarks(),
+              (std::vector<SeenMark>{{kThird, kText.size() - 1, platform::MarkLevel::Long}}));
     const std::u16string tooltip = recording::Control(kEditor)->marks.at(0).tooltip;
     EXPECT_TRUE(
         tooltip.starts_with(u"23 words \u2014 General Content aims at 20 or fewer \u00B7 grade "))
@@ -54,9 +40,9 @@ TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) 
     // Technical documents aim at 15: a change of scenario marks again at once.
     recording::SelectItem(kScenarioDropDown, 2);
     RunPendingEvents();
-    EXPECT_EQ(Marks(),
-              (std::vector<Seen>{{kSecond, kThird - 1, platform::MarkLevel::Long},
-                                 {kThird, kText.size() - 1, platform::MarkLevel::VeryLong}}));
+    EXPECT_EQ(EditorMarks(),
+              (std::vector<SeenMark>{{kSecond, kThird - 1, platform::MarkLevel::Long},
+                                     {kThird, kText.size() - 1, platform::MarkLevel::VeryLong}}));
 }
 
 TEST_F(SentenceMarksTest, AMarkCoversTheWordsAloneNotTheBreaksAroundThem) {
@@ -65,8 +51,8 @@ TEST_F(SentenceMarksTest, AMarkCoversTheWordsAloneNotTheBreaksAroundThem) {
     const std::u16string before = u"Short.\r\n\r\n ";
     TypeAt(10000, before + sentence + u" \r\n\r\nEnd here.");
     RunTrailingPass();
-    EXPECT_EQ(Marks(), (std::vector<Seen>{{before.size(), before.size() + sentence.size(),
-                                           platform::MarkLevel::Long}}));
+    EXPECT_EQ(EditorMarks(), (std::vector<SeenMark>{{before.size(), before.size() + sentence.size(),
+                                                     platform::MarkLevel::Long}}));
 }
 
 TEST_F(SentenceMarksTest, F8AndShiftF8GoRoundTheMarks) {
@@ -90,20 +76,20 @@ TEST_F(SentenceMarksTest, TheMenuItemRemovesAndRestoresTheMarksAndIsStoredAtOnce
     StartAndOpenWindow();
     TypeAt(10000, kText);
     RunTrailingPass();
-    ASSERT_FALSE(Marks().empty());
+    ASSERT_FALSE(EditorMarks().empty());
     recording::ChooseMenuItem(kHighlightItem);
     RunPendingEvents();
-    EXPECT_TRUE(Marks().empty());
+    EXPECT_TRUE(EditorMarks().empty());
     EXPECT_FALSE(platform::MenuItemChecked(kHighlightItem));
     EXPECT_EQ(recording::StoredPreference("Highlight"), u"0");
     EXPECT_TRUE(recording::PreferenceLog().back().isSync);
     // Typing while it is off marks nothing.
     TypeAt(20000, kText + u"More words here.");
     RunTrailingPass();
-    EXPECT_TRUE(Marks().empty());
+    EXPECT_TRUE(EditorMarks().empty());
     recording::ChooseMenuItem(kHighlightItem);
     RunPendingEvents();
-    EXPECT_EQ(Marks().size(), 1u);
+    EXPECT_EQ(EditorMarks().size(), 1u);
     EXPECT_EQ(recording::StoredPreference("Highlight"), u"1");
 }
 
@@ -113,13 +99,13 @@ TEST_F(SentenceMarksTest, AStoredChoiceIsKeptAndClearRemovesTheMarks) {
     EXPECT_FALSE(platform::MenuItemChecked(kHighlightItem));
     TypeAt(10000, kText);
     RunTrailingPass();
-    EXPECT_TRUE(Marks().empty());
+    EXPECT_TRUE(EditorMarks().empty());
     recording::ChooseMenuItem(kHighlightItem);
     RunPendingEvents();
-    ASSERT_FALSE(Marks().empty());
+    ASSERT_FALSE(EditorMarks().empty());
     recording::Click(kClearButton);
     RunPendingEvents();
-    EXPECT_TRUE(Marks().empty());
+    EXPECT_TRUE(EditorMarks().empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/shell/ShellTestSupport.h"
 
+#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
 #include "shell/EventDispatch.h"
@@ -54,6 +55,14 @@ void RunTrailingPass() {
 std::u16string TextOf(int number) {
     const auto* control = recording::Control(number);
     return control ? control->text : u"<absent>";
+}
+
+std::vector<SeenMark> EditorMarks() {
+    std::vector<SeenMark> seen;
+    for (const platform::EditorMark& mark : recording::Control(kEditor)->marks) {
+        seen.push_back({mark.start, mark.end, mark.level});
+    }
+    return seen;
 }
 
 AnalysisJob Analysed(std::u16string_view text, EnglishVariant variant, ReadingRates rates) {

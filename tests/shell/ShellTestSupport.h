@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/AnalysisJob.h"
 #include "platform/recording/Recording.h"
@@ -31,6 +32,15 @@ void TypeAt(std::int64_t milliseconds, std::u16string_view text);
 void RunTrailingPass();
 
 std::u16string TextOf(int number);
+
+// The editor's marks without their tooltips, comparable in expectations.
+struct SeenMark {
+    std::size_t start;
+    std::size_t end;
+    platform::MarkLevel level;
+    friend bool operator==(const SeenMark&, const SeenMark&) = default;
+};
+std::vector<SeenMark> EditorMarks();
 AnalysisJob Analysed(std::u16string_view text, EnglishVariant variant = EnglishVariant::Us,
                      ReadingRates rates = {});
 // Every row's value, bar (with its name) and line as a full redraw of the job shows them.
