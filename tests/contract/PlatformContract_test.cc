@@ -147,6 +147,22 @@ TEST_F(PlatformContract, TheEditorsCursorAndMarksCountCodeUnits) {
     EXPECT_TRUE(DrainEvents().empty());
 }
 
+TEST_F(PlatformContract, ReplacingTheEditorsTextIsOneChangeWithEveryBreakKept) {
+    platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"old text");
+    const std::u16string dropped = u"One.\r\nTwo \U0001F600.\rThree.\n";
+    platform::ReplaceEditorText(1, dropped);
+    EXPECT_EQ(platform::ControlText(1), dropped);
+    EXPECT_EQ(platform::EditorCursor(1), dropped.size());
+    const std::vector<Event> events = DrainEvents();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, EventKind::Control);
+    EXPECT_EQ(events[0].number, 1);
+    EXPECT_EQ(events[0].type, EventType::Change);
+
+    platform::ReplaceEditorText(kNoSuchControl, u"nowhere");
+    EXPECT_TRUE(DrainEvents().empty());
+}
+
 TEST_F(PlatformContract, MenuItemsKeepTheirCheckMarks) {
     platform::CreateGearMenu({{1, u"Always on Top"}, {6, u"Quit"}});
     EXPECT_TRUE(platform::GearMenuExists());
