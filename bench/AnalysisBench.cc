@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/AnalysisJob.h"
+#include "engine/CountMemory.h"
 #include "engine/ReadingRates.h"
 #include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
@@ -52,6 +53,35 @@ void BM_SentenceImpacts(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
 }
 
+// The counts while typing: one letter put in or taken out of a long text, counted
+// afresh and counted remembering the pieces met before, in the same run.
+void TypingCounts(benchmark::State& state, bool remembering) {
+    std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
+    const EnglishVariant variant = EnglishVariant::Us;
+    const std::size_t middle = text.size() / 2;
+    CountMemory memory;
+    bool remove = false;
+    for (auto _ : state) {
+        remove ? text.erase(middle, 1) : text.insert(middle, 1, u'a');
+        remove = !remove;
+        AnalysisJob job{.text = text};
+        if (remembering) {
+            benchmark::DoNotOptimize(CountTextRemembering(job, variant, memory));
+        } else {
+            CountText(job, variant);
+            benchmark::DoNotOptimize(CountAsciiWords(job.text, variant));
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * state.range(0) * 2);
+}
+
+void BM_TypingCountsAfresh(benchmark::State& state) {
+    TypingCounts(state, false);
+}
+void BM_TypingCountsRemembering(benchmark::State& state) {
+    TypingCounts(state, true);
+}
+
 void BM_FullAnalysisUs(benchmark::State& state) {
     FullAnalysis(state, EnglishVariant::Us);
 }
@@ -64,6 +94,8 @@ void BM_FullAnalysisUk(benchmark::State& state) {
 BENCHMARK(BM_FullAnalysisUs)->Arg(1000)->Arg(32768)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullAnalysisUk)->Arg(32768)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SentenceImpacts)->Arg(32768)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypingCountsAfresh)->Arg(32768)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypingCountsRemembering)->Arg(32768)->Unit(benchmark::kMicrosecond);
 
 // Each iteration frees two 64 KB texts at once; without this glibc hands the
 // top of the heap back and every iteration pays for faulting it in again,

@@ -144,7 +144,10 @@ std::optional<std::u16string> ReplacedTokens(std::u16string_view text, EnglishVa
 }  // namespace
 
 std::u16string NormalisedSpelling(std::u16string_view text, EnglishVariant variant) {
-    text = Trimmed(text);
+    return ReplacedSpellings(Trimmed(text), variant);
+}
+
+std::u16string ReplacedSpellings(std::u16string_view text, EnglishVariant variant) {
     std::optional<std::u16string> replaced = ReplacedTokens(text, variant);
     return replaced ? std::move(*replaced) : std::u16string(text);
 }

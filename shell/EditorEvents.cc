@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/TextStatistics.h"
+#include "engine/CountMemory.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
 #include "shell/InputGate.h"
@@ -36,7 +36,7 @@ bool PrepareResultsArea(std::u16string_view editorText, std::u16string_view draf
     if (!PassesInputGate(draft, shell.locale)) {
         return false;
     }
-    CountText(shell.currentJob, shell.locale);
+    CountTextRemembering(shell.currentJob, shell.locale, shell.countMemory);
     platform::SetWindowContentHeight(kExpandedHeight);
     ResetResultsArea();
     shell.analysisCurrent = false;

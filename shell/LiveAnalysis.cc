@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 
+#include "engine/CountMemory.h"
 #include "engine/InputValidation.h"
 #include "engine/ReadabilityMetrics.h"
 #include "engine/TextStatistics.h"
@@ -74,8 +75,8 @@ bool LivePass(std::u16string_view text) {
     live.lastQuickCounts = counts;
 
     const std::lock_guard lock(shell.analysisLock);
-    CountText(job, shell.locale);
-    ComputeMetrics(job, shell.locale, shell.rates);
+    const AsciiWordCounts asciiWords = CountTextRemembering(job, shell.locale, shell.countMemory);
+    ComputeMetricsFromCounts(job, asciiWords, shell.locale, shell.rates);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
     MarkSentences(text, job);

@@ -15,6 +15,7 @@ void ResetShellState() {
     shell.rates = {};
     shell.currentJob = {};
     shell.live = {};
+    shell.countMemory = {};
     shell.summary = {};
     shell.lastDrawnValues = {};
     shell.analysisCurrent = false;

@@ -13,6 +13,7 @@
 
 #include "documents/MarkdownProse.h"
 #include "engine/AnalysisJob.h"
+#include "engine/CountMemory.h"
 #include "engine/EnglishVariant.h"
 #include "engine/ReadingRates.h"
 #include "engine/TextStatistics.h"
@@ -36,6 +37,7 @@ struct ShellState {
 
     AnalysisJob currentJob;
     LivePassState live;
+    CountMemory countMemory;  // what the counts while typing met last
     SummaryMemory summary;
     std::array<double, 9> lastDrawnValues{};  // per row of kMetricRows
     // True while currentJob holds a full pass over the editor's text and every row shows it.

@@ -1,0 +1,85 @@
+#include "engine/CountMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Words and marks that meet every rule a cut could break: paired spellings in
+// either variant and either case, sentence marks alone and in runs, blanks in
+// runs, both kinds of line break, vowels beyond ASCII, a surrogate pair.
+constexpr std::array<std::u16string_view, 26> kPieces = {
+    u"colour",     u"color",
+    u"Theatre",    u"THEATER",
+    u"tyre",       u"programme",
+    u"the",        u"cat",
+    u"analyse",    u"a",
+    u"sat",        u"caf\u00e9",
+    u"\U0001F600", u"Wait",
+    u".",          u"...",
+    u"?",          u"!",
+    u" ",          u" ",
+    u"  ",         u"\r\n",
+    u"\n",         u"\r",
+    u"1999",       u"\u00BFQu\u00E9",
+};
+
+std::u16string RandomText(std::mt19937& random, int pieces) {
+    std::uniform_int_distribution<std::size_t> pick(0, kPieces.size() - 1);
+    std::u16string text;
+    for (int i = 0; i < pieces; ++i) {
+        text += kPieces[pick(random)];
+    }
+    return text;
+}
+
+void ExpectSameAsCountText(const std::u16string& text, EnglishVariant variant,
+                           CountMemory& memory) {
+    AnalysisJob expected{.text = text};
+    CountText(expected, variant);
+    AnalysisJob remembered{.text = text};
+    const AsciiWordCounts ascii = CountTextRemembering(remembered, variant, memory);
+    ASSERT_EQ(remembered.text, expected.text);
+    EXPECT_EQ(remembered.wordCount, expected.wordCount);
+    EXPECT_EQ(remembered.sentenceCount, expected.sentenceCount);
+    EXPECT_EQ(remembered.syllableCount, expected.syllableCount);
+    EXPECT_EQ(remembered.characterCount, expected.characterCount);
+    const AsciiWordCounts expectedAscii = CountAsciiWords(expected.text, variant);
+    EXPECT_EQ(ascii.complexWords, expectedAscii.complexWords);
+    EXPECT_EQ(ascii.longWords, expectedAscii.longWords);
+}
+
+TEST(CountTextRemembering, EqualsCountTextThroughEditsVariantsAndRepeatedPieces) {
+    std::mt19937 random(20261207);
+    CountMemory memory;
+    for (const EnglishVariant variant : {EnglishVariant::Us, EnglishVariant::Uk}) {
+        std::u16string text = RandomText(random, 400);
+        for (int edit = 0; edit < 300; ++edit) {
+            // An insertion, a deletion or a replacement somewhere, as typing makes them.
+            std::uniform_int_distribution<std::size_t> at(0, text.size());
+            const std::size_t place = at(random);
+            const std::size_t removed = std::min<std::size_t>(text.size() - place, random() % 4);
+            text.replace(place, random() % 3 == 0 ? removed : 0,
+                         RandomText(random, static_cast<int>(random() % 3)));
+            SCOPED_TRACE(edit);
+            ExpectSameAsCountText(text, variant, memory);
+        }
+    }
+    // The memory holds one text's pieces, not every piece it ever met.
+    EXPECT_LE(memory.pieces.size(), 2 * 400u + 64);
+}
+
+TEST(CountTextRemembering, EmptyBlankAndUncutTexts) {
+    CountMemory memory;
+    for (const std::u16string text :
+         {u"", u"   ", u" colour. colour. ", u"no sentence mark at all colour", u"a. b. a. b."}) {
+        SCOPED_TRACE(std::string(text.begin(), text.end()));
+        ExpectSameAsCountText(text, EnglishVariant::Us, memory);
+    }
+}
+
+}  // namespace
