@@ -254,6 +254,9 @@ struct FileBytes {
 };
 // Reads at most maxBytes + 1 bytes, so a larger file is refused unread.
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes);
+// The window takes a file dropped on it (or its path dropped as text) when its
+// name ends in one of these; others are left to the editor as any drag is.
+void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes);
 // The path (UTF-8) of the file that the last FileDropped event was posted for.
 std::string DroppedFilePath();
 

@@ -17,25 +17,25 @@ constexpr platform::Event kWakeUp{platform::EventKind::Control, kUnnumbered,
                                   platform::EventType::Click};
 
 // Never destroyed: the worker may still be waiting on it while the process exits.
-std::condition_variable_any& TextWaiting() {
+std::condition_variable_any& RequestWaiting() {
     static auto* waiting = new std::condition_variable_any;
     return *waiting;
 }
 
-void Analyse(AnalysisRequest request) {
+void WakeTheLoop(AnalysisRequest request) {
     if (request.rowsExist) {
         platform::PostEvent(kWakeUp);
     }
 }
 
-[[noreturn]] void AnalyseWaitingTexts() {
+[[noreturn]] void AnalysisWorker() {
     std::unique_lock lock(shell.analysisLock);
     for (;;) {
-        TextWaiting().wait(lock, [] { return shell.waitingRequest.has_value(); });
+        RequestWaiting().wait(lock, [] { return shell.waitingRequest.has_value(); });
         const AnalysisRequest request = *shell.waitingRequest;
         shell.waitingRequest.reset();
         lock.unlock();
-        Analyse(request);
+        WakeTheLoop(request);
         lock.lock();
         platform::PostEvent(kWakeUp);
         if (!shell.waitingRequest) {
@@ -57,13 +57,12 @@ void StartAnalysisWorker(std::u16string_view text) {
     {
         const std::lock_guard lock(shell.analysisLock);
         if (!shell.workerStarted) {
-            shell.workerStarted =
-                platform::StartDetachedThread(AnalyseWaitingTexts, kWorkerStackBytes);
+            shell.workerStarted = platform::StartDetachedThread(AnalysisWorker, kWorkerStackBytes);
         }
         if (shell.workerStarted) {
             shell.waitingRequest = request;
             shell.workerBusy = true;
-            TextWaiting().notify_one();
+            RequestWaiting().notify_one();
             return;
         }
     }

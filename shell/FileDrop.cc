@@ -1,5 +1,6 @@
 #include "shell/FileDrop.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -38,8 +39,8 @@ void OnFileDropped() {
         return;
     }
     const std::filesystem::path path = platform::DroppedFilePath();
-    const SourceKind kind = SourceKindOf(path);
-    if (kind == SourceKind::Mdx || (kind == SourceKind::Text && path.extension() != ".txt")) {
+    if (std::find(kDroppableSuffixes.begin(), kDroppableSuffixes.end(),
+                  path.extension().string()) == kDroppableSuffixes.end()) {
         ShowError(Quoted(path) + u" is not a .txt, .md or .markdown file.");
         return;
     }
@@ -62,7 +63,7 @@ void OnFileDropped() {
         ShowError(Quoted(path) + u" holds no text.");
         return;
     }
-    SetReadAsMarkdown(kind == SourceKind::Markdown);
+    SetReadAsMarkdown(SourceKindOf(path) == SourceKind::Markdown);
     platform::ReplaceEditorText(kEditor, decoded.text);
     platform::FocusControl(kEditor);
 }

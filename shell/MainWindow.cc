@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "product/Product.h"
 #include "results/ControlNumbers.h"
+#include "shell/FileDrop.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"
 #include "shell/ShellState.h"
@@ -85,6 +86,7 @@ void CreateMainWindow(int left, int top) {
     platform::BringWindowToFront();
     CreateControls();
     platform::FocusControl(kEditor);
+    platform::AcceptDroppedFiles({kDroppableSuffixes.begin(), kDroppableSuffixes.end()});
     if (platform::WindowExists()) {
         platform::CreateGearMenu({{kAlwaysOnTopItem, u"Set Window always on top"},
                                   {kAboutItem, u"About"},

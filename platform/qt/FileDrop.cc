@@ -4,21 +4,33 @@
 #include <QList>
 #include <QMimeData>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
+#include "platform/qt/QtText.h"
 
 namespace platform {
 namespace {
 
 std::string droppedPath;
+QStringList droppableSuffixes;
+
+bool Droppable(const QString& path) {
+    return std::any_of(droppableSuffixes.begin(), droppableSuffixes.end(),
+                       [&](const QString& suffix) { return path.endsWith(suffix); });
+}
 
 QString LocalFile(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     if (urls.size() == 1) {
-        return urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+        const bool local = urls.front().isLocalFile() && Droppable(urls.front().toLocalFile());
+        return local ? urls.front().toLocalFile() : QString();
     }
     if (!urls.isEmpty() || !data->hasText()) {
         return {};
@@ -30,7 +42,8 @@ QString LocalFile(const QMimeData* data) {
     }
     const QUrl url(text);
     const QString path = url.isLocalFile() ? url.toLocalFile() : text;
-    return QFileInfo(path).isAbsolute() && QFileInfo(path).isFile() ? path : QString();
+    return Droppable(path) && QFileInfo(path).isAbsolute() && QFileInfo(path).isFile() ? path
+                                                                                       : QString();
 }
 
 QString DroppedFile(const QDropEvent* event) {
@@ -61,6 +74,13 @@ bool qt::TakesFileDrop(QDropEvent* event) {
     droppedPath = path.toStdString();
     PostEvent({EventKind::FileDropped});
     return true;
+}
+
+void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes) {
+    droppableSuffixes.clear();
+    for (const std::string_view suffix : suffixes) {
+        droppableSuffixes.append(qt::Utf8ToQString(suffix));
+    }
 }
 
 std::string DroppedFilePath() {

@@ -166,6 +166,9 @@ std::optional<std::string> WrittenFile(std::string_view path);
 void SetFileWritesFailing(bool failing);
 // A file on the disk, for ReadFileBytes; unknown paths are unreadable.
 void PutFile(std::string path, std::string bytes);
+// What AcceptDroppedFiles was last given. DropFile drops any file, as the
+// desktop would not, so that the shell's own check can be seen.
+const std::vector<std::string>& DroppableSuffixes();
 
 // ---- Network (any thread) ----
 // What HttpsGet answers for `url` from now on; nothing makes the transfer fail,

@@ -41,6 +41,10 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     return {FileReadStatus::Read, found->second};
 }
 
+void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes) {
+    TheDesktop().droppableSuffixes.assign(suffixes.begin(), suffixes.end());
+}
+
 std::string DroppedFilePath() {
     return TheDesktop().droppedPath;
 }
@@ -76,6 +80,9 @@ void PutFile(std::string path, std::string bytes) {
 void DropFile(std::string path) {
     TheDesktop().droppedPath = std::move(path);
     PostEvent({EventKind::FileDropped});
+}
+const std::vector<std::string>& DroppableSuffixes() {
+    return TheDesktop().droppableSuffixes;
 }
 
 void ServeUrl(std::string url, std::optional<std::string> body) {

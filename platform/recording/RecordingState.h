@@ -50,6 +50,7 @@ struct Desktop {
     std::map<std::string, std::string, std::less<>> files;
     bool fileWritesFailing = false;
     std::string droppedPath;
+    std::vector<std::string> droppableSuffixes;
 
     std::string applicationPath = "/usr/bin/quillory";
     LoginItemForm loginItemForm = LoginItemForm::AutostartEntry;

@@ -94,6 +94,18 @@ TEST_F(FileDropTest, APathAsTextOnTheWindowOpensATextFileAndTurnsMarkdownOff) {
     EXPECT_EQ(platform::ReadPreferenceInteger("ReadAsMarkdown"), 0);
 }
 
+TEST_F(FileDropTest, APathToAnotherKindOfFileIsDroppedAsTextAsAnyTextIs) {
+    const QString path = PutFile(QStringLiteral("picture.png"), "PNG");
+    QMimeData data;
+    data.setText(path);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Editor()->viewport(), &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Editor()->viewport(), &drop);
+    ASSERT_TRUE(DispatchUntilSettled());
+    EXPECT_EQ(Editor()->toPlainText(), path);
+}
+
 TEST_F(FileDropTest, AFileThatIsNotUtf8IsRefusedByNameAndTheTextStays) {
     ASSERT_TRUE(Type(QStringLiteral("Keep me.")));
     ASSERT_TRUE(DispatchUntilSettled());

@@ -138,6 +138,8 @@ void DropAndRun(const std::string& path) {
 
 TEST_F(FileDropTest, AMarkdownFileIsReadAsMarkdownAndOneUndoBringsTheTextBack) {
     OpenForBlogPosts();
+    EXPECT_EQ(recording::DroppableSuffixes(),
+              (std::vector<std::string>{".txt", ".md", ".markdown"}));
     TypeAt(20000, u"What I had before.");
     recording::PutFile("/home/writer/draft.md", "\xEF\xBB\xBF" + EncodeUtf8(kDraft));
     DropAndRun("/home/writer/draft.md");
