@@ -1,41 +1,32 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <functional>
 #include <string>
-#include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 #include "engine/TextStatistics.h"
 
-// What one piece of a text counts to once normalised.
-struct PieceCounts {
+// One piece of a text as typed, and what it counts to once normalised.
+struct CountedPiece {
+    std::size_t start = 0;  // in the text as typed
+    std::size_t end = 0;
     std::u16string normalised;
     RunCounts runs;
     AsciiWordCounts asciiWords;
-    std::uint64_t lastCount = 0;  // the count that last met it
 };
 
-struct PieceHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view piece) const {
-        return std::hash<std::u16string_view>{}(piece);
-    }
-};
-
-// The pieces of the texts counted lately, by their text as typed.
+// The text counted last, as typed, and its pieces in order.
 struct CountMemory {
     EnglishVariant variant = EnglishVariant::Us;
-    std::uint64_t count = 0;
-    std::unordered_map<std::u16string, PieceCounts, PieceHash, std::equal_to<>> pieces;
+    std::u16string text;
+    std::vector<CountedPiece> pieces;
 };
 
 // CountText for a text that changes a little at a time, with every figure and the
 // normalised text equal to CountText's, and the normalised text's complex and long
 // words. The text is cut before each space that follows a sentence mark, where no
-// token, word or run of any kind can span the cut; a piece the last count met is
-// not counted again.
+// token, word or run of any kind can span the cut; the pieces before and after
+// the stretch that changed since the last count are not counted again.
 AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant, CountMemory& memory);

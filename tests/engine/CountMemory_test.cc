@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -37,6 +38,20 @@ std::u16string RandomText(std::mt19937& random, int pieces) {
     return text;
 }
 
+std::size_t EditPlace(std::mt19937& random, const std::u16string& text) {
+    std::vector<std::size_t> cuts;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] == u' ' && IsSentenceMark(text[i - 1])) {
+            cuts.push_back(i);
+        }
+    }
+    if (cuts.empty() || random() % 2 == 0) {
+        return std::uniform_int_distribution<std::size_t>(0, text.size())(random);
+    }
+    const std::size_t cut = cuts[random() % cuts.size()];
+    return std::min(cut - 1 + random() % 3, text.size());
+}
+
 void ExpectSameAsCountText(const std::u16string& text, EnglishVariant variant,
                            CountMemory& memory) {
     AnalysisJob expected{.text = text};
@@ -59,9 +74,9 @@ TEST(CountTextRemembering, EqualsCountTextThroughEditsVariantsAndRepeatedPieces)
     for (const EnglishVariant variant : {EnglishVariant::Us, EnglishVariant::Uk}) {
         std::u16string text = RandomText(random, 400);
         for (int edit = 0; edit < 300; ++edit) {
-            // An insertion, a deletion or a replacement somewhere, as typing makes them.
-            std::uniform_int_distribution<std::size_t> at(0, text.size());
-            const std::size_t place = at(random);
+            // An insertion, a deletion or a replacement, as typing makes them: half of
+            // them next to a cut, where a piece that stands could stop standing.
+            const std::size_t place = EditPlace(random, text);
             const std::size_t removed = std::min<std::size_t>(text.size() - place, random() % 4);
             text.replace(place, random() % 3 == 0 ? removed : 0,
                          RandomText(random, static_cast<int>(random() % 3)));
@@ -69,8 +84,38 @@ TEST(CountTextRemembering, EqualsCountTextThroughEditsVariantsAndRepeatedPieces)
             ExpectSameAsCountText(text, variant, memory);
         }
     }
-    // The memory holds one text's pieces, not every piece it ever met.
-    EXPECT_LE(memory.pieces.size(), 2 * 400u + 64);
+}
+
+TEST(CountTextRemembering, EditsAtEitherEndAndAroundTheOuterSpaces) {
+    CountMemory memory;
+    const std::u16string base = u"  One colour. Two centre! Three? Four.  ";
+    const std::vector<std::u16string> texts = {
+        base,
+        u"X" + base,
+        base,
+        base + u"Y",
+        base,
+        u"  One colour. Two centre! Three? Four.",
+        u"One colour. Two centre! Three? Four.  ",
+        u"  One colour.Two centre! Three? Four.  ",
+        u"  One colour. Two centre!  Three? Four.  ",
+        u"  One colour. Two centre! Three? Four. .",
+        base,
+        u"cat. sat",
+        u"cat.a sat",
+        u"cat. sat",
+        u"cat sat",
+        u"cat. sat",
+        u"cat.  sat",
+        u"",
+        base,
+        u"   ",
+        base,
+    };
+    for (const std::u16string& text : texts) {
+        SCOPED_TRACE(std::string(text.begin(), text.end()));
+        ExpectSameAsCountText(text, EnglishVariant::Uk, memory);
+    }
 }
 
 TEST(CountTextRemembering, EmptyBlankAndUncutTexts) {
