@@ -16,10 +16,6 @@
 
 namespace {
 
-// The rest goes through the gate as a paste does: a Markdown file's prose may
-// fit where the file as a whole would not.
-constexpr std::size_t kMaxDroppedBytes = kMaxInputBytes;
-
 std::u16string Quoted(const std::filesystem::path& path) {
     std::u16string quoted = u"“";
     quoted += DecodeUtf8(path.filename().string()).text;
@@ -44,7 +40,9 @@ void OnFileDropped() {
         ShowError(Quoted(path) + u" is not a .txt, .md or .markdown file.");
         return;
     }
-    const platform::FileBytes file = platform::ReadFileBytes(path.string(), kMaxDroppedBytes);
+    // Within a mebibyte the gate decides, as for a paste: a Markdown file's prose
+    // may fit where the file as a whole would not.
+    const platform::FileBytes file = platform::ReadFileBytes(path.string(), kMaxInputBytes);
     if (file.status == platform::FileReadStatus::TooLarge) {
         AlertTooLong();
         return;

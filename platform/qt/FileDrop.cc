@@ -42,8 +42,12 @@ QString LocalFile(const QMimeData* data) {
     }
     const QUrl url(text);
     const QString path = url.isLocalFile() ? url.toLocalFile() : text;
-    return Droppable(path) && QFileInfo(path).isAbsolute() && QFileInfo(path).isFile() ? path
-                                                                                       : QString();
+    if (!Droppable(path)) {
+        return {};
+    }
+    // Asked on every move of a drag: one look at the disk.
+    const QFileInfo file(path);
+    return file.isAbsolute() && file.isFile() ? path : QString();
 }
 
 QString DroppedFile(const QDropEvent* event) {
