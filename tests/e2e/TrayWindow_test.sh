@@ -118,7 +118,7 @@ wait_for has_geometry "$left" "$menu_bar" "$window_width" 770 ||
   fail "window at [$(geometry)] after typing, expected ${window_width}x770"
 
 preferences="$work/config/com.velmoor/Quillory.conf"
-wait_for grep -qxF "AnalyzeText=$typed" "$preferences" ||
+wait_for grep -qxF "AnalyzeText=@ByteArray($typed)" "$preferences" ||
   fail "the typed text is not in $preferences"
 
 # With the window below the tray, a second click on the icon closes it.

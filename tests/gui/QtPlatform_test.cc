@@ -199,6 +199,21 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"kept");
 }
 
+// Earlier versions stored the text as a string: it still reads back whole,
+// commas, emoji and breaks included.
+TEST(QtPreferences, ATextStoredAsAStringReadsBack) {
+    const std::u16string text = u"Hello, world. \U0001F600\r\nTwo, \"three\"\rFour";
+    {
+        QSettings earlier(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+        earlier.setValue(QStringLiteral("AnalyzeText"), QString::fromStdU16String(text));
+    }
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text);
+    platform::WritePreferenceString("AnalyzeText", text + u".");
+    platform::SyncPreferences();
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text + u".");
+}
+
 TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     EXPECT_FALSE(platform::IsDarkMode());
     QPalette dark = QApplication::palette();
