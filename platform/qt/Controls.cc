@@ -130,6 +130,9 @@ QLabel* NewLabel(QWidget* parent, std::u16string_view text, Qt::Alignment alignm
     auto* label = new QLabel(qt::ToQString(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
+    // Filled, a label whose text changes is repainted alone: otherwise the
+    // window repaints everything between two changed labels, the rows included.
+    label->setAutoFillBackground(true);
     return label;
 }
 
@@ -197,6 +200,8 @@ QProgressBar* NewProgressBar(QWidget* parent) {
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setTextVisible(false);
+    // It paints every pixel, so the window need not paint beneath it.
+    bar->setAttribute(Qt::WA_OpaquePaintEvent);
     return bar;
 }
 
