@@ -7,6 +7,11 @@
 #include "shell/ShellState.h"
 
 bool PassesInputGate(std::u16string_view text, EnglishVariant variant) {
+    // Within the limit only emptiness is in question, settled at the first
+    // letter instead of by a copy of the whole text on every key.
+    if (text.size() <= kMaxInputLength) {
+        return HoldsAnalysableText(text, variant);
+    }
     const CleanedInput cleaned = CleanInput(text, variant);
     if (cleaned.exceededLimit) {
         AlertInputTooLong();

@@ -79,7 +79,7 @@ bool LivePass(std::u16string_view text) {
     ComputeMetricsFromCounts(job, asciiWords, shell.locale, shell.rates);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentences(text, job);
+    MarkSentencesCounted(text, job, asciiWords);
     return true;
 }
 

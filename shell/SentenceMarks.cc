@@ -44,9 +44,17 @@ void MarkSentences(std::u16string_view draft, const AnalysisJob& whole) {
         ClearSentenceMarks();
         return;
     }
+    MarkSentencesCounted(draft, whole, CountAsciiWords(whole.text, shell.locale));
+}
+
+void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
+                          const AsciiWordCounts& ascii) {
+    if (!shell.highlight) {
+        ClearSentenceMarks();
+        return;
+    }
     const EnglishVariant variant = shell.locale;
     const int scenario = shell.scenario;
-    const AsciiWordCounts ascii = CountAsciiWords(whole.text, variant);
     const ScoreProfile& profile = SelectScoreProfile(scenario, variant);
     const std::optional<double> wholeScore =
         IsTooShortForScore(whole)

@@ -45,6 +45,29 @@ TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) 
                                      {kThird, kText.size() - 1, platform::MarkLevel::VeryLong}}));
 }
 
+// The live pass takes the complex words from counting while typing; the trailing
+// pass counts afresh. Marks and what they cost must not change between them.
+TEST_F(SentenceMarksTest, TheLivePassMarksAsTheTrailingPassDoes) {
+    StartAndOpenWindow();
+    const std::u16string text =
+        u"Considerable organisational complexity characterises "
+        u"international communication. " +
+        Words(23) + u"Extraordinary " + Words(25);
+    TypeAt(10000, text);
+    ASSERT_EQ(shell.live.lastLiveText, text);
+    const std::vector<platform::EditorMark> live = recording::Control(kEditor)->marks;
+    ASSERT_EQ(live.size(), 2u);
+    RunTrailingPass();
+    const std::vector<platform::EditorMark> settled = recording::Control(kEditor)->marks;
+    ASSERT_EQ(settled.size(), live.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        EXPECT_EQ(live[i].start, settled[i].start);
+        EXPECT_EQ(live[i].end, settled[i].end);
+        EXPECT_EQ(live[i].level, settled[i].level);
+        EXPECT_EQ(live[i].tooltip, settled[i].tooltip);
+    }
+}
+
 TEST_F(SentenceMarksTest, AMarkCoversTheWordsAloneNotTheBreaksAroundThem) {
     StartAndOpenWindow();
     const std::u16string sentence = Words(23).substr(0, Words(23).size() - 1);
