@@ -33,7 +33,7 @@
 
 namespace {
 
-constexpr int kTypedKeys = 30;
+constexpr int kTypedKeys = 60;
 constexpr auto kKeyInterval = std::chrono::milliseconds(150);
 
 QPlainTextEdit* WindowEditor() {
