@@ -122,6 +122,65 @@ std::vector<std::size_t> EditorOffsets(std::u16string_view editorText, std::u16s
     return mapped;
 }
 
+// How far two texts agree from their ends, at most `limit` code units.
+std::size_t AgreeingEndLength(std::u16string_view a, std::u16string_view b, std::size_t limit) {
+    std::size_t i = 0;
+    while (i < limit && a[a.size() - 1 - i] == b[b.size() - 1 - i]) {
+        ++i;
+    }
+    return i;
+}
+
+// A segment counts the same wherever its code units and bounds are the same, so
+// the segments that lie in the agreeing head or tail of the last text, with the
+// same bounds there, keep their counts; the rest are counted.
+std::vector<SegmentCounts> CountSegmentsRemembering(std::u16string_view text,
+                                                    const std::vector<std::size_t>& cuts,
+                                                    EnglishVariant variant, SpanMemory& memory) {
+    if (memory.variant != variant) {
+        memory = SpanMemory{};
+        memory.variant = variant;
+    }
+    const std::u16string_view old = memory.respelt;
+    const std::vector<std::size_t>& oldCuts = memory.cuts;
+    const std::size_t head = AgreeingLength(text, old);
+    const std::size_t tail = AgreeingEndLength(text, old, std::min(text.size(), old.size()) - head);
+    const std::size_t segments = cuts.size() - 1;
+    std::vector<SegmentCounts> counts(segments);
+
+    std::size_t first = 0;  // the first segment counted afresh
+    while (first < segments && first + 1 < oldCuts.size() && cuts[first + 1] <= head &&
+           oldCuts[first] == cuts[first] && oldCuts[first + 1] == cuts[first + 1]) {
+        counts[first] = memory.counts[first];
+        ++first;
+    }
+    std::size_t last = segments;  // one past the last segment counted afresh
+    std::size_t oldLast = oldCuts.empty() ? 0 : oldCuts.size() - 1;
+    const std::size_t tailStart = text.size() - tail;
+    while (last > first && oldLast > first && cuts[last - 1] >= tailStart &&
+           cuts[last - 1] - tailStart == oldCuts[oldLast - 1] - (old.size() - tail) &&
+           cuts[last] - tailStart == oldCuts[oldLast] - (old.size() - tail)) {
+        counts[last - 1] = memory.counts[oldLast - 1];
+        --last;
+        --oldLast;
+    }
+    if (first < last) {
+        const std::size_t from = cuts[first];
+        std::vector<std::size_t> changed(cuts.begin() + static_cast<std::ptrdiff_t>(first),
+                                         cuts.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+        for (std::size_t& cut : changed) {
+            cut -= from;
+        }
+        const std::vector<SegmentCounts> fresh =
+            CountSegments(text.substr(from, cuts[last] - from), changed, variant);
+        std::copy(fresh.begin(), fresh.end(), counts.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+    memory.respelt = text;
+    memory.cuts = cuts;
+    memory.counts = counts;
+    return counts;
+}
+
 double OwnGrade(const SentenceSpan& span, EnglishVariant variant) {
     AnalysisJob job;
     job.wordCount = span.words;
@@ -132,21 +191,11 @@ double OwnGrade(const SentenceSpan& span, EnglishVariant variant) {
     return job.fleschKincaidGrade;
 }
 
-}  // namespace
-
-std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishVariant variant) {
-    return SentenceSpans(editorText, NormalisedSpelling(editorText, variant), variant);
-}
-
-std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
-                                        EnglishVariant variant) {
-    std::vector<SentenceSpan> spans;
-    if (respelt.empty()) {
-        return spans;
-    }
-    const std::vector<std::size_t> cuts = Cuts(respelt);
+std::vector<SentenceSpan> SpansOf(std::u16string_view editorText, std::u16string_view respelt,
+                                  EnglishVariant variant, const std::vector<std::size_t>& cuts,
+                                  const std::vector<SegmentCounts>& counts) {
     const std::vector<std::size_t> editorCuts = EditorOffsets(editorText, respelt, cuts);
-    const std::vector<SegmentCounts> counts = CountSegments(respelt, cuts, variant);
+    std::vector<SentenceSpan> spans;
     spans.reserve(counts.size());
     for (std::size_t i = 0; i < counts.size(); ++i) {
         SentenceSpan& span = spans.emplace_back();
@@ -161,6 +210,31 @@ std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16
         span.grade = OwnGrade(span, variant);
     }
     return spans;
+}
+
+}  // namespace
+
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishVariant variant) {
+    return SentenceSpans(editorText, NormalisedSpelling(editorText, variant), variant);
+}
+
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
+                                        EnglishVariant variant) {
+    if (respelt.empty()) {
+        return {};
+    }
+    const std::vector<std::size_t> cuts = Cuts(respelt);
+    return SpansOf(editorText, respelt, variant, cuts, CountSegments(respelt, cuts, variant));
+}
+
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
+                                        EnglishVariant variant, SpanMemory& memory) {
+    if (respelt.empty()) {
+        return {};
+    }
+    const std::vector<std::size_t> cuts = Cuts(respelt);
+    return SpansOf(editorText, respelt, variant, cuts,
+                   CountSegmentsRemembering(respelt, cuts, variant, memory));
 }
 
 WordsRange SentenceWords(std::u16string_view editorText, const SentenceSpan& span) {

@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/EnglishVariant.h"
+#include "engine/TextStatistics.h"
 
 struct SentenceSpan {
     // The range in the editor's own text, before respelling and trimming.
@@ -32,6 +34,19 @@ std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, EnglishV
 // The same where the respelt text is at hand: a counted job's text (CountText).
 std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
                                         EnglishVariant variant);
+
+// The last respelt text's cuts and the counts between them.
+struct SpanMemory {
+    EnglishVariant variant = EnglishVariant::Us;
+    std::u16string respelt;
+    std::vector<std::size_t> cuts;
+    std::vector<SegmentCounts> counts;
+};
+// The same again, for a text that changes a little at a time: the sentences in
+// the stretches that agree with the last text, at the same bounds, are not
+// counted again. Equal to SentenceSpans in every field.
+std::vector<SentenceSpan> SentenceSpans(std::u16string_view editorText, std::u16string_view respelt,
+                                        EnglishVariant variant, SpanMemory& memory);
 
 // A span from its first word's start to its last word's end, without the
 // blanks and line breaks around them; a span of blanks keeps one unit.

@@ -62,7 +62,8 @@ void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
             : std::optional(
                   ComputeWeightedScoreFromCounts(whole, ascii.complexWords, profile).overallScore);
 
-    const std::vector<SentenceSpan> spans = SentenceSpans(draft, whole.text, variant);
+    const std::vector<SentenceSpan> spans =
+        SentenceSpans(draft, whole.text, variant, shell.spanMemory);
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(whole, ascii, spans, scenario, variant);
     std::vector<platform::EditorMark> marks;

@@ -26,6 +26,7 @@ void ResetShellState() {
     shell.lengthAlertDue = false;
     shell.highlight = true;
     shell.markStarts.clear();
+    shell.spanMemory = {};
     shell.readAsMarkdown = false;
     shell.draftIsMarkdown = false;
     shell.draft = {};

@@ -16,6 +16,7 @@
 #include "engine/CountMemory.h"
 #include "engine/EnglishVariant.h"
 #include "engine/ReadingRates.h"
+#include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
 #include "results/SummaryLine.h"
 #include "results/VersionFile.h"
@@ -49,6 +50,7 @@ struct ShellState {
     bool lengthAlertDue = false;          // see AlertInputTooLong
     bool highlight = true;                // long sentences marked in the editor
     std::vector<std::size_t> markStarts;  // where the marks begin, ascending
+    SpanMemory spanMemory;                // the sentences the marks last met
     bool readAsMarkdown = false;          // the gear menu's choice
     bool draftIsMarkdown = false;         // the text last read was read as Markdown, into draft
     ProseDocument draft;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/AnalysisJob.h"
+#include "engine/SpellingNormalisation.h"
 #include "engine/TextStatistics.h"
 
 namespace {
@@ -111,6 +112,54 @@ TEST(SentenceSpans, AGradeIsThatOfTheSpanAsAWholeText) {
     }
     // No mark, no sentence: a guarded zero rather than a division by zero.
     EXPECT_EQ(SentenceSpans(u"no mark here", EnglishVariant::Us).at(0).grade, 0);
+}
+
+// Remembering spans equal fresh ones in every field, through edits made as
+// typing makes them, half of them next to a span's edge.
+TEST(SentenceSpans, RememberingEqualsCountingAfreshThroughEdits) {
+    std::mt19937 random(20261207);
+    SpanMemory memory;
+    for (const EnglishVariant variant : kVariants) {
+        std::u16string text = kProse + RandomText(random, 600) + kProse;
+        for (int edit = 0; edit < 300; ++edit) {
+            const std::vector<SentenceSpan> before = SentenceSpans(text, variant);
+            std::size_t place = random() % (text.size() + 1);
+            if (random() % 2 == 0 && !before.empty()) {
+                const std::size_t edge = before[random() % before.size()].start;
+                place = std::min(edge + random() % 3 - 1, text.size());
+            }
+            // An insertion, a deletion, or a replacement of the same length, which
+            // leaves every bound where it was.
+            const std::size_t removed = std::min<std::size_t>(text.size() - place, random() % 4);
+            switch (random() % 3) {
+                case 0:
+                    text.insert(place, RandomText(random, 1 + random() % 2));
+                    break;
+                case 1:
+                    text.erase(place, removed);
+                    break;
+                default:
+                    text.replace(place, removed, RandomText(random, removed).substr(0, removed));
+            }
+            SCOPED_TRACE(edit);
+            const std::u16string respelt = NormalisedSpelling(text, variant);
+            const std::vector<SentenceSpan> fresh = SentenceSpans(text, respelt, variant);
+            const std::vector<SentenceSpan> remembered =
+                SentenceSpans(text, respelt, variant, memory);
+            ASSERT_EQ(remembered.size(), fresh.size());
+            for (std::size_t i = 0; i < fresh.size(); ++i) {
+                EXPECT_EQ(remembered[i].start, fresh[i].start);
+                EXPECT_EQ(remembered[i].end, fresh[i].end);
+                EXPECT_EQ(remembered[i].words, fresh[i].words);
+                EXPECT_EQ(remembered[i].sentences, fresh[i].sentences);
+                EXPECT_EQ(remembered[i].syllables, fresh[i].syllables);
+                EXPECT_EQ(remembered[i].characters, fresh[i].characters);
+                EXPECT_EQ(remembered[i].complexWords, fresh[i].complexWords);
+                EXPECT_EQ(remembered[i].longWords, fresh[i].longWords);
+                EXPECT_EQ(remembered[i].grade, fresh[i].grade);
+            }
+        }
+    }
 }
 
 }  // namespace
