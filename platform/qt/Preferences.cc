@@ -1,5 +1,6 @@
 #include "platform/qt/Preferences.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
@@ -38,6 +39,10 @@ void Write(std::string_view key, const QVariant& value) {
 void qt::OpenPreferences() {
     store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                         QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+    // Only one instance runs, so a lock beside the file was left by a run killed
+    // while saving; QSettings would wait for it, a killed run's empty one for
+    // half a minute.
+    QFile::remove(store->fileName() + QStringLiteral(".lock"));
 }
 
 void qt::ClosePreferences() {

@@ -226,17 +226,22 @@ TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
 
 // The store is replaced whole: a kill at any moment leaves a file that reads
 // back with one complete text.
-TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
-    const QTemporaryDir folders;
+// This program started again with `flag`, its store in `folders`.
+void StartWithStoreIn(QProcess& process, const QTemporaryDir& folders, const char* flag) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                        folders.filePath(QStringLiteral("config")));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.path());
+    process.setProcessEnvironment(environment);
+    process.start(QCoreApplication::applicationFilePath(), {QString(flag)});
+}
+
+TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
+    const QTemporaryDir folders;
     const QString store = folders.filePath(QStringLiteral("config/com.velmoor/Quillory.conf"));
     for (int round = 0; round < 12; ++round) {
         QProcess saver;
-        saver.setProcessEnvironment(environment);
-        saver.start(QCoreApplication::applicationFilePath(), {QString(kKeepSavingFlag)});
+        StartWithStoreIn(saver, folders, kKeepSavingFlag);
         // Killed after a few saves, most likely in the middle of the next.
         int saved = 0;
         while (saved < 2 + round % 5 && saver.waitForReadyRead(30000)) {
@@ -253,6 +258,22 @@ TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
         EXPECT_GE(number, saved) << round;
         EXPECT_EQ(text, SavedTextNumber(number)) << round;
     }
+}
+
+// A run killed between making the store's lock and writing into it leaves an
+// empty lock, which QSettings would wait on for half a minute. Only one
+// instance runs, so the one that starts removes any lock.
+TEST(QtPreferences, AStartRemovesALockLeftByAKilledRun) {
+    const QTemporaryDir folders;
+    ASSERT_TRUE(QDir().mkpath(folders.filePath(QStringLiteral("config/com.velmoor"))));
+    QFile lock(folders.filePath(QStringLiteral("config/com.velmoor/Quillory.conf.lock")));
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    QProcess start;
+    StartWithStoreIn(start, folders, kSecondInstanceFlag);
+    ASSERT_TRUE(start.waitForFinished(30000));
+    EXPECT_EQ(start.exitCode(), EXIT_SUCCESS);
+    EXPECT_FALSE(lock.exists());
 }
 
 TEST(QtSingleInstance, SecondStartTogglesTheFirstAndCrashLeftoversDoNotBlock) {
