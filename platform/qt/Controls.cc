@@ -130,8 +130,8 @@ QLabel* NewLabel(QWidget* parent, std::u16string_view text, Qt::Alignment alignm
     auto* label = new QLabel(qt::ToQString(text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
-    // Filled, a label whose text changes is repainted alone: otherwise the
-    // window repaints everything between two changed labels, the rows included.
+    // Filled, a label whose text changed is repainted without the window
+    // painting beneath it first.
     label->setAutoFillBackground(true);
     return label;
 }
