@@ -45,9 +45,9 @@ fail() {
   exit 1
 }
 
-# Polls a command for up to ten seconds.
+# Polls a command for up to thirty seconds: CI machines are loaded.
 wait_for() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     if "$@" >/dev/null 2>&1; then
       return 0
     fi
