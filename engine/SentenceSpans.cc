@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <string>
 
 #include "engine/AnalysisJob.h"
 #include "engine/ReadabilityMetrics.h"
 #include "engine/SpellingNormalisation.h"
+#include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
 
 namespace {
@@ -61,22 +61,6 @@ std::vector<std::size_t> Cuts(std::u16string_view text) {
     return cuts;
 }
 
-// How far two texts agree from their starts. Blocks compared at the speed of
-// memcmp find the rare difference sooner than a code unit at a time.
-std::size_t AgreeingLength(std::u16string_view a, std::u16string_view b) {
-    constexpr std::size_t kBlock = 64;
-    const std::size_t length = std::min(a.size(), b.size());
-    std::size_t i = 0;
-    while (i + kBlock <= length &&
-           std::memcmp(a.data() + i, b.data() + i, kBlock * sizeof(char16_t)) == 0) {
-        i += kBlock;
-    }
-    while (i < length && a[i] == b[i]) {
-        ++i;
-    }
-    return i;
-}
-
 // The start of the blank-separated token holding `at`.
 std::size_t TokenStart(std::u16string_view text, std::size_t at) {
     const std::size_t blank = at == 0 ? std::u16string_view::npos : text.rfind(u' ', at - 1);
@@ -120,15 +104,6 @@ std::vector<std::size_t> EditorOffsets(std::u16string_view editorText, std::u16s
         editor = editorEnd;
     }
     return mapped;
-}
-
-// How far two texts agree from their ends, at most `limit` code units.
-std::size_t AgreeingEndLength(std::u16string_view a, std::u16string_view b, std::size_t limit) {
-    std::size_t i = 0;
-    while (i < limit && a[a.size() - 1 - i] == b[b.size() - 1 - i]) {
-        ++i;
-    }
-    return i;
 }
 
 // A segment counts the same wherever its code units and bounds are the same, so
