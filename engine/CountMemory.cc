@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/SpellingNormalisation.h"
+#include "engine/TextAgreement.h"
 
 namespace {
 
@@ -12,33 +13,27 @@ bool IsCut(std::u16string_view text, std::size_t at) {
     return text[at] == u' ' && IsSentenceMark(text[at - 1]);
 }
 
-// Cuts [start, end) of the text into pieces and counts each.
+// Cuts [start, end) of the text into pieces, counts each and appends it,
+// normalised, to `normalised`.
 void CountPieces(std::u16string_view text, std::size_t start, std::size_t end,
-                 EnglishVariant variant, std::vector<CountedPiece>& pieces) {
+                 EnglishVariant variant, std::vector<CountedPiece>& pieces,
+                 std::u16string& normalised) {
     while (start < end) {
         std::size_t cut = start + 1;
         while (cut < end && !IsCut(text, cut)) {
             ++cut;
         }
+        const std::u16string respelt = ReplacedSpellings(text.substr(start, cut - start), variant);
         CountedPiece piece;
         piece.start = start;
         piece.end = cut;
-        piece.normalised = ReplacedSpellings(text.substr(start, cut - start), variant);
-        piece.runs = CountRuns(piece.normalised);
-        piece.asciiWords = CountAsciiWords(piece.normalised, variant);
-        pieces.push_back(std::move(piece));
+        piece.normalisedLength = respelt.size();
+        piece.runs = CountRuns(respelt);
+        piece.asciiWords = CountAsciiWords(respelt, variant);
+        pieces.push_back(piece);
+        normalised += respelt;
         start = cut;
     }
-}
-
-std::size_t CommonPrefix(std::u16string_view a, std::u16string_view b) {
-    return static_cast<std::size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first -
-                                    a.begin());
-}
-
-std::size_t CommonSuffix(std::u16string_view a, std::u16string_view b) {
-    return static_cast<std::size_t>(
-        std::mismatch(a.rbegin(), a.rend(), b.rbegin(), b.rend()).first - a.rbegin());
 }
 
 }  // namespace
@@ -52,12 +47,13 @@ AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant,
     std::vector<CountedPiece> old = std::move(memory.pieces);
     if (memory.variant != variant) {
         old.clear();
+        memory.normalised.clear();
         memory.variant = variant;
     }
     const std::u16string_view before = memory.text;
-    const std::size_t prefix = CommonPrefix(text, before);
+    const std::size_t prefix = AgreeingLength(text, before);
     const std::size_t suffix =
-        std::min(CommonSuffix(text, before), std::min(text.size(), before.size()) - prefix);
+        AgreeingEndLength(text, before, std::min(text.size(), before.size()) - prefix);
     const std::size_t changedFrom = before.size() - suffix;  // in the old text
     // Added modulo 2^64, so a shrinking text shifts its pieces back.
     const std::size_t shift = text.size() - before.size();
@@ -74,25 +70,35 @@ AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant,
         --tail;
     }
 
+    // The normalised text of the pieces kept is where it was in the last one.
+    std::size_t headLength = 0;
+    for (std::size_t i = 0; i < head; ++i) {
+        headLength += old[i].normalisedLength;
+    }
+    std::size_t tailLength = 0;
+    for (std::size_t i = tail; i < old.size(); ++i) {
+        tailLength += old[i].normalisedLength;
+    }
     std::vector<CountedPiece> pieces;
     pieces.reserve(old.size() + 4);
-    std::move(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(head),
+    std::copy(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(head),
               std::back_inserter(pieces));
+    job.text.clear();
+    job.text.reserve(end - first);
+    job.text.append(memory.normalised, 0, headLength);
     const std::size_t middleStart = head > 0 ? pieces.back().end : first;
     const std::size_t middleEnd = tail < old.size() ? old[tail].start + shift : end;
-    CountPieces(text, middleStart, middleEnd, variant, pieces);
+    CountPieces(text, middleStart, middleEnd, variant, pieces, job.text);
+    job.text.append(memory.normalised, memory.normalised.size() - tailLength);
     for (std::size_t i = tail; i < old.size(); ++i) {
         old[i].start += shift;
         old[i].end += shift;
-        pieces.push_back(std::move(old[i]));
+        pieces.push_back(old[i]);
     }
 
-    job.text.clear();
-    job.text.reserve(end - first);
     RunCounts runs;
     AsciiWordCounts asciiWords;
     for (const CountedPiece& piece : pieces) {
-        job.text += piece.normalised;
         runs.words += piece.runs.words;
         runs.syllables += piece.runs.syllables;
         runs.sentences += piece.runs.sentences;
@@ -105,5 +111,6 @@ AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant,
     job.characterCount = static_cast<std::int64_t>(job.text.size());
     memory.pieces = std::move(pieces);
     memory.text = std::move(text);
+    memory.normalised = job.text;
     return asciiWords;
 }

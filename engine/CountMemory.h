@@ -12,15 +12,16 @@
 struct CountedPiece {
     std::size_t start = 0;  // in the text as typed
     std::size_t end = 0;
-    std::u16string normalised;
+    std::size_t normalisedLength = 0;
     RunCounts runs;
     AsciiWordCounts asciiWords;
 };
 
-// The text counted last, as typed, and its pieces in order.
+// The text counted last, as typed and normalised, and its pieces in order.
 struct CountMemory {
     EnglishVariant variant = EnglishVariant::Us;
     std::u16string text;
+    std::u16string normalised;
     std::vector<CountedPiece> pieces;
 };
 
