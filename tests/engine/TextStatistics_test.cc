@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 constexpr auto kUs = EnglishVariant::Us;
@@ -80,4 +82,43 @@ TEST(QuickCount, CountsSentenceGroupsInsteadOfMarks) {
     EXPECT_EQ(QuickCount(u"!\u4E00!"), (QuickCounts{1, 1, 3}));
     EXPECT_EQ(QuickCount(u"one\ttwo\nthree "), (QuickCounts{2, 0, 14}));
     EXPECT_EQ(QuickCount(u""), (QuickCounts{0, 0, 0}));
+}
+
+// The rule a code unit at a time: words are runs of non-separators; a run of
+// marks is one group, and only a word character below U+0100 other than a mark
+// ends it, so separators and other scripts between marks do not.
+QuickCounts QuickCountByTheRule(std::u16string_view text) {
+    QuickCounts counts{0, 0, static_cast<std::int64_t>(text.size())};
+    bool inWord = false;
+    bool inMarks = false;
+    for (const char16_t c : text) {
+        if (IsWordSeparator(c)) {
+            counts.words += inWord ? 1 : 0;
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (IsSentenceMark(c)) {
+            counts.sentenceGroups += inMarks ? 0 : 1;
+            inMarks = true;
+        } else if (c < 0x100) {
+            inMarks = false;
+        }
+    }
+    counts.words += inWord ? 1 : 0;
+    return counts;
+}
+
+TEST(QuickCount, FollowsTheRuleOnRandomTexts) {
+    const std::u16string units = u"ab .!?\t\r\n\u00A0\u00BF\u00E9\u4E00\U0001F600\u2026,'";
+    std::mt19937 random(7);
+    for (int round = 0; round < 500; ++round) {
+        std::u16string text;
+        const std::size_t length = random() % 200;
+        while (text.size() < length) {
+            text += units[random() % units.size()];
+        }
+        SCOPED_TRACE(round);
+        EXPECT_EQ(QuickCount(text), QuickCountByTheRule(text));
+    }
 }
