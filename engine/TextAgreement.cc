@@ -39,3 +39,7 @@ std::size_t AgreeingEndLength(std::u16string_view a, std::u16string_view b, std:
     }
     return i;
 }
+
+bool SameText(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() && AgreeingLength(a, b) == a.size();
+}

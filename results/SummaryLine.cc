@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/TextAgreement.h"
 #include "engine/TwoDecimals.h"
 
 namespace {
@@ -52,7 +53,7 @@ std::u16string SummaryLineText(SummaryMemory& memory, const AnalysisJob& job, in
     if (scenario != memory.scenario || charactersPerPage != memory.charactersPerPage) {
         memory = {scenario, charactersPerPage, {}, -1, -1};
     }
-    if (job.text != memory.text || memory.paragraphs == -1) {
+    if (!SameText(job.text, memory.text) || memory.paragraphs == -1) {
         memory.text = job.text;
         memory.paragraphs = CountSummaryParagraphs(job.text);
         memory.pages = CountPages(job.text.size(), charactersPerPage);

@@ -8,6 +8,7 @@
 #include "engine/CountMemory.h"
 #include "engine/InputValidation.h"
 #include "engine/ReadabilityMetrics.h"
+#include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
@@ -59,7 +60,8 @@ bool LivePass(std::u16string_view text) {
     LivePassState& live = shell.live;
     AnalysisJob& job = shell.currentJob;
     const std::int64_t now = platform::NowMilliseconds();
-    if (now - live.lastLivePassTime < LiveInterval(text.size()) || text == live.lastLiveText) {
+    if (now - live.lastLivePassTime < LiveInterval(text.size()) ||
+        SameText(text, live.lastLiveText)) {
         return false;
     }
     live.lastLivePassTime = now;

@@ -1,5 +1,6 @@
 #include "shell/Preferences.h"
 
+#include "engine/TextAgreement.h"
 #include "platform/Platform.h"
 #include "shell/ShellState.h"
 
@@ -32,7 +33,7 @@ void StoreText(std::u16string_view text) {
 }
 
 void StoreTextIfChanged(std::u16string_view text) {
-    if (text != shell.storedText) {
+    if (!SameText(text, shell.storedText)) {
         StoreText(text);
     } else {
         FlushTypedText();
@@ -40,7 +41,7 @@ void StoreTextIfChanged(std::u16string_view text) {
 }
 
 void StoreTypedText(std::u16string_view text) {
-    if (text == shell.storedText) {
+    if (SameText(text, shell.storedText)) {
         return;
     }
     platform::WritePreferenceString(kAnalyzeTextKey, text);
