@@ -19,6 +19,9 @@ TEST(TextAgreement, FindsTheFirstDifferenceFromEitherEndAcrossBlocks) {
         EXPECT_EQ(AgreeingEndLength(changed, base, 300), 299 - at);
     }
     EXPECT_EQ(AgreeingLength(base, base), 300u);
+    EXPECT_TRUE(SameText(base, std::u16string(300, u'a')));
+    EXPECT_FALSE(SameText(base, base.substr(1)));
+    EXPECT_FALSE(SameText(base.substr(1) + u'b', base));
     EXPECT_EQ(AgreeingLength(base, u""), 0u);
     EXPECT_EQ(AgreeingEndLength(base, u"", 300), 0u);
 }
