@@ -438,11 +438,17 @@ BlankedCode BlankMdxCode(std::string_view utf8) {
 }  // namespace
 
 ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded, SourceKind kind) {
+    // md4c 0.4.8 can read one byte past the end of what it is given, so it reads
+    // a copy whose terminating zero is that byte, wherever the caller's bytes end.
     BlankedCode blanked;
-    std::string_view parsed = utf8;
+    std::string terminated;
+    std::string_view parsed;
     if (kind == SourceKind::Mdx) {
         blanked = BlankMdxCode(utf8);
         parsed = blanked.utf8;
+    } else {
+        terminated = utf8;
+        parsed = terminated;
     }
     const std::string_view body = parsed.substr(FrontMatterLength(parsed));
     if (body.size() > std::numeric_limits<MD_SIZE>::max()) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -124,6 +128,26 @@ TEST(MarkdownProseTest, SuppressedProseAndMdxCodeAreLeftOut) {
          "We\nexport reports weekly.", "weekly", SourceKind::Mdx},
         {"import is prose in Markdown", "import this.", "import this.", "this"},
     });
+}
+
+// A link cut short at the very end of a file: md4c read the byte after it.
+// The bytes end where the next page cannot be read, as a memory-mapped file's may.
+TEST(MarkdownProseTest, ALinkCutShortAtTheEndOfTheBytesIsRead) {
+    const std::string markdown = "t--\0-\nitle: x\n---\n# \0e*\x01i\n\nText with [a link](h"s;
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    void* mapped =
+        mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    char* const guard = static_cast<char*>(mapped) + page;
+    ASSERT_EQ(mprotect(guard, page, PROT_NONE), 0);
+    char* const bytes = guard - markdown.size();
+    std::memcpy(bytes, markdown.data(), markdown.size());
+    const std::string_view atTheEdge(bytes, markdown.size());
+    for (const SourceKind kind : {SourceKind::Markdown, SourceKind::Mdx}) {
+        const ProseDocument document = MarkdownProse(atTheEdge, DecodeUtf8(atTheEdge).text, kind);
+        EXPECT_NE(document.prose.find(u"Text with [a link](h"), std::u16string::npos);
+    }
+    munmap(mapped, 2 * page);
 }
 
 TEST(MarkdownProseTest, HeadingsWithTextAreKept) {
