@@ -39,10 +39,14 @@ void Write(std::string_view key, const QVariant& value) {
 void qt::OpenPreferences() {
     store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                         QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
-    // Only one instance runs, so a lock beside the file was left by a run killed
-    // while saving; QSettings would wait for it, a killed run's empty one for
-    // half a minute.
-    QFile::remove(store->fileName() + QStringLiteral(".lock"));
+    // An empty lock beside the file was left by a run killed between making it
+    // and writing its owner into it, and QSettings would wait half a minute for
+    // it. Only one instance runs in a session; a lock naming its owner is left
+    // to QSettings, which sees at once whether that owner still runs.
+    const QString lock = store->fileName() + QStringLiteral(".lock");
+    if (QFileInfo(lock).size() == 0) {
+        QFile::remove(lock);
+    }
 }
 
 void qt::ClosePreferences() {
@@ -66,10 +70,10 @@ std::int64_t ReadPreferenceInteger(std::string_view key) {
 
 std::u16string ReadPreferenceString(std::string_view key) {
     const QVariant value = Value(key);
-    // An INI value with unquoted commas reads back as a list.
     if (value.typeId() == QMetaType::QByteArray) {
         return qt::ToU16(QString::fromUtf8(value.toByteArray()));
     }
+    // An INI value with unquoted commas reads back as a list.
     if (value.typeId() == QMetaType::QStringList) {
         return qt::ToU16(value.toStringList().join(QStringLiteral(", ")));
     }
@@ -82,7 +86,8 @@ void WritePreferenceInteger(std::string_view key, std::int64_t value) {
 
 void WritePreferenceString(std::string_view key, std::u16string_view value) {
     // As bytes: QSettings writes a string's characters out one allocation each,
-    // which for the typed text cost more than the rest of a keystroke.
+    // which for the typed text cost more than the rest of a keystroke. Bytes cost
+    // that only beyond ASCII, written as \xNN escapes.
     Write(key, QStringView(value.data(), static_cast<qsizetype>(value.size())).toUtf8());
 }
 

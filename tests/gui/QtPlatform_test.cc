@@ -199,19 +199,41 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"kept");
 }
 
-// Earlier versions stored the text as a string: it still reads back whole,
-// commas, emoji and breaks included.
-TEST(QtPreferences, ATextStoredAsAStringReadsBack) {
-    const std::u16string text = u"Hello, world. \U0001F600\r\nTwo, \"three\"\rFour";
+// Earlier versions stored the text as a string, and a file edited by hand may
+// hold unquoted commas: both read back whole from the disk. The text stored now,
+// as bytes, reads back from the disk as the same text, in earlier versions too.
+TEST(QtPreferences, TextsOnDiskReadBackInEitherForm) {
+    const std::u16string text = u"Hello, world. \U0001F600 caf\u00E9\r\nTwo, \"three\"\rFour";
+    const QString store = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("com.velmoor"), QStringLiteral("Quillory"))
+                              .fileName();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(store).path()));
+    const QTemporaryDir scratch;
+    const QString earlier = scratch.filePath(QStringLiteral("earlier.conf"));
     {
-        QSettings earlier(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
-        earlier.setValue(QStringLiteral("AnalyzeText"), QString::fromStdU16String(text));
+        QSettings written(earlier, QSettings::IniFormat);
+        written.setValue(QStringLiteral("AnalyzeText"), QString::fromStdU16String(text));
     }
+    ASSERT_TRUE(QFile::copy(earlier, store));
+    platform::SyncPreferences();  // with nothing to write, the file is read again
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text);
-    platform::WritePreferenceString("AnalyzeText", text + u".");
+
+    QFile edited(store);
+    ASSERT_TRUE(edited.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    edited.write("[General]\nAnalyzeText=one, two\n");
+    edited.close();
     platform::SyncPreferences();
-    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), text + u".");
+    EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"one, two");
+
+    platform::WritePreferenceString("AnalyzeText", text);
+    platform::SyncPreferences();
+    const QString copy = scratch.filePath(QStringLiteral("copy.conf"));
+    ASSERT_TRUE(QFile::copy(store, copy));
+    EXPECT_EQ(QSettings(copy, QSettings::IniFormat)
+                  .value(QStringLiteral("AnalyzeText"))
+                  .toString()
+                  .toStdU16String(),
+              text);
 }
 
 TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
@@ -224,8 +246,6 @@ TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     EXPECT_EQ(notice.kind, platform::EventKind::AppearanceChanged);
 }
 
-// The store is replaced whole: a kill at any moment leaves a file that reads
-// back with one complete text.
 // This program started again with `flag`, its store in `folders`.
 void StartWithStoreIn(QProcess& process, const QTemporaryDir& folders, const char* flag) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -236,6 +256,8 @@ void StartWithStoreIn(QProcess& process, const QTemporaryDir& folders, const cha
     process.start(QCoreApplication::applicationFilePath(), {QString(flag)});
 }
 
+// The store is replaced whole: a kill at any moment leaves a file that reads
+// back with one complete text.
 TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
     const QTemporaryDir folders;
     const QString store = folders.filePath(QStringLiteral("config/com.velmoor/Quillory.conf"));
@@ -260,19 +282,28 @@ TEST(QtPreferences, AKillWhileSavingLeavesACompleteText) {
     }
 }
 
-// A run killed between making the store's lock and writing into it leaves an
-// empty lock, which QSettings would wait on for half a minute. Only one
-// instance runs, so the one that starts removes any lock.
-TEST(QtPreferences, AStartRemovesALockLeftByAKilledRun) {
+// A run killed between making the store's lock and writing its owner into it
+// leaves an empty lock, which QSettings would wait on for half a minute: a start
+// removes it. A lock that names its owner is QSettings' to judge.
+TEST(QtPreferences, AStartRemovesAnEmptyLockLeftByAKilledRun) {
     const QTemporaryDir folders;
     ASSERT_TRUE(QDir().mkpath(folders.filePath(QStringLiteral("config/com.velmoor"))));
     QFile lock(folders.filePath(QStringLiteral("config/com.velmoor/Quillory.conf.lock")));
+    const auto startOnce = [&] {
+        QProcess start;
+        StartWithStoreIn(start, folders, kSecondInstanceFlag);
+        ASSERT_TRUE(start.waitForFinished(30000));
+        EXPECT_EQ(start.exitCode(), EXIT_SUCCESS);
+    };
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("12345\nquillory\nhost\n");
     lock.close();
-    QProcess start;
-    StartWithStoreIn(start, folders, kSecondInstanceFlag);
-    ASSERT_TRUE(start.waitForFinished(30000));
-    EXPECT_EQ(start.exitCode(), EXIT_SUCCESS);
+    startOnce();
+    EXPECT_TRUE(lock.exists());
+
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.close();
+    startOnce();
     EXPECT_FALSE(lock.exists());
 }
 
