@@ -40,7 +40,7 @@ void MoveToMark(bool forward) {
 }  // namespace
 
 void MarkSentences(std::u16string_view draft, const AnalysisJob& whole) {
-    if (!shell.highlight) {
+    if (!shell.highlight) {  // before counting words that no mark would show
         ClearSentenceMarks();
         return;
     }

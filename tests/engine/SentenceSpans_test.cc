@@ -126,10 +126,10 @@ TEST(SentenceSpans, RememberingEqualsCountingAfreshThroughEdits) {
             std::size_t place = random() % (text.size() + 1);
             if (random() % 2 == 0 && !before.empty()) {
                 const std::size_t edge = before[random() % before.size()].start;
-                place = std::min(edge + random() % 3 - 1, text.size());
+                place = std::min(edge == 0 ? 0 : edge - 1 + random() % 3, text.size());
             }
             // An insertion, a deletion, or a replacement of the same length, which
-            // leaves every bound where it was.
+            // leaves the bounds after it where they were unless it adds or removes one.
             const std::size_t removed = std::min<std::size_t>(text.size() - place, random() % 4);
             switch (random() % 3) {
                 case 0:
