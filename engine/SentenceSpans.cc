@@ -132,9 +132,10 @@ std::vector<SegmentCounts> CountSegmentsRemembering(std::u16string_view text,
     std::size_t last = segments;  // one past the last segment counted afresh
     std::size_t oldLast = oldCuts.empty() ? 0 : oldCuts.size() - 1;
     const std::size_t tailStart = text.size() - tail;
+    const std::size_t oldTailStart = old.size() - tail;
     while (last > first && oldLast > first && cuts[last - 1] >= tailStart &&
-           cuts[last - 1] - tailStart == oldCuts[oldLast - 1] - (old.size() - tail) &&
-           cuts[last] - tailStart == oldCuts[oldLast] - (old.size() - tail)) {
+           cuts[last - 1] - tailStart == oldCuts[oldLast - 1] - oldTailStart &&
+           cuts[last] - tailStart == oldCuts[oldLast] - oldTailStart) {
         counts[last - 1] = memory.counts[oldLast - 1];
         --last;
         --oldLast;

@@ -29,8 +29,8 @@ bool Droppable(const QString& path) {
 QString LocalFile(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     if (urls.size() == 1) {
-        const bool local = urls.front().isLocalFile() && Droppable(urls.front().toLocalFile());
-        return local ? urls.front().toLocalFile() : QString();
+        const QString path = urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+        return Droppable(path) ? path : QString();
     }
     if (!urls.isEmpty() || !data->hasText()) {
         return {};
