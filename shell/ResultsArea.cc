@@ -78,11 +78,17 @@ void SetBarsVisible(bool visible) {
 void ResetResultsArea() {
     // Rebuilding 36 controls on every keystroke would make typing lag.
     if (platform::ControlExists(kAutomatedIndexValue)) {
-        for (const MetricRow& row : kMetricRows) {
-            ResetRow(row);
+        // Rows showing figures keep them until they are redrawn: reset on every
+        // keystroke, they went blank whenever the redraw waited for the worker.
+        if (shell.metricRowsCleared) {
+            for (const MetricRow& row : kMetricRows) {
+                ResetRow(row);
+            }
+            shell.metricRowsCleared = false;
         }
         return;
     }
+    shell.metricRowsCleared = false;
     // By screen row, as Tab follows the order of creation.
     for (int screenRow = 0; screenRow < static_cast<int>(kMetricRows.size()); ++screenRow) {
         for (const MetricRow& row : kMetricRows) {
@@ -105,6 +111,7 @@ void ClearMetricRows() {
         platform::SetControlText(row.labelControl, u"");
     }
     SetBarsVisible(false);
+    shell.metricRowsCleared = true;
 }
 
 void WriteSummaryLine(const AnalysisJob& job, int charactersPerPage, SummaryMemory& memory) {

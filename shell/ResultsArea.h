@@ -5,8 +5,9 @@
 #include "engine/AnalysisJob.h"
 #include "results/SummaryLine.h"
 
-// Builds the nine results rows the first time and resets them on later calls
-// to what a fresh build shows: captions only, bars at 0, empty lines.
+// Builds the nine results rows the first time, showing captions only, bars at
+// 0 and empty lines. Later calls bring that back only to rows emptied by
+// ClearMetricRows; rows showing figures keep them until they are redrawn.
 void ResetResultsArea();
 
 // Shows the first row's help icon and every bar, once the rows exist.

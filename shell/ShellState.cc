@@ -18,6 +18,7 @@ void ResetShellState() {
     shell.countMemory = {};
     shell.summary = {};
     shell.lastDrawnValues = {};
+    shell.metricRowsCleared = false;
     shell.analysisCurrent = false;
     shell.storedText.clear();
     shell.typedTextUnflushed = false;

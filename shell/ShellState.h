@@ -41,6 +41,7 @@ struct ShellState {
     CountMemory countMemory;  // what the counts while typing met last
     SummaryMemory summary;
     std::array<double, 9> lastDrawnValues{};  // per row of kMetricRows
+    bool metricRowsCleared = false;           // emptied, not even their captions shown
     // True while currentJob holds a full pass over the editor's text and every row shows it.
     bool analysisCurrent = false;
     std::u16string storedText;  // what was last written under "AnalyzeText"

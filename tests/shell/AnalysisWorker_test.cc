@@ -82,6 +82,40 @@ TEST_F(AnalysisWorkerTest, TheNewestTextWaitsAndTheFullRedrawWaitsForTheWorker) 
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Hello again.");
 }
 
+// A keystroke whose full redraw waits for the worker leaves the rows the live
+// pass does not redraw as they were, instead of blank until the next pass.
+TEST_F(AnalysisWorkerTest, FiguresStayOnShowWhileTheRedrawWaits) {
+    StartAndOpenWindow();
+    ChangeEditor(10000, kText);
+    RunTrailingPass();
+    const int lastLabel = kFirstMetricLabel + 8;
+    const int lastBar = kFirstMetricBar + 8;
+    const std::u16string label = TextOf(lastLabel);
+    const int bar = recording::Control(lastBar)->value;
+    ASSERT_FALSE(label.empty());
+    ASSERT_GT(bar, 0);
+    {
+        const std::lock_guard hold(shell.analysisLock);
+        ChangeEditor(20000, std::u16string(kText) + u" Then it slept.");
+        ASSERT_TRUE(WorkerBusy());
+        EXPECT_EQ(TextOf(lastLabel), label);
+        EXPECT_EQ(recording::Control(lastBar)->value, bar);
+    }
+    WaitForAnalysisWorker();
+    RunTrailingPass();
+    ExpectRowsShow(Analysed(std::u16string(kText) + u" Then it slept."));
+
+    // Rows emptied by Clear come back with their captions alone.
+    ClickAndRun(kClearButton);
+    {
+        const std::lock_guard hold(shell.analysisLock);
+        ChangeEditor(30000, kText);
+        ASSERT_TRUE(WorkerBusy());
+        EXPECT_EQ(TextOf(lastLabel), u"");
+        EXPECT_EQ(recording::Control(lastBar)->value, 0);
+    }
+}
+
 TEST_F(AnalysisWorkerTest, QuitWaitsForARunningWorker) {
     StartAndOpenWindow();
     {
