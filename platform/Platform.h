@@ -58,6 +58,7 @@ enum class EventKind {
     NoNewerVersion = 67637,     // the update check found ours the latest
     TrailingPass = 67638,       // the live analysis's catch-up after typing
     FileDropped = 67639,        // one file dropped on the window: DroppedFilePath
+    TypedTextFlush = 67640,     // the typed text's delayed write to disk
 };
 
 enum class EventType {

@@ -10,6 +10,7 @@
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
 #include "shell/MarkdownDraft.h"
+#include "shell/Preferences.h"
 #include "shell/Quit.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
@@ -103,6 +104,9 @@ void DispatchEvent(const platform::Event& event) {
             break;
         case platform::EventKind::FileDropped:
             OnFileDropped();
+            break;
+        case platform::EventKind::TypedTextFlush:
+            FlushTypedTextWhenDue();
             break;
         case platform::EventKind::Menu:
             DispatchMenuEvent(event);

@@ -100,5 +100,5 @@ void CompleteLiveAnalysis() {
     } else {
         ShowFullAnalysis(draft);
     }
-    StoreTextIfChanged(text);
+    StoreTypedText(text);
 }

@@ -2,6 +2,7 @@
 
 #include "engine/TextAgreement.h"
 #include "platform/Platform.h"
+#include "results/ControlNumbers.h"
 #include "shell/ShellState.h"
 
 bool ReadFlag(std::string_view key) {
@@ -41,16 +42,27 @@ void StoreTextIfChanged(std::u16string_view text) {
 }
 
 void StoreTypedText(std::u16string_view text) {
-    if (SameText(text, shell.storedText)) {
+    if (!SameText(text, shell.storedText)) {
+        platform::WritePreferenceString(kAnalyzeTextKey, text);
+        shell.storedText = text;
+        shell.typedTextUnflushed = true;
+    }
+    FlushTypedTextWhenDue();
+}
+
+void FlushTypedTextWhenDue() {
+    if (!shell.typedTextUnflushed) {
         return;
     }
-    platform::WritePreferenceString(kAnalyzeTextKey, text);
-    shell.storedText = text;
-    shell.typedTextUnflushed = true;
     // Writing the whole text out on every key would cost more than the analysis.
-    if (platform::NowMilliseconds() - shell.lastTextFlushTime >= kTypedTextFlushInterval) {
+    const std::int64_t since = platform::NowMilliseconds() - shell.lastTextFlushTime;
+    if (since >= kTypedTextFlushInterval) {
         FlushTypedText();
+        return;
     }
+    // Each key posts it again for the same moment, so typing cannot put it off.
+    platform::PostEventAfter(static_cast<int>(kTypedTextFlushInterval - since),
+                             {platform::EventKind::TypedTextFlush, kUnnumbered});
 }
 
 void FlushTypedText() {

@@ -28,10 +28,12 @@ void StoreText(std::u16string_view text);
 void StoreTextIfChanged(std::u16string_view text);
 
 // While the user types: the text is stored at once, but reaches the disk at
-// most once a kTypedTextFlushInterval; the trailing pass, closing the window
-// and Quit flush it (StoreTextIfChanged, FlushTypedText).
+// most once a kTypedTextFlushInterval, and at the latest that long after the
+// typing stops (a TypedTextFlush event). Closing the window and Quit flush it
+// at once (StoreTextIfChanged, FlushTypedText).
 inline constexpr std::int64_t kTypedTextFlushInterval = 1000;
 void StoreTypedText(std::u16string_view text);
+void FlushTypedTextWhenDue();
 void FlushTypedText();
 
 // The text under "AnalyzeText", or "" when it holds none.
