@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegion>
 
 #include <algorithm>
 #include <map>
@@ -80,6 +81,39 @@ void ApplyPending() {
         }
         control.pendingText.reset();
         control.pendingValue.reset();
+    }
+}
+
+// A label whose text changes repaints every control stacked over it, so each
+// label is clipped to what the controls above it (created after it) leave
+// showing; a hidden control leaves nothing out.
+void ClipLabel(QLabel* label) {
+    QRegion showing(label->rect());
+    bool above = false;
+    for (QObject* child : label->parentWidget()->children()) {
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (sibling == label) {
+            above = true;
+        } else if (above && sibling != nullptr && !sibling->isHidden()) {
+            showing -= sibling->geometry().translated(-label->pos());
+        }
+    }
+    if (showing == QRegion(label->rect())) {
+        label->clearMask();
+    } else {
+        label->setMask(showing);
+    }
+}
+
+void ClipLabelsBeneath(const QWidget* control, const QRect& area) {
+    for (QObject* child : control->parentWidget()->children()) {
+        if (child == control) {
+            return;  // children are in stacking order, the last on top
+        }
+        if (auto* label = qobject_cast<QLabel*>(child);
+            label != nullptr && label->geometry().intersects(area)) {
+            ClipLabel(label);
+        }
     }
 }
 
@@ -271,7 +305,9 @@ void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view
     if (parent == nullptr) {
         return;
     }
+    QRect replaced;
     if (Control* old = Find(number)) {
+        replaced = old->widget->geometry();
         delete old->widget;
     }
     QWidget* widget = NewControl(parent, kind, number, frame, text);
@@ -281,6 +317,7 @@ void CreateControl(ControlKind kind, int number, Rect frame, std::u16string_view
     }
     widget->setObjectName(QStringLiteral("control-%1").arg(number));
     widget->show();
+    ClipLabelsBeneath(widget, widget->geometry().united(replaced));
     if (number != 0) {
         controls[number] = Control{kind, widget, std::nullopt, std::nullopt};
     }
@@ -410,9 +447,12 @@ bool ControlEnabled(int number) {
 }
 
 void SetControlVisible(int number, bool visible) {
-    if (Control* control = Find(number)) {
-        control->widget->setVisible(visible);
+    Control* control = Find(number);
+    if (control == nullptr || control->widget->isHidden() == !visible) {
+        return;
     }
+    control->widget->setVisible(visible);
+    ClipLabelsBeneath(control->widget, control->widget->geometry());
 }
 
 // Whether the program hid it, independent of whether the window is on screen.

@@ -161,6 +161,45 @@ TEST_F(QtPlatformTest, FlagsOnButtonsRenderInColour) {
     EXPECT_GT(coloured, 10) << "is fonts-noto-color-emoji installed?";
 }
 
+// Counts the paints of the widgets it watches.
+struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(QtPlatformTest, ALabelsNewTextRepaintsNoControlOverIt) {
+    platform::CreateControl(ControlKind::CentredLabel, 232, {10, 236, 700, 25}, u"88 words");
+    platform::CreateControl(ControlKind::PushButton, 4, {10, 254, 260, 40}, u"Recommend");
+    platform::CreateControl(ControlKind::ProgressBar, 122, {400, 240, 100, 10}, u"");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainWindowForTest()));
+    PaintCount label;
+    PaintCount button;
+    ControlWidget(232)->installEventFilter(&label);
+    ControlWidget(4)->installEventFilter(&button);
+    platform::SetControlText(232, u"89 words");
+    QTRY_VERIFY_WITH_TIMEOUT(label.paints > 0, 30000);
+    EXPECT_EQ(button.paints, 0);
+
+    // What the controls over it cover is left out of the label while they show.
+    const QRegion showing = ControlWidget(232)->mask();
+    EXPECT_FALSE(showing.contains(QPoint(20, 20)));   // under the button
+    EXPECT_FALSE(showing.contains(QPoint(400, 10)));  // under the bar
+    EXPECT_TRUE(showing.contains(QPoint(300, 10)));
+    platform::SetControlVisible(122, false);
+    EXPECT_TRUE(ControlWidget(232)->mask().contains(QPoint(400, 10)));
+    platform::SetControlVisible(4, false);
+    EXPECT_TRUE(ControlWidget(232)->mask().isEmpty());  // nothing over it: not clipped
+    platform::SetControlVisible(4, true);
+    EXPECT_FALSE(ControlWidget(232)->mask().contains(QPoint(20, 20)));
+
+    // A control made again elsewhere leaves nothing of its old place out.
+    platform::CreateControl(ControlKind::PushButton, 4, {10, 300, 260, 40}, u"Recommend");
+    EXPECT_TRUE(ControlWidget(232)->mask().isEmpty());
+}
+
 TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
     EXPECT_FALSE(platform::PreferencesExist());
     EXPECT_EQ(platform::ReadPreferenceInteger("TopWin"), 0);
