@@ -4,6 +4,7 @@
 #include <iterator>
 #include <utility>
 
+#include "engine/ReadabilityMetrics.h"
 #include "engine/SpellingNormalisation.h"
 #include "engine/TextAgreement.h"
 
@@ -112,5 +113,15 @@ AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant,
     memory.pieces = std::move(pieces);
     memory.text = std::move(text);
     memory.normalised = job.text;
+    return asciiWords;
+}
+
+AsciiWordCounts RunAnalysisRemembering(AnalysisJob& job, EnglishVariant variant,
+                                       const ReadingRates& rates, CountMemory& memory) {
+    if (job.text.empty()) {
+        return {};
+    }
+    const AsciiWordCounts asciiWords = CountTextRemembering(job, variant, memory);
+    ComputeMetricsFromCounts(job, asciiWords, variant, rates);
     return asciiWords;
 }

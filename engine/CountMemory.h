@@ -6,6 +6,7 @@
 
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
+#include "engine/ReadingRates.h"
 #include "engine/TextStatistics.h"
 
 // One piece of a text as typed, and what it counts to once normalised.
@@ -31,3 +32,8 @@ struct CountMemory {
 // token, word or run of any kind can span the cut; the pieces before and after
 // the stretch that changed since the last count are not counted again.
 AsciiWordCounts CountTextRemembering(AnalysisJob& job, EnglishVariant variant, CountMemory& memory);
+
+// RunAnalysis counting with CountTextRemembering: the same job, figures and
+// returned word counts.
+AsciiWordCounts RunAnalysisRemembering(AnalysisJob& job, EnglishVariant variant,
+                                       const ReadingRates& rates, CountMemory& memory);

@@ -1,6 +1,7 @@
 #include "shell/FullAnalysis.h"
 
 #include "engine/AnalysisJob.h"
+#include "engine/CountMemory.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
@@ -10,11 +11,14 @@
 #include "shell/ShellState.h"
 
 void ShowFullAnalysis(std::u16string_view text) {
-    shell.currentJob.text = text;
-    RunAnalysis(shell.currentJob, shell.locale, shell.rates);
-    ShowMetrics(shell.currentJob, shell.locale);
-    WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentences(text, shell.currentJob);
+    AnalysisJob& job = shell.currentJob;
+    job.text = text;
+    // Below about 15K this runs after every key typed at a writer's pace.
+    const AsciiWordCounts asciiWords =
+        RunAnalysisRemembering(job, shell.locale, shell.rates, shell.countMemory);
+    ShowMetrics(job, shell.locale);
+    WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
+    MarkSentencesCounted(text, job, asciiWords);
     shell.analysisCurrent = true;
 }
 

@@ -7,7 +7,6 @@
 
 #include "engine/CountMemory.h"
 #include "engine/InputValidation.h"
-#include "engine/ReadabilityMetrics.h"
 #include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
@@ -77,8 +76,8 @@ bool LivePass(std::u16string_view text) {
     live.lastQuickCounts = counts;
 
     const std::lock_guard lock(shell.analysisLock);
-    const AsciiWordCounts asciiWords = CountTextRemembering(job, shell.locale, shell.countMemory);
-    ComputeMetricsFromCounts(job, asciiWords, shell.locale, shell.rates);
+    const AsciiWordCounts asciiWords =
+        RunAnalysisRemembering(job, shell.locale, shell.rates, shell.countMemory);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
     MarkSentencesCounted(text, job, asciiWords);

@@ -127,4 +127,36 @@ TEST(CountTextRemembering, EmptyBlankAndUncutTexts) {
     }
 }
 
+TEST(RunAnalysisRemembering, EqualsRunAnalysisAndLeavesAJobAloneWithNoText) {
+    CountMemory memory;
+    const ReadingRates rates{140.0, 85.0};
+    AnalysisJob remembered;
+    for (const std::u16string text :
+         {u"The colour of the sky. It was grey!", u"The colour of the sky. It was grey, then blue!",
+          u"", u"Analysing it took a long, long while. Then it ended."}) {
+        SCOPED_TRACE(std::string(text.begin(), text.end()));
+        AnalysisJob expected = remembered;
+        expected.text = text;
+        const AsciiWordCounts expectedAscii = RunAnalysis(expected, EnglishVariant::Uk, rates);
+        remembered.text = text;
+        const AsciiWordCounts ascii =
+            RunAnalysisRemembering(remembered, EnglishVariant::Uk, rates, memory);
+        EXPECT_EQ(remembered.text, expected.text);
+        for (const auto field : {&AnalysisJob::wordCount, &AnalysisJob::sentenceCount,
+                                 &AnalysisJob::characterCount, &AnalysisJob::syllableCount}) {
+            EXPECT_EQ(remembered.*field, expected.*field);
+        }
+        for (const auto measure :
+             {&AnalysisJob::fleschReadingEase, &AnalysisJob::fleschKincaidGrade,
+              &AnalysisJob::colemanLiauIndex, &AnalysisJob::automatedIndex,
+              &AnalysisJob::readingTimeMinutes, &AnalysisJob::speakingTimeMinutes,
+              &AnalysisJob::smogIndex, &AnalysisJob::lixIndex, &AnalysisJob::gunningFogIndex}) {
+            EXPECT_EQ(remembered.*measure, expected.*measure);
+        }
+        EXPECT_EQ(ascii.complexWords, expectedAscii.complexWords);
+        EXPECT_EQ(ascii.longWords, expectedAscii.longWords);
+    }
+    EXPECT_GT(remembered.wordCount, 0);
+}
+
 }  // namespace
