@@ -46,8 +46,8 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
     }
     if (!WorkerBusy()) {
         ShowMetrics(shell.currentJob, shell.locale);
-        shell.analysisCurrent = computed;
     }
+    shell.analysisCurrent = computed;
     // The editor's own words: the job's text has been respelt and trimmed.
     StoreTypedText(editorText);
     platform::SetControlEnabled(kClearButton, true);
@@ -93,9 +93,10 @@ void CompleteLiveAnalysis() {
     if (!HoldsAnalysableText(draft, shell.locale)) {
         return;
     }
-    // The marks are exact from here on, whatever the live passes left.
+    // What the live pass computed for this very text needs only the rows it
+    // left; the rest is analysed afresh.
     if (shell.analysisCurrent) {
-        MarkSentences(draft, shell.currentJob);
+        ShowMetrics(shell.currentJob, shell.locale);
     } else {
         ShowFullAnalysis(draft);
     }

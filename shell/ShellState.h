@@ -42,7 +42,8 @@ struct ShellState {
     SummaryMemory summary;
     std::array<double, 9> lastDrawnValues{};  // per row of kMetricRows
     bool metricRowsCleared = false;           // emptied, not even their captions shown
-    // True while currentJob holds a full pass over the editor's text and every row shows it.
+    // True while currentJob holds a full pass over the editor's text and the marks
+    // and the summary show it; the rows' bars and lines may wait for ShowMetrics.
     bool analysisCurrent = false;
     std::u16string storedText;  // what was last written under "AnalyzeText"
     bool typedTextUnflushed = false;
