@@ -22,7 +22,7 @@ void PresentRecommendations() {
     }
     // Right after typing the job may still hold quick counts and older measures;
     // the report must describe the text the user sees.
-    CompleteLiveAnalysis();
+    CompleteTypingBeforeModal();
     ShowRecommendations(shell.currentJob, shell.locale);
 }
 

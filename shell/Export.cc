@@ -34,7 +34,7 @@ void ExportResults() {
     }
     // Right after typing the job may still hold quick counts and older measures;
     // the file must describe the text the user sees.
-    CompleteLiveAnalysis();
+    CompleteTypingBeforeModal();
     const AnalysisJob& job = shell.currentJob;
     const int scenario = shell.scenario;
     const std::u16string report = BuildRecommendations(job, scenario, shell.locale);

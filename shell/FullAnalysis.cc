@@ -13,10 +13,10 @@
 void ShowFullAnalysis(std::u16string_view text) {
     AnalysisJob& job = shell.currentJob;
     job.text = text;
-    // Below about 15K this runs after every key typed at a writer's pace.
+    // Most of the text is usually as the last count met it.
     const AsciiWordCounts asciiWords =
         RunAnalysisRemembering(job, shell.locale, shell.rates, shell.countMemory);
-    ShowMetrics(job, shell.locale);
+    ShowMetrics(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
     MarkSentencesCounted(text, job, asciiWords);
     shell.analysisCurrent = true;

@@ -45,7 +45,7 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
         computed = LivePass(draft);
     }
     if (!WorkerBusy()) {
-        ShowMetrics(shell.currentJob, shell.locale);
+        ShowMetrics(shell.currentJob, shell.locale, shell.lastDrawnValues);
     }
     shell.analysisCurrent = computed;
     // The editor's own words: the job's text has been respelt and trimmed.
@@ -96,9 +96,14 @@ void CompleteLiveAnalysis() {
     // What the live pass computed for this very text needs only the rows it
     // left; the rest is analysed afresh.
     if (shell.analysisCurrent) {
-        ShowMetrics(shell.currentJob, shell.locale);
+        ShowMetrics(shell.currentJob, shell.locale, shell.lastDrawnValues);
     } else {
         ShowFullAnalysis(draft);
     }
     StoreTypedText(text);
+}
+
+void CompleteTypingBeforeModal() {
+    CompleteLiveAnalysis();
+    FlushTypedText();
 }

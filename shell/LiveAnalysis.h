@@ -19,6 +19,10 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
 bool LivePass(std::u16string_view text);
 
 // The trailing pass, one live interval after the last change: the throttles
-// and the busy worker may have left rows describing an older text, or the
-// text unsaved.
+// and the busy worker may have left rows describing an older text.
 void CompleteLiveAnalysis();
+
+// Before a modal box, which holds the program's events (the delayed flush
+// among them) until it closes: the figures describe the editor's text, and
+// the text is on disk.
+void CompleteTypingBeforeModal();

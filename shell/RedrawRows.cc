@@ -25,9 +25,12 @@ void DrawRow(const MetricRow& row, const AnalysisJob& job, EnglishVariant varian
 
 }  // namespace
 
-void ShowMetrics(const AnalysisJob& job, EnglishVariant variant) {
-    for (const MetricRow& row : kMetricRows) {
-        DrawRow(row, job, variant);
+// Remembered here too: a row the live redraw skips must show the value it compared.
+void ShowMetrics(const AnalysisJob& job, EnglishVariant variant,
+                 std::array<double, 9>& lastDrawnValues) {
+    for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+        DrawRow(kMetricRows[i], job, variant);
+        lastDrawnValues[i] = job.*kMetricRows[i].measure;
     }
 }
 

@@ -5,10 +5,11 @@
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 
-// Writes value, bar and line of all nine rows.
-void ShowMetrics(const AnalysisJob& job, EnglishVariant variant);
+// Writes value, bar and line of all nine rows, and remembers the values drawn.
+void ShowMetrics(const AnalysisJob& job, EnglishVariant variant,
+                 std::array<double, 9>& lastDrawnValues);
 
-// The live redraw: only rows whose measure differs from the last one drawn
-// here, and of those only the first two get their bar and line too.
+// The live redraw: only rows whose measure differs from the last one drawn,
+// and of those only the first two get their bar and line too.
 void RedrawChangedRows(const AnalysisJob& job, EnglishVariant variant,
                        std::array<double, 9>& lastDrawnValues);

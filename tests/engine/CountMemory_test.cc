@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -131,16 +132,21 @@ TEST(RunAnalysisRemembering, EqualsRunAnalysisAndLeavesAJobAloneWithNoText) {
     CountMemory memory;
     const ReadingRates rates{140.0, 85.0};
     AnalysisJob remembered;
-    for (const std::u16string text :
-         {u"The colour of the sky. It was grey!", u"The colour of the sky. It was grey, then blue!",
-          u"", u"Analysing it took a long, long while. Then it ended."}) {
+    // The variant changes between the second text and the third.
+    const std::array<std::pair<std::u16string_view, EnglishVariant>, 5> steps = {{
+        {u"The colour of the sky. It was grey!", EnglishVariant::Uk},
+        {u"The colour of the sky. It was grey, then blue!", EnglishVariant::Uk},
+        {u"The colour of the sky. It was grey, then blue!", EnglishVariant::Us},
+        {u"", EnglishVariant::Us},
+        {u"Analysing it took a long, long while. Then it ended.", EnglishVariant::Us},
+    }};
+    for (const auto& [text, variant] : steps) {
         SCOPED_TRACE(std::string(text.begin(), text.end()));
         AnalysisJob expected = remembered;
         expected.text = text;
-        const AsciiWordCounts expectedAscii = RunAnalysis(expected, EnglishVariant::Uk, rates);
+        const AsciiWordCounts expectedAscii = RunAnalysis(expected, variant, rates);
         remembered.text = text;
-        const AsciiWordCounts ascii =
-            RunAnalysisRemembering(remembered, EnglishVariant::Uk, rates, memory);
+        const AsciiWordCounts ascii = RunAnalysisRemembering(remembered, variant, rates, memory);
         EXPECT_EQ(remembered.text, expected.text);
         for (const auto field : {&AnalysisJob::wordCount, &AnalysisJob::sentenceCount,
                                  &AnalysisJob::characterCount, &AnalysisJob::syllableCount}) {

@@ -1,9 +1,11 @@
 #include "shell/AnalysisWorker.h"
 
+#include <algorithm>
 #include <mutex>
 #include <utility>
 
 #include "results/ControlNumbers.h"
+#include "results/MetricRows.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -105,7 +107,7 @@ TEST_F(AnalysisWorkerTest, FiguresStayOnShowWhileTheRedrawWaits) {
     RunTrailingPass();
     ExpectRowsShow(Analysed(std::u16string(kText) + u" Then it slept."));
 
-    // Rows emptied by Clear come back with their captions alone.
+    // Rows emptied by Clear start again from empty bars and lines.
     ClickAndRun(kClearButton);
     {
         const std::lock_guard hold(shell.analysisLock);
@@ -113,6 +115,27 @@ TEST_F(AnalysisWorkerTest, FiguresStayOnShowWhileTheRedrawWaits) {
         ASSERT_TRUE(WorkerBusy());
         EXPECT_EQ(TextOf(lastLabel), u"");
         EXPECT_EQ(recording::Control(lastBar)->value, 0);
+    }
+}
+
+// A row the live redraw skips as unchanged shows the value it was compared
+// with, though a full redraw drew another in between.
+TEST_F(AnalysisWorkerTest, ARowSkippedAsUnchangedShowsTheValueItMatches) {
+    StartAndOpenWindow();
+    ChangeEditor(10000, u"The cat sat on the mat.");     // six words, drawn live
+    ChangeEditor(10050, u"The cat sat on the mat. It");  // throttled
+    WaitForAnalysisWorker();
+    RunTrailingPass();  // seven words, drawn in full
+    const MetricRow& readingTime = *std::find_if(
+        kMetricRows.begin(), kMetricRows.end(),
+        [](const MetricRow& row) { return row.measure == &AnalysisJob::readingTimeMinutes; });
+    const std::u16string_view sixAgain = u"The cats sat on the mat.";
+    {
+        const std::lock_guard hold(shell.analysisLock);
+        ChangeEditor(12000, sixAgain);
+        ASSERT_TRUE(WorkerBusy());
+        EXPECT_EQ(TextOf(readingTime.valueControl),
+                  MetricValueText(readingTime, Analysed(sixAgain)));
     }
 }
 

@@ -146,7 +146,7 @@ TEST_F(LiveAnalysisTest, TypedTextIsStoredAtOnceButFlushedAtMostOnceASecond) {
         EXPECT_EQ(recording::StoredPreference("AnalyzeText"), text);
     }
     EXPECT_EQ(syncs(), syncsBefore + 2);  // at 10000 and at 11000
-    // What typing left reaches the disk once the second is up.
+    // The trailing pass, past the second, flushes what typing left.
     RunTrailingPass();
     EXPECT_EQ(syncs(), syncsBefore + 3);
     RunTrailingPass();
@@ -159,7 +159,7 @@ TEST_F(LiveAnalysisTest, TypedTextIsStoredAtOnceButFlushedAtMostOnceASecond) {
         recording::SetNow(at + 140);
         RunPendingEvents();
     }
-    EXPECT_EQ(syncs(), syncsBefore + 5);  // at 20000 and at 21050
+    EXPECT_EQ(syncs(), syncsBefore + 5);  // at 20000 and once 21000 has passed
     EXPECT_FALSE(recording::PreferenceLog().back().isSync);
     recording::SetNow(22050);
     RunPendingEvents();
@@ -167,9 +167,17 @@ TEST_F(LiveAnalysisTest, TypedTextIsStoredAtOnceButFlushedAtMostOnceASecond) {
     EXPECT_TRUE(recording::PreferenceLog().back().isSync);
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), text);
 
+    // A modal box holds the delayed flush back, so the text is flushed before one opens.
+    TypeAt(30000, u"Typed before asking for advice.");
+    TypeAt(30100, u"Typed before asking for advice, twice.");
+    EXPECT_FALSE(recording::PreferenceLog().back().isSync);
+    ClickAndRun(kRecommendationsButton);
+    ASSERT_FALSE(recording::Alerts().empty());
+    EXPECT_TRUE(recording::PreferenceLog().back().isSync);
+
     // Closing and Quit flush at once.
-    TypeAt(20000, u"Typed just before quitting.");
-    TypeAt(20100, u"Typed just before quitting, twice.");
+    TypeAt(40000, u"Typed just before quitting.");
+    TypeAt(40100, u"Typed just before quitting, twice.");
     ChooseAndRun(kQuitItem);
     EXPECT_EQ(recording::PreferenceLog().back().isSync, true);
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Typed just before quitting, twice.");
