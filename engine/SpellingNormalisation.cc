@@ -1,7 +1,5 @@
 #include "engine/SpellingNormalisation.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -9,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "engine/LowerCase.h"
 
 namespace {
 
@@ -64,14 +64,6 @@ constexpr bool SpellingLengthsWithinBounds() {
     return true;
 }
 static_assert(SpellingLengthsWithinBounds(), "shorter tokens are never compared");
-
-char16_t LowerCodeUnit(char16_t c) {
-    if (c < 0x80) {
-        return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-    }
-    // A surrogate half has no mapping of its own and comes back unchanged.
-    return static_cast<char16_t>(u_tolower(c));
-}
 
 // The first letters already agree; the source spellings are lower case and as
 // long as the token.

@@ -1,12 +1,12 @@
 #include "report/LexicalStatistics.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstring>
+
+#include "engine/LowerCase.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ constexpr std::uint64_t kLaneOnes = 0x0001000100010001;
 // Code-unit-wise, so a field keeps its length.
 void LowerBlock(std::u16string_view block, std::u16string& lower) {
     lower.resize(block.size() + kLaneCount);
-    // Branch-free for ASCII, which is most of any English text, so that it vectorises; ICU
-    // only when something beyond ASCII is there.
+    // Branch-free for ASCII, which is most of any English text, so that it vectorises; the
+    // table only when something beyond ASCII is there.
     char16_t allBits = 0;
     for (std::size_t i = 0; i < block.size(); ++i) {
         const char16_t unit = block[i];
@@ -44,9 +44,7 @@ void LowerBlock(std::u16string_view block, std::u16string& lower) {
     }
     for (std::size_t i = 0; i < block.size(); ++i) {
         if (block[i] >= 0x80) {
-            // A surrogate half, or a mapping beyond U+FFFF, stays as it is.
-            const UChar32 mapped = u_tolower(block[i]);
-            lower[i] = mapped <= 0xFFFF ? static_cast<char16_t>(mapped) : block[i];
+            lower[i] = LowerCodeUnit(block[i]);
         }
     }
 }

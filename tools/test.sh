@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Quillory and runs every test: under AddressSanitizer and UBSan built
-# with clang, and under ThreadSanitizer built with gcc, both with warnings as
-# errors; the source checks; short fuzzing runs; the package. The developer
+# with clang (the fuzzers are built there too), and under ThreadSanitizer built
+# with gcc, both with warnings as errors; the source checks; short fuzzing runs;
+# the packages, and quillory-cli's installed into a bare Debian. The developer
 # presets would build and run the same tests again, so they are left to
 # developers.
 set -euo pipefail
@@ -27,19 +28,19 @@ cmake --build --preset asan
 bash tools/check-sources.sh build/asan
 ctest --preset asan
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-mkdir -p build/fuzz/corpus
-build/fuzz/fuzz/analysis_fuzzer "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=70000 \
-  -print_final_stats=1 build/fuzz/corpus 2>&1 | tail -n 30
-mkdir -p build/fuzz/server-corpus
-build/fuzz/fuzz/server_fuzzer "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=4096 \
-  -print_final_stats=1 build/fuzz/server-corpus fuzz/server-seeds 2>&1 | tail -n 30
-mkdir -p build/fuzz/markdown-corpus
-build/fuzz/fuzz/markdown_fuzzer "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=4096 \
-  -print_final_stats=1 build/fuzz/markdown-corpus fuzz/markdown-seeds 2>&1 | tail -n 30
+fuzzers=build/asan/fuzz
+mkdir -p build/asan/corpus
+"$fuzzers/analysis_fuzzer" "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=70000 \
+  -print_final_stats=1 build/asan/corpus 2>&1 | tail -n 30
+mkdir -p build/asan/server-corpus
+"$fuzzers/server_fuzzer" "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=4096 \
+  -print_final_stats=1 build/asan/server-corpus fuzz/server-seeds 2>&1 | tail -n 30
+mkdir -p build/asan/markdown-corpus
+"$fuzzers/markdown_fuzzer" "${fuzz_limits[@]}" -max_total_time="$fuzz_seconds" -max_len=4096 \
+  -print_final_stats=1 build/asan/markdown-corpus fuzz/markdown-seeds 2>&1 | tail -n 30
 
 bash tools/check-package.sh
+bash tools/check-cli-install.sh build/release/quillory-cli_*.deb build/release/cli/quillory-cli
 # The benchmarks are not run here (timings belong to a quiet machine), but they must build.
 cmake --build --preset release --target analysis_bench editor_change_bench document_run_bench language_server_bench
 
