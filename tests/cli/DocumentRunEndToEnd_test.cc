@@ -114,6 +114,8 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
               0U);
     EXPECT_EQ(commands[2],
               "::error file=docs/sub/broken.md,title=quillory-cli::invalid UTF-8 at byte offset 2");
+    // The action checks "." by default, and GitHub drops annotations on "./docs/...".
+    EXPECT_EQ(Run("--max-grade 12 --format github .").out, github.out);
 
     const CliRun sarif = Run("--max-grade 12 --format sarif docs");
     EXPECT_EQ(sarif.exitCode, 2);
