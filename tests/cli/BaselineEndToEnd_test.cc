@@ -68,7 +68,9 @@ TEST_F(BaselineTest, WrittenOnceThenOnlyNewFindingsFail) {
     EXPECT_EQ(clean.exitCode, 0) << clean.out;
     EXPECT_EQ(Lines(clean.out).back(),
               "2 documents, 58 words: 2 passed, 0 missed a threshold, 10 baselined");
-    EXPECT_EQ(Check("github").out, "");
+    EXPECT_EQ(Check("github").out,
+              "::notice title=quillory-cli::2 documents checked: 0 findings, 10 baselined, 0 "
+              "gone\n");
 
     // An edit elsewhere and a moved paragraph keep every finding matched.
     WriteFile(dir_ / "docs/guide.md", "Intro line.\n\n# Guide\n\nShort words help.\n" + kLong +
@@ -99,8 +101,10 @@ TEST_F(BaselineTest, WrittenOnceThenOnlyNewFindingsFail) {
     expected.insert(expected.end(), 3, "absent");
     EXPECT_EQ(states, expected);
     const std::vector<std::string> github = Lines(Check("github").out);
-    ASSERT_EQ(github.size(), 1U);
+    ASSERT_EQ(github.size(), 2U);
     EXPECT_EQ(github[0].rfind("::warning file=docs/notes.txt,line=1,col=8,", 0), 0U) << github[0];
+    EXPECT_EQ(github[1],
+              "::notice title=quillory-cli::2 documents checked: 1 finding, 7 baselined, 3 gone");
 }
 
 TEST_F(BaselineTest, RepeatedSentencesAndSectionsRatchet) {
