@@ -31,7 +31,8 @@ GoneDocuments FindGoneDocuments(const Baseline& baseline, const std::vector<std:
         }
     }
     GoneDocuments gone;
-    for (const auto& [path, entries] : baseline.byPath) {
+    for (const auto& named : baseline.byPath) {
+        const std::string& path = named.first;
         std::error_code error;
         if (path == "-" || checked.contains(path) ||
             std::filesystem::symlink_status(baseline.folder / path, error).type() !=
@@ -42,7 +43,7 @@ GoneDocuments FindGoneDocuments(const Baseline& baseline, const std::vector<std:
         gone.paths.push_back(path);
         gone.covered.push_back(std::any_of(covering.begin(), covering.end(),
                                            [&](const auto& run) { return Covers(run, path); }));
-        for (const BaselineEntry& entry : entries) {
+        for (const BaselineEntry& entry : named.second) {
             if (IsSentenceEntry(entry)) {
                 std::vector<std::size_t>& holders =
                     gone.sentences[BaselineMatchKey(entry.rule, entry.fingerprint)];
