@@ -45,18 +45,6 @@ std::optional<FindingRule> RuleOf(const std::string& id) {
     return std::nullopt;
 }
 
-// Absolute, with the links in its folders resolved, so that a path through a
-// linked folder is the same path; a linked file stays where it is named.
-fs::path Resolved(const std::string& path) {
-    std::error_code error;
-    fs::path absolute = fs::absolute(path, error).lexically_normal();
-    if (!absolute.has_filename()) {
-        absolute = absolute.parent_path();
-    }
-    const fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
-    return error ? absolute : folder / absolute.filename();
-}
-
 bool LeavesFolder(const fs::path& path) {
     return path.is_absolute() || path.empty() || *path.begin() == "..";
 }
@@ -150,6 +138,18 @@ void MatchCopies(const std::vector<std::size_t>& findingIndices,
 
 }  // namespace
 
+// Absolute, with the links in its folders resolved, so that a path through a
+// linked folder is the same path; a linked file stays where it is named.
+fs::path ResolvedPath(const std::string& path) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(path, error).lexically_normal();
+    if (!absolute.has_filename()) {
+        absolute = absolute.parent_path();
+    }
+    const fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
+    return error ? absolute : folder / absolute.filename();
+}
+
 bool IsSentenceEntry(const BaselineEntry& entry) {
     return entry.fingerprint.starts_with(kSentencePrefix);
 }
@@ -163,14 +163,14 @@ std::string BaselineMatchKey(std::string_view rule, const std::string& fingerpri
 }
 
 fs::path BaselineFolder(const std::string& file) {
-    return Resolved(file).parent_path();
+    return ResolvedPath(file).parent_path();
 }
 
 std::optional<std::string> BaselinePath(const std::string& path, const fs::path& folder) {
     if (path == "-") {
         return path;
     }
-    const fs::path relative = Resolved(path).lexically_relative(folder);
+    const fs::path relative = ResolvedPath(path).lexically_relative(folder);
     if (LeavesFolder(relative)) {
         return std::nullopt;
     }

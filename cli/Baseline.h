@@ -31,6 +31,10 @@ struct Baseline {
     std::map<std::string, std::vector<BaselineEntry>> byPath;
 };
 
+// Absolute, with the links in its folders resolved, so that a path through a
+// linked folder is the same path; a linked file stays where it is named.
+std::filesystem::path ResolvedPath(const std::string& path);
+
 // The folder a baseline file's paths are relative to.
 std::filesystem::path BaselineFolder(const std::string& file);
 

@@ -25,9 +25,13 @@ GoneDocuments FindGoneDocuments(const Baseline& baseline, const std::vector<std:
     }
     std::vector<std::string> covering;
     for (const std::string& runPath : runPaths) {
-        if (const std::optional<std::string> path = BaselinePath(runPath, baseline.folder);
-            path && *path != "-") {
+        if (runPath == "-") {
+            continue;
+        }
+        if (const std::optional<std::string> path = BaselinePath(runPath, baseline.folder)) {
             covering.push_back(*path);
+        } else if (BaselinePath(baseline.folder.string(), ResolvedPath(runPath))) {
+            covering.emplace_back(".");  // a folder above the baseline's
         }
     }
     GoneDocuments gone;
