@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <tuple>
 #include <unordered_map>
@@ -20,6 +20,7 @@ using Json = nlohmann::ordered_json;
 namespace fs = std::filesystem;
 
 constexpr int kBaselineVersion = 1;
+constexpr std::string_view kSentencePrefix = "sentence:";
 
 double TwoDecimals(double value) {
     return std::round(value * 100) / 100;
@@ -44,6 +45,10 @@ std::optional<FindingRule> RuleOf(const std::string& id) {
     return std::nullopt;
 }
 
+bool LeavesFolder(const fs::path& path) {
+    return path.is_absolute() || path.empty() || *path.begin() == "..";
+}
+
 std::string EntryError(const Json& entry) {
     if (!entry.is_object()) {
         return "a finding is not an object";
@@ -52,6 +57,10 @@ std::string EntryError(const Json& entry) {
         if (!entry.contains(key) || !entry[key].is_string()) {
             return std::string("a finding has no \"") + key + "\" string";
         }
+    }
+    const std::string path = entry["path"].get<std::string>();
+    if (path != "-" && LeavesFolder(fs::path(path).lexically_normal())) {
+        return "the path \"" + path + "\" is outside the baseline's folder";
     }
     if (!RuleOf(entry["rule"].get<std::string>())) {
         return "unknown rule \"" + entry["rule"].get<std::string>() + "\"";
@@ -62,35 +71,136 @@ std::string EntryError(const Json& entry) {
     if (entry.contains("section") && !entry["section"].is_string()) {
         return "a finding's \"section\" is not a string";
     }
+    if (entry.contains("neighbours")) {
+        const Json& neighbours = entry["neighbours"];
+        if (!neighbours.is_array() || neighbours.size() != 2 || !neighbours[0].is_string() ||
+            !neighbours[1].is_string()) {
+            return "a finding's \"neighbours\" are not two strings";
+        }
+    }
     return {};
+}
+
+BaselineEntry EntryOf(const Json& object) {
+    BaselineEntry entry{object["path"], object["rule"], object["fingerprint"],
+                        std::nullopt,   std::nullopt,   std::nullopt};
+    if (entry.path != "-") {
+        entry.path = fs::path(entry.path).lexically_normal().generic_string();
+    }
+    if (object.contains("section")) {
+        entry.section = object["section"].get<std::string>();
+    }
+    if (object.contains("figure")) {
+        entry.figure = object["figure"].get<double>();
+    }
+    if (object.contains("neighbours")) {
+        entry.neighbours = Neighbours{object["neighbours"][0], object["neighbours"][1]};
+    }
+    return entry;
+}
+
+// Copies of one sentence against the entries that accepted it: those whose
+// neighbours match best are taken first, then in their order, so that a copy
+// pasted elsewhere is the new one, and a baseline without neighbours accepts
+// the first copies as it always did.
+void MatchCopies(const std::vector<std::size_t>& findingIndices,
+                 const std::vector<std::size_t>& entryIndices,
+                 const std::vector<BaselineEntry>& entries,
+                 const std::vector<Neighbours>& neighbours, std::vector<bool>& accepted,
+                 std::vector<bool>& matched) {
+    struct Pair {
+        int score;
+        std::size_t finding;
+        std::size_t entry;
+    };
+    std::vector<Pair> pairs;
+    pairs.reserve(findingIndices.size() * entryIndices.size());
+    for (const std::size_t finding : findingIndices) {
+        for (const std::size_t entry : entryIndices) {
+            int score = 0;
+            const std::optional<Neighbours>& recorded = entries[entry].neighbours;
+            if (recorded && finding < neighbours.size()) {
+                score = (neighbours[finding][0] == (*recorded)[0] ? 1 : 0) +
+                        (neighbours[finding][1] == (*recorded)[1] ? 1 : 0);
+            }
+            pairs.push_back({score, finding, entry});
+        }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(),
+                     [](const Pair& a, const Pair& b) { return a.score > b.score; });
+    for (const Pair& pair : pairs) {
+        if (!accepted[pair.finding] && !matched[pair.entry]) {
+            accepted[pair.finding] = true;
+            matched[pair.entry] = true;
+        }
+    }
 }
 
 }  // namespace
 
-std::string BaselinePath(const std::string& path) {
+// Absolute, with the links in its folders resolved, so that a path through a
+// linked folder is the same path; a linked file stays where it is named.
+fs::path ResolvedPath(const std::string& path) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(path, error).lexically_normal();
+    if (!absolute.has_filename()) {
+        absolute = absolute.parent_path();
+    }
+    const fs::path folder = fs::weakly_canonical(absolute.parent_path(), error);
+    return error ? absolute : folder / absolute.filename();
+}
+
+bool IsSentenceEntry(const BaselineEntry& entry) {
+    return entry.fingerprint.starts_with(kSentencePrefix);
+}
+
+std::string BaselineMatchKey(std::string_view rule, const std::string& fingerprint) {
+    std::string_view words = fingerprint;
+    if (words.starts_with(kSentencePrefix)) {
+        words = words.substr(0, words.rfind(':'));
+    }
+    return std::string(rule) + ' ' + std::string(words);
+}
+
+fs::path BaselineFolder(const std::string& file) {
+    return ResolvedPath(file).parent_path();
+}
+
+std::optional<std::string> BaselinePath(const std::string& path, const fs::path& folder) {
     if (path == "-") {
         return path;
     }
-    fs::path normal = fs::path(path).lexically_normal();
-    if (normal.is_absolute()) {
-        std::error_code error;
-        const fs::path relative = normal.lexically_relative(fs::current_path(error));
-        if (!error && !relative.empty() && *relative.begin() != "..") {
-            normal = relative;
-        }
+    const fs::path relative = ResolvedPath(path).lexically_relative(folder);
+    if (LeavesFolder(relative)) {
+        return std::nullopt;
     }
-    return normal.generic_string();
+    return relative.generic_string();
 }
 
-std::vector<BaselineEntry> BaselineEntriesOf(const std::string& path,
-                                             const std::vector<Finding>& findings) {
+std::string ShownPath(const fs::path& folder, const std::string& baselinePath) {
+    if (baselinePath == "-") {
+        return baselinePath;
+    }
+    const fs::path full = (folder / baselinePath).lexically_normal();
+    std::error_code error;
+    const fs::path relative = full.lexically_relative(fs::current_path(error));
+    return (error || relative.empty() ? full : relative).generic_string();
+}
+
+std::vector<BaselineEntry> BaselineEntriesOf(const std::string& baselinePath,
+                                             const std::vector<Finding>& findings,
+                                             const std::vector<Neighbours>& neighbours) {
     std::vector<BaselineEntry> entries;
-    const std::string normal = BaselinePath(path);
-    for (const Finding& finding : findings) {
-        BaselineEntry entry{normal, std::string(FindingRuleId(finding.rule)), finding.fingerprint,
-                            finding.section, std::nullopt};
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& finding = findings[i];
+        BaselineEntry entry{baselinePath,        std::string(FindingRuleId(finding.rule)),
+                            finding.fingerprint, finding.section,
+                            std::nullopt,        std::nullopt};
         if (HasFigure(finding)) {
             entry.figure = TwoDecimals(finding.figure);
+        }
+        if (IsSentenceEntry(entry) && i < neighbours.size()) {
+            entry.neighbours = neighbours[i];
         }
         entries.push_back(std::move(entry));
     }
@@ -112,6 +222,9 @@ std::string BaselineFileText(std::vector<BaselineEntry> entries) {
         }
         if (entry.figure) {
             object["figure"] = *entry.figure;
+        }
+        if (entry.neighbours) {
+            object["neighbours"] = *entry.neighbours;
         }
         text += i == 0 ? "\n    " : ",\n    ";
         text += object.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -148,51 +261,47 @@ BaselineRead ReadBaseline(const std::string& file) {
         if (const std::string error = EntryError(object); !error.empty()) {
             return fail(error);
         }
-        BaselineEntry entry{object["path"], object["rule"], object["fingerprint"], std::nullopt,
-                            std::nullopt};
-        if (object.contains("section")) {
-            entry.section = object["section"].get<std::string>();
-        }
-        if (object.contains("figure")) {
-            entry.figure = object["figure"].get<double>();
-        }
+        BaselineEntry entry = EntryOf(object);
         read.baseline.byPath[entry.path].push_back(std::move(entry));
     }
+    read.baseline.folder = BaselineFolder(file);
     return read;
 }
 
-BaselineSplit SplitByBaseline(const Baseline& baseline, const std::string& path,
-                              std::vector<Finding> findings) {
+BaselineSplit SplitByBaseline(const std::vector<BaselineEntry>& entries,
+                              std::vector<Finding> findings,
+                              const std::vector<Neighbours>& neighbours) {
     BaselineSplit split;
-    const auto found = baseline.byPath.find(BaselinePath(path));
-    if (found == baseline.byPath.end()) {
-        split.fresh = std::move(findings);
-        return split;
-    }
-    const std::vector<BaselineEntry>& entries = found->second;
-    const auto key = [](std::string_view rule, const std::string& fingerprint) {
-        return std::string(rule) + ' ' + fingerprint;
-    };
-    std::unordered_map<std::string, std::size_t> byKey;
+    split.matched.assign(entries.size(), false);
+    std::unordered_map<std::string, std::vector<std::size_t>> entriesByKey;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        byKey.emplace(key(entries[i].rule, entries[i].fingerprint), i);
+        entriesByKey[BaselineMatchKey(entries[i].rule, entries[i].fingerprint)].push_back(i);
     }
-    std::vector<bool> seen(entries.size(), false);
-    for (Finding& finding : findings) {
-        const auto match = byKey.find(key(FindingRuleId(finding.rule), finding.fingerprint));
-        bool accepted = false;
-        if (match != byKey.end()) {
-            const BaselineEntry& entry = entries[match->second];
-            seen[match->second] = true;
-            accepted = !HasFigure(finding) ||
-                       (entry.figure && NoWorse(finding.rule, finding.figure, *entry.figure));
+    std::vector<bool> accepted(findings.size(), false);
+    // Each sentence's copies in their order.
+    std::unordered_map<std::string, std::vector<std::size_t>> copies;
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        const Finding& finding = findings[i];
+        const std::string key = BaselineMatchKey(FindingRuleId(finding.rule), finding.fingerprint);
+        const auto match = entriesByKey.find(key);
+        if (match == entriesByKey.end()) {
+            continue;
         }
-        (accepted ? split.unchanged : split.fresh).push_back(std::move(finding));
+        if (HasFigure(finding)) {
+            const std::size_t entry = match->second.front();
+            split.matched[entry] = true;
+            accepted[i] = entries[entry].figure &&
+                          NoWorse(finding.rule, finding.figure, *entries[entry].figure);
+            continue;
+        }
+        copies[key].push_back(i);
     }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!seen[i]) {
-            split.absent.push_back(entries[i]);
-        }
+    for (const auto& [key, findingIndices] : copies) {
+        MatchCopies(findingIndices, entriesByKey[key], entries, neighbours, accepted,
+                    split.matched);
+    }
+    for (std::size_t i = 0; i < findings.size(); ++i) {
+        (accepted[i] ? split.unchanged : split.fresh).push_back(std::move(findings[i]));
     }
     return split;
 }

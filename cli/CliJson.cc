@@ -69,3 +69,8 @@ std::string CliJsonErrorLine(const std::string& path, const std::string& error) 
     const Json object = {{"path", path}, {"error", error}, {"findings", Json::array()}};
     return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
+
+std::string CliJsonSkippedLine(const std::string& path, const std::string& why) {
+    const Json object = {{"path", path}, {"skipped", why}, {"findings", Json::array()}};
+    return object.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
+}

@@ -14,3 +14,5 @@ std::string CliJsonDocumentLine(const TextAnalysis* analysis, const std::string&
                                 const std::vector<ProseSection>& sections);
 // The line for a document that could not be read, decoded or analysed.
 std::string CliJsonErrorLine(const std::string& path, const std::string& error);
+// The line for a named file that .quillory.toml leaves out.
+std::string CliJsonSkippedLine(const std::string& path, const std::string& why);

@@ -81,8 +81,10 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
     if (option == "--input") {
         return Take(ParseInputKind(value), options.input);
     }
-    if (option == "--baseline" || option == "--write-baseline") {
-        (option == "--baseline" ? options.baselineFile : options.writeBaselineFile) = value;
+    if (option == "--baseline" || option == "--write-baseline" || option == "--sarif") {
+        (option == "--baseline"         ? options.baselineFile
+         : option == "--write-baseline" ? options.writeBaselineFile
+                                        : options.sarifFile) = value;
         return !value.empty();
     }
     if (option == "--per") {
@@ -105,7 +107,7 @@ bool TakesValue(std::string_view argument) {
     constexpr std::string_view kOptions[] = {
         "--variant",   "--scenario", "--format",         "--input",
         "--max-grade", "--min-ease", "--min-score",      "--max-sentence-words",
-        "--per",       "--baseline", "--write-baseline",
+        "--per",       "--baseline", "--write-baseline", "--sarif",
     };
     return std::find(std::begin(kOptions), std::end(kOptions), argument) != std::end(kOptions);
 }
@@ -169,10 +171,15 @@ std::string CliHelpText() {
         "                      higher) or for the whole document (default)\n"
         "  --write-baseline FILE\n"
         "                      write this run's findings to FILE (JSON, to commit) and\n"
-        "                      exit 0 when every document was read\n"
-        "  --baseline FILE     report and fail only on findings not in FILE: a\n"
-        "                      sentence while its words are unchanged, a document's\n"
-        "                      or section's figure while it is no worse\n"
+        "                      exit 0 when every document was read; its paths are\n"
+        "                      relative to FILE's folder\n"
+        "  --baseline FILE     report and fail only on findings not in FILE, from any\n"
+        "                      working folder: a sentence while its words are\n"
+        "                      unchanged, in its document or one it moved to; a\n"
+        "                      document's or section's figure while it is no worse;\n"
+        "                      findings no longer found are counted as gone\n"
+        "  --check             check documents, however many PATHs are given\n"
+        "  --sarif FILE        also write the SARIF log to FILE, whatever the format\n"
         "  --length-limit      hold each text to the window's " +
         std::to_string(kMaxInputLength) +
         " characters (also\n"
@@ -180,17 +187,20 @@ std::string CliHelpText() {
         "                      at any length otherwise, or with --no-length-limit\n"
         "  --help              show this help\n"
         "  --version           show the version\n\n"
-        "Several PATHs, a folder, a threshold, --per or a baseline option, or the\n"
-        "github and sarif formats check documents: text prints a line per document,\n"
-        "its findings as path:line:column: message, and a totals line; json prints\n"
-        "one JSON object per document (JSON Lines) with its path, findings and\n"
-        "sections. Settings not given are read from .quillory.toml in the current\n"
-        "folder or the nearest parent.\n\n"
+        "--check, several PATHs, a folder, a threshold, --per, a baseline option,\n"
+        "--sarif, or the github and sarif formats check documents: text prints a line\n"
+        "per document, its findings as path:line:column: message, and a totals line;\n"
+        "json prints one JSON object per document (JSON Lines) with its path, findings\n"
+        "and sections; github ends with a notice of the totals. Settings not given\n"
+        "are read from .quillory.toml in the current folder or the nearest parent;\n"
+        "its include and exclude apply to files named on the command line too (those\n"
+        "left out are counted as skipped). Where GITHUB_STEP_SUMMARY names a file, a\n"
+        "Markdown summary of the check is appended to it.\n\n"
         "Exit status when checking documents: 0 every document was read and met every\n"
         "threshold; 4 some document missed a threshold; 3 some document is longer\n"
         "than --length-limit allows; 2 some input could not be read or decoded (the\n"
-        "others are still checked), or a usage or configuration error, or the output\n"
-        "could not be written.\n"
+        "others are still checked), or a usage or configuration error, a bad baseline,\n"
+        "or the output, the --sarif file or the job summary could not be written.\n"
         "Exit status otherwise: 0 success; 1 an empty text or nothing to analyse or\n"
         "export; 2 a usage error, an unreadable file or invalid UTF-8; 3 a text\n"
         "longer than " +
@@ -209,6 +219,10 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
         if (argument == "--version") {
             options.action = CliAction::ShowVersion;
             return options;
+        }
+        if (argument == "--check") {
+            options.check = true;
+            continue;
         }
         if (argument == "--length-limit" || argument == "--no-length-limit") {
             options.lengthLimit = argument == "--length-limit";

@@ -29,6 +29,8 @@ struct CliOptions {
     Thresholds thresholds;
     std::optional<bool> lengthLimit;  // --length-limit or --no-length-limit
     std::optional<bool> perSection;   // --per section|document
+    bool check = false;               // --check: documents are checked however many
+    std::string sarifFile;            // --sarif: the SARIF log written there too
     std::string baselineFile;         // --baseline: report only findings not in it
     std::string writeBaselineFile;    // --write-baseline: accept this run's findings
     std::string usageError;           // set for CliAction::UsageError
@@ -39,7 +41,8 @@ inline constexpr std::string_view kCliUsageLine =
     "         [--format text|json|report|export|sentences|github|sarif]\n"
     "         [--input text|markdown] [--max-grade G] [--min-ease E] [--min-score S]\n"
     "         [--max-sentence-words N|scenario] [--per section|document]\n"
-    "         [--baseline FILE] [--write-baseline FILE] [--length-limit] [PATH...]";
+    "         [--baseline FILE] [--write-baseline FILE] [--check] [--sarif FILE]\n"
+    "         [--length-limit] [PATH...]";
 
 // By the path's suffix unless --input forces one reading; stdin ("-") is text
 // unless --input markdown.

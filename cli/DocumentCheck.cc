@@ -1,10 +1,12 @@
 #include "cli/DocumentCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <utility>
 
 #include "cli/CliJson.h"
+#include "documents/Fingerprint.h"
 #include "documents/InputBytes.h"
 #include "documents/ProseCheck.h"
 #include "documents/SourceDocument.h"
@@ -16,6 +18,73 @@ void TooLong(DocumentResult& result) {
     result.error = "longer than " + std::to_string(kMaxInputLength) +
                    " characters (--no-length-limit analyses it)";
     result.tooLong = true;
+}
+
+// The nearest sentences either side of each sentence's finding with other
+// words: within a run of copies the copies next to it tell nothing apart.
+std::vector<Neighbours> NeighboursOf(const ProseCheck& check, std::u16string_view prose) {
+    const std::vector<ProseSentence>& sentences = check.sentences;
+    std::vector<std::string> words;
+    words.reserve(sentences.size());
+    for (const ProseSentence& sentence : sentences) {
+        words.push_back(WordsFingerprint(
+            prose.substr(sentence.span.start, sentence.span.end - sentence.span.start)));
+    }
+    std::vector<Neighbours> neighbours(check.findings.size());
+    for (std::size_t i = 0; i < check.findings.size(); ++i) {
+        const Finding& finding = check.findings[i];
+        if (finding.wholeDocument || finding.section) {
+            continue;
+        }
+        const auto sentence = std::lower_bound(
+            sentences.begin(), sentences.end(), finding.sourceStart,
+            [](const ProseSentence& a, std::size_t start) { return a.sourceStart < start; });
+        if (sentence == sentences.end() || sentence->sourceStart != finding.sourceStart) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(sentence - sentences.begin());
+        std::size_t before = index;
+        while (before > 0 && words[before - 1] == words[index]) {
+            --before;
+        }
+        std::size_t after = index + 1;
+        while (after < words.size() && words[after] == words[index]) {
+            ++after;
+        }
+        neighbours[i] = {before > 0 ? words[before - 1] : std::string(),
+                         after < words.size() ? words[after] : std::string()};
+    }
+    return neighbours;
+}
+
+// A document the baseline does not name may be one it knew under a path now gone.
+void SplitByBaselineOf(const DocumentSettings& settings, const std::vector<Neighbours>& neighbours,
+                       std::vector<Finding>& findings, DocumentResult& result) {
+    const Baseline& baseline = *settings.baseline;
+    const std::optional<std::string> path = BaselinePath(result.path, baseline.folder);
+    const auto named = path ? baseline.byPath.find(*path) : baseline.byPath.end();
+    if (named == baseline.byPath.end() && settings.gone != nullptr) {
+        if (const std::optional<std::string> moved = MovedFrom(*settings.gone, findings)) {
+            result.movedFrom = *moved;
+        }
+    }
+    if (named == baseline.byPath.end() && result.movedFrom.empty()) {
+        return;
+    }
+    const std::vector<BaselineEntry>& entries =
+        result.movedFrom.empty() ? named->second : baseline.byPath.at(result.movedFrom);
+    BaselineSplit split = SplitByBaseline(entries, std::move(findings), neighbours);
+    findings = std::move(split.fresh);
+    result.baselined = std::move(split.unchanged);
+    if (!result.movedFrom.empty()) {
+        result.movedMatched = std::move(split.matched);
+        return;
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!split.matched[i]) {
+            result.absent.push_back(entries[i]);
+        }
+    }
 }
 
 void Analyse(const SourceDocument& document, const DocumentSettings& settings,
@@ -39,16 +108,21 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
         PlaceFindings(SourceText(document), check.findings);
         PlaceSections(SourceText(document), check.sections);
     }
-    if (settings.keepBaselineEntries) {
-        result.baselineEntries = BaselineEntriesOf(result.path, check.findings);
+    const std::vector<Neighbours> neighbours =
+        settings.keepBaselineEntries || settings.baseline != nullptr
+            ? NeighboursOf(check, prose.prose)
+            : std::vector<Neighbours>{};
+    if (settings.keepBaselineEntries && !check.findings.empty()) {
+        const std::optional<std::string> path =
+            BaselinePath(result.path, settings.writtenBaselineFolder);
+        result.outsideWrittenBaseline = !path;
+        if (path) {
+            result.baselineEntries = BaselineEntriesOf(*path, check.findings, neighbours);
+        }
     }
     // Even a document with nothing left to analyse ends what the baseline held for it.
     if (settings.baseline != nullptr) {
-        BaselineSplit split =
-            SplitByBaseline(*settings.baseline, result.path, std::move(check.findings));
-        check.findings = std::move(split.fresh);
-        result.baselined = std::move(split.unchanged);
-        result.absent = std::move(split.absent);
+        SplitByBaselineOf(settings, neighbours, check.findings, result);
     }
     result.findings = std::move(check.findings);
     result.missed = !result.findings.empty();
@@ -84,7 +158,14 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
 DocumentResult CheckDocument(const InputFile& file, const DocumentSettings& settings) {
     DocumentResult result;
     result.path = file.path;
+    result.skipped = file.skipped;
     result.error = file.error;
+    if (!result.skipped.empty()) {
+        if (settings.jsonLine) {
+            result.output = CliJsonSkippedLine(result.path, result.skipped);
+        }
+        return result;
+    }
     if (result.error.empty()) {
         try {
             Read(file, settings, result);

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <thread>
 
-#include "cli/DocumentText.h"
 #include "cli/GithubCommands.h"
 #include "cli/ProgressLine.h"
 #include "cli/SarifLog.h"
@@ -28,7 +27,7 @@ struct Handover {
 };
 
 // The format's text for a document, made on the worker that checked it.
-std::string DocumentOutput(const DocumentResult& result, OutputFormat format, bool baselineUsed) {
+std::string FormatOutput(const DocumentResult& result, OutputFormat format, bool baselineUsed) {
     switch (format) {
         case OutputFormat::Github:
             return GithubCommands(result);
@@ -40,11 +39,15 @@ std::string DocumentOutput(const DocumentResult& result, OutputFormat format, bo
 }
 
 void CheckFiles(const std::vector<InputFile>& files, const DocumentSettings& settings,
-                OutputFormat format, std::atomic<std::size_t>& next, Handover& handover) {
+                const RunOutputs& outputs, std::atomic<std::size_t>& next, Handover& handover) {
+    const bool baselineUsed = settings.baseline != nullptr;
     for (std::size_t i = next++; i < files.size(); i = next++) {
         DocumentResult result = CheckDocument(files[i], settings);
-        if (format != OutputFormat::Json) {
-            result.output = DocumentOutput(result, format, settings.baseline != nullptr);
+        if (outputs.format != OutputFormat::Json) {
+            result.output = FormatOutput(result, outputs.format, baselineUsed);
+        }
+        if (outputs.sarifLog && outputs.format != OutputFormat::Sarif) {
+            result.sarifResults = SarifResults(result, baselineUsed);
         }
         const std::lock_guard lock(handover.mutex);
         handover.results[i] = std::move(result);
@@ -57,10 +60,50 @@ void WriteOut(std::string_view text, std::FILE* out) {
     std::fwrite(text.data(), 1, text.size(), out);
 }
 
+// The SARIF log as the documents come: on `out` where it is the format, and
+// kept whole where asked for.
+struct SarifStream {
+    std::FILE* out = nullptr;
+    std::string* log = nullptr;
+    bool anyResult = false;
+    std::vector<SarifNotChecked> notChecked;
+};
+
+void Emit(SarifStream& stream, std::string_view text) {
+    if (stream.out != nullptr) {
+        WriteOut(text, stream.out);
+    }
+    if (stream.log != nullptr) {
+        *stream.log += text;
+    }
+}
+
+void EmitResults(SarifStream& stream, std::string_view results) {
+    if (!results.empty()) {
+        Emit(stream, stream.anyResult ? "," : "");
+        stream.anyResult = true;
+        Emit(stream, results);
+    }
+}
+
+bool Emits(const SarifStream& stream) {
+    return stream.out != nullptr || stream.log != nullptr;
+}
+
+int ExitStatus(const DocumentTotals& totals) {
+    if (totals.unreadable > totals.tooLong) {
+        return kExitDocumentUnreadable;
+    }
+    if (totals.tooLong > 0) {
+        return kExitDocumentTooLong;
+    }
+    return totals.missed > 0 ? kExitThresholdMissed : kExitDocumentsMet;
+}
+
 }  // namespace
 
-int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& settings,
-                 OutputFormat format, std::FILE* out, std::vector<BaselineEntry>* baselineEntries) {
+RunResult RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& settings,
+                       const RunOutputs& outputs, std::FILE* out) {
     platform::posix::KeepFreedMemoryForReuse();
     Handover handover;
     handover.results.resize(files.size());
@@ -70,18 +113,20 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
     std::vector<std::thread> workers;
     workers.reserve(workerCount);
     for (std::size_t i = 0; i < workerCount; ++i) {
-        workers.emplace_back(CheckFiles, std::cref(files), std::cref(settings), format,
+        workers.emplace_back(CheckFiles, std::cref(files), std::cref(settings), std::cref(outputs),
                              std::ref(next), std::ref(handover));
     }
 
+    RunResult run;
+    run.totals.baselineUsed = settings.baseline != nullptr;
     ProgressLine progress = StartProgressLine();
-    DocumentTotals totals;
-    totals.baselineUsed = settings.baseline != nullptr;
-    std::vector<SarifNotChecked> notChecked;
-    bool anySarifResult = false;
-    if (format == OutputFormat::Sarif) {
-        WriteOut(SarifLogStart(), out);
+    SarifStream sarif;
+    sarif.out = outputs.format == OutputFormat::Sarif ? out : nullptr;
+    sarif.log = outputs.sarifLog ? &run.sarifLog : nullptr;
+    if (Emits(sarif)) {
+        Emit(sarif, SarifLogStart());
     }
+    MovedMatches moved;
     for (std::size_t i = 0; i < files.size(); ++i) {
         std::unique_lock lock(handover.mutex);
         while (!handover.results[i]) {
@@ -93,39 +138,59 @@ int RunDocuments(const std::vector<InputFile>& files, const DocumentSettings& se
         handover.results[i].reset();
         lock.unlock();
 
-        CountDocument(totals, result);
-        if (baselineEntries != nullptr) {
-            baselineEntries->insert(baselineEntries->end(), result.baselineEntries.begin(),
-                                    result.baselineEntries.end());
+        CountDocument(run.totals, result);
+        if (settings.keepBaselineEntries) {
+            run.baselineEntries.insert(run.baselineEntries.end(), result.baselineEntries.begin(),
+                                       result.baselineEntries.end());
+        }
+        if (result.outsideWrittenBaseline) {
+            run.outsideWrittenBaseline.push_back(result.path);
+        }
+        if (!result.movedFrom.empty()) {
+            std::vector<bool>& matched = moved[result.movedFrom];
+            matched.resize(result.movedMatched.size(), false);
+            for (std::size_t entry = 0; entry < matched.size(); ++entry) {
+                matched[entry] = matched[entry] || result.movedMatched[entry];
+            }
+        }
+        if (outputs.jobSummary) {
+            AddToJobSummary(run.summary, result);
         }
         if (!result.output.empty()) {
             ClearProgress(progress);
         }
-        if (format == OutputFormat::Sarif) {
+        if (Emits(sarif)) {
             if (!result.error.empty()) {
-                notChecked.push_back({result.path, result.error});
+                sarif.notChecked.push_back({result.path, result.error});
             }
-            if (!result.output.empty()) {
-                WriteOut(anySarifResult ? "," : "", out);
-                anySarifResult = true;
-            }
+            EmitResults(
+                sarif, outputs.format == OutputFormat::Sarif ? result.output : result.sarifResults);
         }
-        WriteOut(result.output, out);
+        if (outputs.format != OutputFormat::Sarif) {
+            WriteOut(result.output, out);
+        }
     }
     for (std::thread& worker : workers) {
         worker.join();
     }
     ClearProgress(progress);
-    if (format == OutputFormat::Sarif) {
-        WriteOut(SarifLogEnd(notChecked), out);
-    } else if (format == OutputFormat::Text) {
-        WriteOut(DocumentTotalsLine(totals), out);
+    if (settings.gone != nullptr) {
+        for (auto& [path, entries] : GoneFindings(*settings.baseline, *settings.gone, moved)) {
+            run.totals.gone += entries.size();
+            DocumentResult gone;
+            gone.path = path;
+            gone.absent = std::move(entries);
+            EmitResults(sarif, SarifResults(gone, true));
+        }
     }
-    if (totals.unreadable > totals.tooLong) {
-        return kExitDocumentUnreadable;
+    if (Emits(sarif)) {
+        Emit(sarif, SarifLogEnd(sarif.notChecked));
     }
-    if (totals.tooLong > 0) {
-        return kExitDocumentTooLong;
+    if (outputs.format == OutputFormat::Text) {
+        WriteOut(DocumentTotalsLine(run.totals), out);
+    } else if (outputs.format == OutputFormat::Github) {
+        WriteOut(GithubTotalsNotice(run.totals), out);
     }
-    return totals.missed > 0 ? kExitThresholdMissed : kExitDocumentsMet;
+    run.status = ExitStatus(run.totals);
+    return run;
 }

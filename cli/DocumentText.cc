@@ -5,8 +5,12 @@
 void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     ++totals.documents;
     totals.words += result.words;
+    totals.findings += result.findings.size();
     totals.baselined += result.baselined.size();
-    if (!result.error.empty()) {
+    totals.gone += result.absent.size();
+    if (!result.skipped.empty()) {
+        ++totals.skipped;
+    } else if (!result.error.empty()) {
         ++totals.unreadable;
         totals.tooLong += result.tooLong ? 1 : 0;
     } else if (result.missed) {
@@ -19,6 +23,9 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
 }
 
 std::string DocumentTextLines(const DocumentResult& result) {
+    if (!result.skipped.empty()) {
+        return result.path + ": skipped: " + result.skipped + "\n";
+    }
     if (!result.error.empty()) {
         return result.path + ": not checked: " + result.error + "\n";
     }
@@ -47,8 +54,32 @@ std::string DocumentTotalsLine(const DocumentTotals& totals) {
     if (totals.unreadable > 0) {
         line += ", " + std::to_string(totals.unreadable) + " not checked";
     }
+    if (totals.skipped > 0) {
+        line += ", " + std::to_string(totals.skipped) + " skipped";
+    }
     if (totals.baselineUsed) {
         line += ", " + std::to_string(totals.baselined) + " baselined";
     }
+    if (totals.gone > 0) {
+        line += ", " + std::to_string(totals.gone) + " gone";
+    }
     return line + "\n";
+}
+
+std::string DocumentTotalsSentence(const DocumentTotals& totals) {
+    const std::size_t checked = totals.documents - totals.skipped - totals.unreadable;
+    std::string sentence =
+        std::to_string(checked) + (checked == 1 ? " document checked: " : " documents checked: ") +
+        std::to_string(totals.findings) + (totals.findings == 1 ? " finding" : " findings");
+    if (totals.baselineUsed) {
+        sentence += ", " + std::to_string(totals.baselined) + " baselined, " +
+                    std::to_string(totals.gone) + " gone";
+    }
+    if (totals.unreadable > 0) {
+        sentence += ", " + std::to_string(totals.unreadable) + " not checked";
+    }
+    if (totals.skipped > 0) {
+        sentence += ", " + std::to_string(totals.skipped) + " skipped";
+    }
+    return sentence;
 }

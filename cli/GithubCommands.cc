@@ -76,3 +76,7 @@ std::string GithubCommands(const DocumentResult& result) {
     }
     return commands;
 }
+
+std::string GithubTotalsNotice(const DocumentTotals& totals) {
+    return "::notice title=quillory-cli::" + EscapeData(DocumentTotalsSentence(totals)) + "\n";
+}

@@ -20,18 +20,37 @@ bool MatchesAny(const std::vector<std::string>& globs, const std::string& path) 
                        [&](const std::string& glob) { return MatchesGlob(glob, path); });
 }
 
+std::string GlobPath(const fs::path& file, const FileSelection& selection) {
+    std::error_code error;
+    return fs::absolute(file, error)
+        .lexically_normal()
+        .lexically_relative(selection.globFolder)
+        .generic_string();
+}
+
 bool IsSelected(const fs::path& file, const FileSelection& selection) {
     if (selection.include.empty() && selection.exclude.empty()) {
         return HasDocumentSuffix(file);
     }
-    std::error_code error;
-    const std::string relative = fs::absolute(file, error)
-                                     .lexically_normal()
-                                     .lexically_relative(selection.globFolder)
-                                     .generic_string();
+    const std::string relative = GlobPath(file, selection);
     const bool included = selection.include.empty() ? HasDocumentSuffix(file)
                                                     : MatchesAny(selection.include, relative);
     return included && !MatchesAny(selection.exclude, relative);
+}
+
+// A file named on its own is read whatever its suffix, unless the globs leave it out.
+std::string SkipReason(const fs::path& file, const FileSelection& selection) {
+    if (selection.include.empty() && selection.exclude.empty()) {
+        return {};
+    }
+    const std::string relative = GlobPath(file, selection);
+    if (MatchesAny(selection.exclude, relative)) {
+        return "excluded by .quillory.toml";
+    }
+    if (!selection.include.empty() && !MatchesAny(selection.include, relative)) {
+        return "not included by .quillory.toml";
+    }
+    return {};
 }
 
 // Appends the folder's documents and the folders that could not be read.
@@ -40,7 +59,8 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
     std::error_code error;
     fs::directory_iterator entries(folder, error);
     if (error) {
-        files.push_back({folder.generic_string(), "cannot read the folder: " + error.message()});
+        files.push_back(
+            {folder.generic_string(), "cannot read the folder: " + error.message(), {}});
         return;
     }
     std::vector<std::pair<fs::path, bool>> found;  // and whether it is a folder
@@ -57,7 +77,8 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
         }
     }
     if (error) {
-        files.push_back({folder.generic_string(), "cannot read the folder: " + error.message()});
+        files.push_back(
+            {folder.generic_string(), "cannot read the folder: " + error.message(), {}});
     }
     // The directory's own order differs between file systems.
     std::sort(found.begin(), found.end());
@@ -65,7 +86,7 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
         if (isFolder) {
             WalkFolder(path, selection, files);
         } else {
-            files.push_back({path.generic_string(), {}});
+            files.push_back({path.generic_string(), {}, {}});
         }
     }
 }
@@ -80,7 +101,7 @@ std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
         if (path != "-" && fs::is_directory(path, error)) {
             WalkFolder(path, selection, files);
         } else {
-            files.push_back({path, {}});
+            files.push_back({path, {}, path == "-" ? std::string() : SkipReason(path, selection)});
         }
     }
     return files;

@@ -6,8 +6,9 @@
 
 // One document to check, in the order of the command line.
 struct InputFile {
-    std::string path;   // as shown in every output; "-" for stdin
-    std::string error;  // set when a folder could not be walked
+    std::string path;     // as shown in every output; "-" for stdin
+    std::string error;    // set when a folder could not be walked
+    std::string skipped;  // set when .quillory.toml leaves out a file named on its own
 };
 
 // Which files a folder holds for checking.
@@ -17,7 +18,8 @@ struct FileSelection {
     std::filesystem::path globFolder;  // the globs match paths relative to it
 };
 
-// Files and "-" as given; folders walked recursively, hidden folders skipped,
-// their files sorted by path, without following links to folders.
+// Files and "-" as given, those the selection leaves out marked skipped;
+// folders walked recursively, hidden folders skipped, their files sorted by
+// path, without following links to folders.
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
                                          const FileSelection& selection);

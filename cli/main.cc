@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "cli/CliTextTable.h"
 #include "cli/DocumentRun.h"
 #include "cli/InputFiles.h"
+#include "cli/JobSummary.h"
 #include "documents/AnalysisJson.h"
 #include "documents/DocumentConfig.h"
 #include "documents/InputBytes.h"
@@ -23,6 +25,7 @@
 #include "documents/TextAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
+#include "platform/common/AtomicFile.h"
 #include "product/Product.h"
 #include "results/ExportDocument.h"
 
@@ -123,23 +126,53 @@ bool NamesSeveral(const CliOptions& options) {
 // Thresholds from the command line only: a configuration file must not turn
 // the one-text formats into document checks.
 bool ChecksDocuments(const CliOptions& options) {
-    return NamesSeveral(options) || options.thresholds.Any() || options.perSection ||
-           !options.baselineFile.empty() || !options.writeBaselineFile.empty() ||
+    return options.check || NamesSeveral(options) || options.thresholds.Any() ||
+           options.perSection || !options.baselineFile.empty() ||
+           !options.writeBaselineFile.empty() || !options.sarifFile.empty() ||
            options.format == OutputFormat::Github || options.format == OutputFormat::Sarif;
 }
 
 // A baseline that left out a document that was not read would fail the next
 // run on findings nobody has seen, so none is written then.
-int WriteBaseline(const std::string& file, int status, const std::vector<BaselineEntry>& entries) {
-    if (status == kExitDocumentUnreadable || status == kExitDocumentTooLong) {
+int WriteBaseline(const std::string& file, const RunResult& run) {
+    if (run.status == kExitDocumentUnreadable || run.status == kExitDocumentTooLong) {
         return Fail(kExitBadInput, "baseline not written: some document was not checked");
     }
-    if (!WriteBaselineFile(file, entries)) {
+    if (!run.outsideWrittenBaseline.empty()) {
+        return Fail(kExitBadInput, "baseline not written: " + run.outsideWrittenBaseline.front() +
+                                       " is outside the folder of " + file);
+    }
+    if (!WriteBaselineFile(file, run.baselineEntries)) {
         return Fail(kExitBadInput, "cannot write the baseline " + file);
     }
-    std::fprintf(stderr, "quillory-cli: %zu findings baselined in %s\n", entries.size(),
+    std::fprintf(stderr, "quillory-cli: %zu findings baselined in %s\n", run.baselineEntries.size(),
                  file.c_str());
     return kExitOk;
+}
+
+// Where a GitHub Actions step asks for its job summary.
+std::string JobSummaryFile() {
+    const char* file = std::getenv("GITHUB_STEP_SUMMARY");
+    return file != nullptr ? file : "";
+}
+
+// The files the run writes besides its output; false when one could not be.
+bool WriteRunFiles(const CliOptions& options, const RunResult& run,
+                   const std::string& summaryFile) {
+    bool written = true;
+    if (!options.sarifFile.empty() &&
+        !platform::posix::WriteFileAtomically(options.sarifFile, run.sarifLog)) {
+        Fail(kExitBadInput, "cannot write the SARIF log " + options.sarifFile);
+        written = false;
+    }
+    if (!summaryFile.empty()) {
+        if (const std::optional<std::string> error =
+                AppendJobSummary(summaryFile, JobSummaryText(run.summary, run.totals))) {
+            Fail(kExitBadInput, *error);
+            written = false;
+        }
+    }
+    return written;
 }
 
 int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
@@ -159,22 +192,33 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
         }
     }
     const std::vector<InputFile> files = CollectInputFiles(paths, settings.selection);
+    const GoneDocuments gone = options.baselineFile.empty()
+                                   ? GoneDocuments{}
+                                   : FindGoneDocuments(baseline.baseline, paths, files);
     DocumentSettings document;
     document.baseline = options.baselineFile.empty() ? nullptr : &baseline.baseline;
+    document.gone = options.baselineFile.empty() ? nullptr : &gone;
     document.keepBaselineEntries = !options.writeBaselineFile.empty();
+    if (document.keepBaselineEntries) {
+        document.writtenBaselineFolder = BaselineFolder(options.writeBaselineFile);
+    }
     document.prose = {settings.variant, settings.scenario, settings.thresholds,
                       settings.perSection};
     document.input = options.input;
     document.lengthLimit = settings.lengthLimit;
     document.jsonLine = options.format == OutputFormat::Json;
-    std::vector<BaselineEntry> entries;
-    const int status = RunDocuments(files, document, options.format, stdout,
-                                    document.keepBaselineEntries ? &entries : nullptr);
+    const std::string summaryFile = JobSummaryFile();
+    const RunResult run =
+        RunDocuments(files, document,
+                     {options.format, !options.sarifFile.empty(), !summaryFile.empty()}, stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
         return Fail(kExitBadInput, std::string("cannot write the output: ") + std::strerror(errno));
     }
+    if (!WriteRunFiles(options, run, summaryFile)) {
+        return kExitBadInput;
+    }
     if (!document.keepBaselineEntries) {
-        return status;
+        return run.status;
     }
     if (!settings.thresholds.Any()) {
         // Not an error, but a baseline that accepts nothing is seldom what was meant.
@@ -183,7 +227,7 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
             "accepts no finding\n",
             stderr);
     }
-    return WriteBaseline(options.writeBaselineFile, status, entries);
+    return WriteBaseline(options.writeBaselineFile, run);
 }
 
 // The configuration file and the command line, or why they cannot be used.

@@ -68,7 +68,9 @@ TEST_F(BaselineTest, WrittenOnceThenOnlyNewFindingsFail) {
     EXPECT_EQ(clean.exitCode, 0) << clean.out;
     EXPECT_EQ(Lines(clean.out).back(),
               "2 documents, 58 words: 2 passed, 0 missed a threshold, 10 baselined");
-    EXPECT_EQ(Check("github").out, "");
+    EXPECT_EQ(Check("github").out,
+              "::notice title=quillory-cli::2 documents checked: 0 findings, 10 baselined, 0 "
+              "gone\n");
 
     // An edit elsewhere and a moved paragraph keep every finding matched.
     WriteFile(dir_ / "docs/guide.md", "Intro line.\n\n# Guide\n\nShort words help.\n" + kLong +
@@ -99,8 +101,10 @@ TEST_F(BaselineTest, WrittenOnceThenOnlyNewFindingsFail) {
     expected.insert(expected.end(), 3, "absent");
     EXPECT_EQ(states, expected);
     const std::vector<std::string> github = Lines(Check("github").out);
-    ASSERT_EQ(github.size(), 1U);
+    ASSERT_EQ(github.size(), 2U);
     EXPECT_EQ(github[0].rfind("::warning file=docs/notes.txt,line=1,col=8,", 0), 0U) << github[0];
+    EXPECT_EQ(github[1],
+              "::notice title=quillory-cli::2 documents checked: 1 finding, 7 baselined, 3 gone");
 }
 
 TEST_F(BaselineTest, RepeatedSentencesAndSectionsRatchet) {
@@ -168,6 +172,116 @@ TEST_F(BaselineTest, BadBaselinesAreErrorsNeverEmpty) {
     EXPECT_EQ(bare.exitCode, 0);
     EXPECT_NE(bare.err.find("accepts no finding"), std::string::npos) << bare.err;
     EXPECT_EQ(Json::parse(ReadFile(dir_ / "empty.json"))["findings"], Json::array());
+}
+
+int CountStates(const Json& log, const std::string& state) {
+    int count = 0;
+    for (const Json& result : log["runs"][0]["results"]) {
+        count += result["baselineState"] == state ? 1 : 0;
+    }
+    return count;
+}
+
+TEST_F(BaselineTest, HoldsFromAnyFolderAndThroughMoves) {
+    ASSERT_EQ(Run(std::string(kCheck) + "--write-baseline base.json docs").exitCode, 0);
+    const std::string written = Baseline();
+    const std::string sub = dir_ / "docs";
+    const auto checkIn = [&](const std::string& folder, const std::string& paths) {
+        return RunCli(
+            folder, std::string(kCheck) + "--baseline " + Quote(dir_ / "base.json") + " " + paths);
+    };
+    // Written from the subfolder, its paths are still relative to the file's folder.
+    EXPECT_EQ(RunCli(sub, std::string(kCheck) + "--write-baseline ../base.json .").exitCode, 0);
+    EXPECT_EQ(Baseline(), written);
+    const CliRun fromSub = RunCli(sub, std::string(kCheck) + "--baseline ../base.json .");
+    EXPECT_EQ(fromSub.exitCode, 0) << fromSub.out;
+    EXPECT_TRUE(Lines(fromSub.out).back().ends_with(", 10 baselined")) << fromSub.out;
+
+    // Moved and renamed, it keeps what was accepted, its figures' ratchets too.
+    std::filesystem::create_directories(dir_ / "docs/moved");
+    std::filesystem::rename(dir_ / "docs/guide.md", dir_ / "docs/moved/renamed.md");
+    const CliRun moved = checkIn(sub, ".");
+    EXPECT_EQ(moved.exitCode, 0) << moved.out;
+    EXPECT_TRUE(Lines(moved.out).back().ends_with(", 10 baselined")) << moved.out;
+
+    // Deleted, its findings are gone: said in the totals and as absent in SARIF,
+    // but only where the run looks.
+    std::filesystem::remove(dir_ / "docs/moved/renamed.md");
+    const CliRun deleted = checkIn(sub, ".");
+    EXPECT_EQ(deleted.exitCode, 0);
+    EXPECT_TRUE(Lines(deleted.out).back().ends_with(", 3 baselined, 7 gone")) << deleted.out;
+    const Json log = Json::parse(checkIn(dir_.Path(), "--format sarif docs").out);
+    EXPECT_EQ(SarifSchemaProblems(log), std::vector<std::string>{});
+    EXPECT_EQ(CountStates(log, "absent"), 7);
+    EXPECT_EQ(log["runs"][0]["results"]
+                  .back()["locations"][0]["physicalLocation"]["artifactLocation"]["uri"],
+              "docs/guide.md");
+    EXPECT_TRUE(Lines(checkIn(sub, "notes.txt").out).back().ends_with(", 3 baselined"));
+
+    // A baseline cannot name what is outside its folder, nor be written so.
+    WriteFile(
+        dir_ / "docs/inner.json",
+        R"({"version":1,"findings":[{"path":"../x.md","rule":"max-grade","fingerprint":"document"}]})");
+    const CliRun outside = checkIn(sub, "--baseline inner.json .");
+    EXPECT_EQ(outside.exitCode, 2);
+    EXPECT_EQ(outside.err,
+              "quillory-cli: baseline inner.json: the path \"../x.md\" is outside the "
+              "baseline's folder\n");
+    WriteFile(dir_ / "README", kLong + "\n");
+    const CliRun across =
+        RunCli(sub, std::string(kCheck) + "--write-baseline inner.json ../README");
+    EXPECT_EQ(across.exitCode, 2);
+    EXPECT_NE(across.err.find("baseline not written: ../README is outside"), std::string::npos)
+        << across.err;
+}
+
+TEST_F(BaselineTest, APastedCopyIsTheNewFindingNotTheOriginal) {
+    constexpr const char* kWords = "--max-sentence-words 10 ";
+    ASSERT_EQ(Run(std::string(kWords) + "--write-baseline base.json docs").exitCode, 0);
+    // Pasted above the originals, in a paragraph of its own.
+    WriteFile(dir_ / "docs/guide.md", kLonger + "\n\n" + kGuide);
+    const CliRun pasted = Run(std::string(kWords) + "--baseline base.json --format json docs");
+    EXPECT_EQ(pasted.exitCode, 4);
+    const Json findings = JsonLines(pasted.out).at(0)["findings"];
+    ASSERT_EQ(findings.size(), 1U) << findings;
+    EXPECT_EQ(findings[0]["line"], 1);
+
+    // Pasted into the run of copies the section already holds, the last is new.
+    WriteFile(dir_ / "docs/guide.md", kGuide + kLonger + "\n");
+    const Json third =
+        JsonLines(Run(std::string(kWords) + "--baseline base.json --format json docs").out)
+            .at(0)["findings"];
+    ASSERT_EQ(third.size(), 1U);
+    EXPECT_EQ(third[0]["line"], 8);
+}
+
+TEST_F(BaselineTest, BaselinesWrittenBeforeNeighboursStillMatch) {
+    WriteFile(dir_ / "docs/notes.txt", "Plain. " + kLonger + " " + kLonger + "\n");
+    WriteFile(dir_ / "base.json", R"({
+  "version": 1,
+  "findings": [
+    {"path":"docs/notes.txt","rule":"max-grade","fingerprint":"document","figure":11.08},
+    {"path":"docs/notes.txt","rule":"max-grade","fingerprint":"sentence:f7819cfe2dece883:1"},
+    {"path":"docs/notes.txt","rule":"max-grade","fingerprint":"sentence:f7819cfe2dece883:2"},
+    {"path":"docs/notes.txt","rule":"max-sentence-words","fingerprint":"sentence:f7819cfe2dece883:1"},
+    {"path":"docs/notes.txt","rule":"max-sentence-words","fingerprint":"sentence:f7819cfe2dece883:2"}
+  ]
+}
+)");
+    const std::string check = "--max-sentence-words 10 --max-grade 9 --baseline base.json ";
+    const CliRun same = Run(check + "docs/notes.txt");
+    EXPECT_EQ(same.exitCode, 0) << same.out;
+    EXPECT_EQ(Lines(same.out).back(),
+              "1 document, 27 words: 1 passed, 0 missed a threshold, 5 baselined");
+    // Without neighbours, the copies are taken in their order: the third is new
+    // (and the document's grade, now worse).
+    WriteFile(dir_ / "docs/notes.txt", "Plain. " + kLonger + " " + kLonger + " " + kLonger + "\n");
+    const Json findings =
+        JsonLines(Run(check + "--format json docs/notes.txt").out).at(0)["findings"];
+    ASSERT_EQ(findings.size(), 3U) << findings;
+    EXPECT_EQ(findings[0]["endLine"], nullptr);
+    EXPECT_EQ(findings[1]["column"], 194);
+    EXPECT_EQ(findings[2]["column"], 194);
 }
 
 }  // namespace

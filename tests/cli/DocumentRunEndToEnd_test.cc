@@ -103,7 +103,7 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
     const CliRun github = Run("--max-grade 12 --format github docs");
     EXPECT_EQ(github.exitCode, 2);
     const std::vector<std::string> commands = Lines(github.out);
-    ASSERT_EQ(commands.size(), 3U) << github.out;
+    ASSERT_EQ(commands.size(), 4U) << github.out;
     EXPECT_EQ(commands[0].rfind(
                   "::warning file=docs/guide.md,line=1,title=quillory max-grade::grade ", 0),
               0U);
@@ -114,6 +114,9 @@ TEST_F(DocumentRunTest, FolderInEveryFormat) {
               0U);
     EXPECT_EQ(commands[2],
               "::error file=docs/sub/broken.md,title=quillory-cli::invalid UTF-8 at byte offset 2");
+    // GitHub shows only the first few annotations; the totals come last, in one notice.
+    EXPECT_EQ(commands[3],
+              "::notice title=quillory-cli::3 documents checked: 2 findings, 1 not checked");
     // The action checks "." by default, and GitHub drops annotations on "./docs/...".
     EXPECT_EQ(Run("--max-grade 12 --format github .").out, github.out);
 

@@ -12,14 +12,15 @@ std::string Quote(const std::string& path) {
     return "'" + path + "'";
 }
 
-CliRun RunCli(const std::string& folder, const std::string& arguments,
-              const std::string& outTarget) {
+CliRun RunCli(const std::string& folder, const std::string& arguments, const std::string& outTarget,
+              const std::string& summaryFile) {
     const std::string outPath = folder + "/.out";
     const std::string errPath = folder + "/.err";
     std::remove(outPath.c_str());
     const std::string command =
-        "cd " + Quote(folder) + " && " + Quote(QUILLORY_CLI_PATH) + " < /dev/null " + arguments +
-        " > " + (outTarget.empty() ? Quote(outPath) : outTarget) + " 2> " + Quote(errPath);
+        "cd " + Quote(folder) + " && GITHUB_STEP_SUMMARY=" + Quote(summaryFile) + " " +
+        Quote(QUILLORY_CLI_PATH) + " < /dev/null " + arguments + " > " +
+        (outTarget.empty() ? Quote(outPath) : outTarget) + " 2> " + Quote(errPath);
     const int status = std::system(command.c_str());
     CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(outPath), ReadFile(errPath)};
     std::remove(outPath.c_str());

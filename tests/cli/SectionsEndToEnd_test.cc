@@ -79,7 +79,7 @@ TEST_F(SectionsTest, PerSectionInEveryFormat) {
 
     const std::vector<std::string> github =
         Lines(Run("--per section --max-grade 12 --format github page.md").out);
-    ASSERT_EQ(github.size(), 2U);
+    ASSERT_EQ(github.size(), 3U);
     EXPECT_EQ(github[0].rfind("::warning file=page.md,line=7,endLine=17,title=quillory "
                               "max-grade::section \u201CHard\u201D: grade ",
                               0),
