@@ -41,19 +41,17 @@ std::string EscapeProperty(std::string_view text) {
     return escaped;
 }
 
-// GitHub places an annotation only on a path from the repository's root as it
-// names it, so a walk from "." must not lead with "./".
-std::string_view AnnotatedPath(std::string_view path) {
+}  // namespace
+
+std::string_view GithubPath(std::string_view path) {
     while (path.starts_with("./")) {
         path.remove_prefix(2);
     }
     return path;
 }
 
-}  // namespace
-
 std::string GithubCommands(const DocumentResult& result) {
-    const std::string file = "file=" + EscapeProperty(AnnotatedPath(result.path));
+    const std::string file = "file=" + EscapeProperty(GithubPath(result.path));
     if (!result.error.empty()) {
         return "::error " + file + ",title=quillory-cli::" + EscapeData(result.error) + "\n";
     }

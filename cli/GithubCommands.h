@@ -1,9 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentText.h"
+
+// GitHub places an annotation only on a path from the repository's root as it
+// names it, so a walk from "." must not lead with "./"; the job summary names
+// files the same way.
+std::string_view GithubPath(std::string_view path);
 
 // GitHub Actions workflow commands: a warning per finding at its place, an
 // error per document that could not be checked.

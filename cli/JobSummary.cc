@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cli/GithubCommands.h"
 #include "documents/Utf8Figures.h"
 
 namespace {
@@ -45,7 +46,7 @@ std::string Table(const std::string& heading, const std::string& header,
 }  // namespace
 
 void AddToJobSummary(JobSummary& summary, const DocumentResult& result) {
-    const std::string path = EscapeMarkdown(result.path);
+    const std::string path = EscapeMarkdown(GithubPath(result.path));
     if (result.missed) {
         AddRow(summary.documentRows, summary.documentsLeftOut,
                Row({path, std::to_string(result.words), TwoDecimalsUtf8(result.grade),

@@ -113,6 +113,10 @@ TEST_F(CiRunTest, JobSummaryIsAppendedWholeAndEscaped) {
     EXPECT_NE(text.find("| docs/c\\_d\\*\\[x\\].md | 3 | section \u201CCosts \\| risks\u201D: "),
               std::string::npos)
         << text;
+    // A check of ".", the action's default, names the files as the annotations do.
+    WriteFile(summary, "");
+    EXPECT_EQ(Run("--per section --max-grade 9 .", summary).exitCode, 4);
+    EXPECT_NE(ReadFile(summary).find("\n| docs/c\\_d"), std::string::npos) << ReadFile(summary);
 
     // A first run on a large tree: the table stops, and says how much it left out.
     std::string many;
