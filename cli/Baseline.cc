@@ -238,7 +238,7 @@ bool WriteBaselineFile(const std::string& file, std::vector<BaselineEntry> entri
 
 BaselineRead ReadBaseline(const std::string& file) {
     BaselineRead read;
-    const InputBytes input = ReadInputBytes(file, SIZE_MAX);
+    const InputBytes input = ReadInputBytes(file, kMaxDocumentBytes);
     if (input.status != InputStatus::Ok) {
         read.error = "cannot read the baseline: " +
                      (input.status == InputStatus::TooLarge ? file + ": too large" : input.error);

@@ -136,9 +136,15 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
     // Markdown may hold much that is not prose; its prose is measured instead.
     const SourceKind kind = SourceKindFor(file.path, settings.input);
     const bool readCapped = settings.lengthLimit && kind == SourceKind::Text;
-    const InputBytes input = ReadInputBytes(file.path, readCapped ? kMaxInputBytes : SIZE_MAX);
-    if (input.status == InputStatus::TooLarge) {
+    const InputBytes input =
+        ReadInputBytes(file.path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
+    if (input.status == InputStatus::TooLarge && readCapped) {
         TooLong(result);
+        return;
+    }
+    if (input.status == InputStatus::TooLarge) {
+        result.error = OverDocumentCeiling();
+        result.overCeiling = true;
         return;
     }
     if (input.status != InputStatus::Ok) {

@@ -29,10 +29,11 @@ struct DocumentSettings {
 
 struct DocumentResult {
     std::string path;
-    std::string skipped;   // why .quillory.toml leaves it out; nothing else is set
-    std::string error;     // not read, not decoded or too long; nothing else is set
-    bool tooLong = false;  // the error is the length limit's
-    bool hasText = false;  // anything worth analysing
+    std::string skipped;       // why .quillory.toml leaves it out; nothing else is set
+    std::string error;         // not read, not decoded or too long; nothing else is set
+    bool tooLong = false;      // the error is the length limit's
+    bool overCeiling = false;  // the error is that no program reads that much
+    bool hasText = false;      // anything worth analysing
     std::int64_t words = 0;
     double grade = 0;
     double ease = 0;

@@ -91,6 +91,11 @@ bool Emits(const SarifStream& stream) {
 }
 
 int ExitStatus(const DocumentTotals& totals) {
+    // An endless or enormous input says so above all else: it may be a mistake
+    // in what the run was given.
+    if (totals.overCeiling > 0) {
+        return kExitDocumentTooLong;
+    }
     if (totals.unreadable > totals.tooLong) {
         return kExitDocumentUnreadable;
     }

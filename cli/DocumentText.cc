@@ -13,6 +13,7 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     } else if (!result.error.empty()) {
         ++totals.unreadable;
         totals.tooLong += result.tooLong ? 1 : 0;
+        totals.overCeiling += result.overCeiling ? 1 : 0;
     } else if (result.missed) {
         ++totals.missed;
     } else if (!result.hasText) {

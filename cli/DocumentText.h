@@ -10,8 +10,9 @@ struct DocumentTotals {
     std::size_t documents = 0;
     std::size_t passed = 0;
     std::size_t missed = 0;
-    std::size_t unreadable = 0;  // not read, not decoded or too long
-    std::size_t tooLong = 0;     // of those, held back by the length limit
+    std::size_t unreadable = 0;   // not read, not decoded or too long
+    std::size_t tooLong = 0;      // of those, held back by the length limit
+    std::size_t overCeiling = 0;  // of those, longer than any document is read
     std::size_t empty = 0;
     std::size_t skipped = 0;  // named, and left out by .quillory.toml
     std::int64_t words = 0;

@@ -67,12 +67,14 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     const SourceKind kind = SourceKindFor(path, options.input);
     // Markdown may hold much that is not prose; its prose is measured instead.
     const bool readCapped = lengthLimit && kind == SourceKind::Text;
-    const InputBytes input = ReadInputBytes(path, readCapped ? kMaxInputBytes : SIZE_MAX);
+    const InputBytes input = ReadInputBytes(path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
     if (input.status == InputStatus::Unreadable) {
         return Fail(kExitBadInput, input.error);
     }
     if (input.status == InputStatus::TooLarge) {
-        return Fail(kExitTooLong, SystemMessage(kInputTooLongMessage));
+        return Fail(kExitTooLong, readCapped ? SystemMessage(kInputTooLongMessage)
+                                             : (path == "-" ? "standard input" : path) + ": " +
+                                                   OverDocumentCeiling());
     }
 
     const LoadedDocument loaded = LoadDocument(input.bytes, kind);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -18,20 +17,23 @@ std::string Failure(std::string_view what, const std::string& name) {
 
 InputBytes ReadBounded(std::FILE* stream, const std::string& name, std::size_t maxBytes) {
     InputBytes input;
-    const std::size_t wanted = maxBytes == SIZE_MAX ? SIZE_MAX : maxBytes + 1;
-    // Grown geometrically, so any size reads in linear time.
+    // Grown geometrically, so any size reads in linear time, and never past
+    // maxBytes: a byte beyond it is looked for on its own.
     std::size_t size = 0;
-    while (size < wanted && std::feof(stream) == 0 && std::ferror(stream) == 0) {
-        input.bytes.resize(std::min(wanted, std::max<std::size_t>(65536, 2 * size)));
+    while (size < maxBytes && std::feof(stream) == 0 && std::ferror(stream) == 0) {
+        input.bytes.resize(std::min(maxBytes, std::max<std::size_t>(65536, 2 * size)));
         size += std::fread(input.bytes.data() + size, 1, input.bytes.size() - size, stream);
     }
+    char beyond = 0;
+    const bool more = std::ferror(stream) == 0 && std::feof(stream) == 0 &&
+                      std::fread(&beyond, 1, 1, stream) == 1;
     if (std::ferror(stream) != 0) {
         input.status = InputStatus::Unreadable;
         input.error = Failure("cannot read", name);
         input.bytes.clear();
-    } else if (size > maxBytes) {
+    } else if (more) {
         input.status = InputStatus::TooLarge;
-        input.bytes.clear();
+        input.bytes = std::string();
     } else {
         input.bytes.resize(size);
     }
@@ -39,6 +41,10 @@ InputBytes ReadBounded(std::FILE* stream, const std::string& name, std::size_t m
 }
 
 }  // namespace
+
+std::string OverDocumentCeiling() {
+    return "longer than " + std::to_string(kMaxDocumentBytes >> 20) + " MiB";
+}
 
 InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes) {
     if (path == "-") {

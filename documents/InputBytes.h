@@ -7,6 +7,14 @@
 // No accepted text comes near this size, so a larger input is refused unread.
 inline constexpr std::size_t kMaxInputBytes = 1048576;
 
+// The most a program reads of one document, whatever it is told: an endless
+// input (/dev/zero, a FIFO) must end, not take the machine's memory. Also the
+// language server's frame limit.
+inline constexpr std::size_t kMaxDocumentBytes = std::size_t{64} << 20;
+
+// "longer than 64 MiB": why such an input is not read.
+std::string OverDocumentCeiling();
+
 enum class InputStatus { Ok, TooLarge, Unreadable };
 
 struct InputBytes {
@@ -15,8 +23,8 @@ struct InputBytes {
     std::string error;  // for Unreadable: what failed and why, naming the path
 };
 
-// The whole FILE, or stdin when the path is "-", reading at most
-// maxBytes + 1 bytes.
+// The whole FILE, or stdin when the path is "-", holding at most maxBytes
+// bytes in memory: one more byte makes it TooLarge.
 InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
 
 // The bytes as text, a leading byte order mark dropped from both (places count

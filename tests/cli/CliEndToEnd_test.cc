@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include <string>
 
@@ -162,6 +163,26 @@ TEST_F(CliEndToEndTest, RefusedInputs) {
     const CliRun huge = Run("--length-limit < " + Input(std::string(1048577, '/')));
     EXPECT_EQ(huge.exitCode, 3);
     EXPECT_EQ(huge.err, kTooLong);
+}
+
+// Nothing endless or enormous is read past the ceiling, whatever else the run is given.
+TEST_F(CliEndToEndTest, InputsEndAtTheDocumentCeiling) {
+    const CliRun device = Run("/dev/zero");
+    EXPECT_EQ(device.exitCode, 3);
+    EXPECT_EQ(device.err, "quillory-cli: /dev/zero: longer than 64 MiB\n");
+    const CliRun stream = Run("--format json < /dev/zero");
+    EXPECT_EQ(stream.exitCode, 3);
+    EXPECT_EQ(stream.err, "quillory-cli: standard input: longer than 64 MiB\n");
+
+    const std::string sparse = dir_ / "huge.txt";
+    WriteFile(sparse, "");
+    std::filesystem::resize_file(sparse, (std::size_t{64} << 20) + 1);
+    WriteFile(dir_ / "good.txt", kSample);
+    const CliRun check = Run("--check good.txt missing.txt huge.txt");
+    EXPECT_EQ(check.exitCode, 3) << check.out << check.err;
+    EXPECT_NE(check.out.find("huge.txt: not checked: longer than 64 MiB\n"), std::string::npos)
+        << check.out;
+    EXPECT_NE(check.out.find("good.txt: 22 words"), std::string::npos) << check.out;
 }
 
 TEST_F(CliEndToEndTest, UsageAndOutputErrors) {
