@@ -193,9 +193,13 @@ void OnSettingsAnswer(Server& server, const Json& result) {
                                " where a list was expected");
         return;
     }
+    if (std::all_of(result.begin(), result.end(),
+                    [](const Json& item) { return item.is_null(); })) {
+        return;
+    }
     std::vector<std::string> problems;
     if (server.folders.size() < 2) {
-        if (!result.empty() && !result[0].is_null()) {
+        if (!result[0].is_null()) {
             SetWorkspaceSettings(server, result[0], problems);
         }
     } else {
