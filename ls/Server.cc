@@ -333,20 +333,19 @@ void OnDidOpen(Server& server, const Json& params) {
     server.documents.insert_or_assign(document.uri, std::move(document));
 }
 
-// All or none: after a change that cannot be applied, only a whole text that
-// follows it brings the document back in step.
+// After a change that cannot be applied, only a whole text that follows it
+// brings the document back in step: nothing is kept to fall back on.
 void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
     const Json& changes = Member(params, "contentChanges");
     if (!changes.is_array()) {
         throw BadParams{"contentChanges must be an array"};
     }
     const std::int64_t version = IntegerMember(Member(params, "textDocument"), "version");
-    OpenText text = document.text;
     bool inStep = !document.outOfStep;
     for (const Json& change : changes) {
         const Json& range = Member(change, "range");
         if (!range.is_object()) {
-            text = MakeOpenText(Utf16Member(change, "text"));
+            document.text = MakeOpenText(Utf16Member(change, "text"));
             inStep = true;
             continue;
         }
@@ -354,7 +353,7 @@ void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
             continue;
         }
         const LspRange place{PositionMember(range, "start"), PositionMember(range, "end")};
-        if (!ApplyChange(text, place, Utf16Member(change, "text"), server.encoding)) {
+        if (!ApplyChange(document.text, place, Utf16Member(change, "text"), server.encoding)) {
             LogWarning(server, "quillory-ls: refused a change to " + document.uri + " (version " +
                                    std::to_string(version) +
                                    "): its range is outside the text or inside a character");
@@ -365,7 +364,6 @@ void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
         PutOutOfStep(server, document);
         return;
     }
-    document.text = std::move(text);
     document.version = version;
     document.checked = false;
     document.outOfStep = false;
