@@ -12,6 +12,8 @@
 struct SentenceWordLimit {
     bool scenarioAim = false;  // "scenario"
     int words = 0;             // when not scenarioAim; >= 1
+
+    bool operator==(const SentenceWordLimit&) const = default;
 };
 
 // What a .quillory.toml sets; what it leaves out stays unset, so flags and defaults decide.

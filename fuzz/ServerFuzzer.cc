@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (Frame frame = ReadFrame(in); frame.status != FrameStatus::End; frame = ReadFrame(in)) {
         if (frame.status == FrameStatus::Message) {
             HandleMessage(server, frame.body);
+        } else {
+            HandleUnreadFrame(server, frame.reason);
         }
         PublishPending(server);
         for (const auto& [uri, document] : server.documents) {

@@ -1,11 +1,13 @@
 #include "ls/Frames.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
 namespace {
 
-constexpr std::string_view kLengthHeader = "Content-Length:";
+// Header names are matched in lower case: they are case-insensitive.
+constexpr std::string_view kLengthHeader = "content-length:";
 // A line longer than this is not a header; only its tail is kept, enough to
 // find a header that follows garbage on the same line.
 constexpr std::size_t kMaxKeptLine = 4096;
@@ -32,6 +34,14 @@ std::optional<std::string> ReadLine(std::FILE* in) {
         line.pop_back();
     }
     return line;
+}
+
+std::size_t FindLengthHeader(const std::string& line) {
+    std::string lower = line;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return lower.find(kLengthHeader);
 }
 
 std::string_view Trimmed(std::string_view text) {
@@ -61,7 +71,7 @@ Frame ReadFrame(std::FILE* in) {
             break;
         }
         sawHeader = true;
-        const std::size_t at = line->find(kLengthHeader);
+        const std::size_t at = FindLengthHeader(*line);
         if (at == std::string::npos) {
             continue;  // Content-Type, or what is left of a refused body
         }
@@ -73,7 +83,8 @@ Frame ReadFrame(std::FILE* in) {
         if (error == std::errc::result_out_of_range ||
             (error == std::errc() && end == value.data() + value.size() &&
              parsed > kMaxFrameBytes)) {
-            problem = "Content-Length over " + std::to_string(kMaxFrameBytes) + " bytes";
+            problem = "Content-Length " + std::string(value) + " is over the " +
+                      std::to_string(kMaxFrameBytes >> 20) + " MiB limit";
             lengthGiven = false;
         } else if (error != std::errc() || end != value.data() + value.size()) {
             problem = "malformed Content-Length '" + std::string(value) + "'";

@@ -1,7 +1,8 @@
 #pragma once
 
-// The protocol's framing: header lines ("Content-Length: N"), a blank line,
-// then N bytes of JSON.
+// The protocol's framing: header lines ("Content-Length: N", the name in any
+// case; others such as Content-Type are skipped), a blank line, then N bytes of
+// JSON.
 
 #include <cstddef>
 #include <cstdio>
@@ -16,7 +17,7 @@ enum class FrameStatus { Message, Refused, End };
 struct Frame {
     FrameStatus status = FrameStatus::End;
     std::string body;    // for Message
-    std::string reason;  // for Refused: one line for standard error
+    std::string reason;  // for Refused: one line, for standard error and the client
 };
 
 // The next frame. A refused header block is skipped (a body it had is then

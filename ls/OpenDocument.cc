@@ -63,6 +63,57 @@ std::u16string MarkText(const OpenDocument& document, const ProseSentence& sente
                             MaxSentenceLength(settings), document.grade, document.score);
 }
 
+bool IsSentenceFinding(const Finding& finding) {
+    return !finding.wholeDocument && !finding.section;
+}
+
+bool IsOn(const Finding& finding, const ProseSentence& sentence) {
+    return IsSentenceFinding(finding) && finding.sourceStart == sentence.sourceStart &&
+           finding.sourceEnd == sentence.wordsEnd;
+}
+
+// A sentence's one diagnostic: its mark, its threshold findings, or both in one,
+// where the threshold's code and the mark's tooltip win and each part stays in
+// the related information.
+Json SentenceDiagnostic(const OpenDocument& document, const ProseSentence& sentence,
+                        const std::vector<const Finding*>& findings, PositionEncoding encoding) {
+    const OpenText& text = document.text;
+    const SentenceLevel level = sentence.impact.level;
+    const bool marked = level != SentenceLevel::None;
+    const std::string_view markCode =
+        level == SentenceLevel::VeryLong ? "very-long-sentence" : "long-sentence";
+    const std::string tooltip = marked ? EncodeUtf8(MarkText(document, sentence)) : std::string();
+    if (findings.empty()) {
+        return DiagnosticJson(
+            RangeJson(text, sentence.wordsStart, sentence.wordsEnd, encoding),
+            level == SentenceLevel::VeryLong ? kSeverityWarning : kSeverityInformation, markCode,
+            tooltip);
+    }
+    const auto wordLimit = std::find_if(findings.begin(), findings.end(), [](const Finding* f) {
+        return f->rule == FindingRule::MaxSentenceWords;
+    });
+    const Finding& main = wordLimit != findings.end() ? **wordLimit : *findings.front();
+    Json range = RangeJson(text, main.sourceStart, main.sourceEnd, encoding);
+    Json diagnostic = DiagnosticJson(range, kSeverityWarning, FindingRuleId(main.rule),
+                                     marked ? tooltip : main.message);
+    if (findings.size() + (marked ? 1 : 0) < 2) {
+        return diagnostic;
+    }
+    Json related = Json::array();
+    const auto relate = [&](std::string_view code, const std::string& message) {
+        related.push_back({{"location", {{"uri", document.uri}, {"range", range}}},
+                           {"message", std::string(code) + ": " + message}});
+    };
+    if (marked) {
+        relate(markCode, tooltip);
+    }
+    for (const Finding* finding : findings) {
+        relate(FindingRuleId(finding->rule), finding->message);
+    }
+    diagnostic["relatedInformation"] = std::move(related);
+    return diagnostic;
+}
+
 std::string VariantName(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? "UK English" : "US English";
 }
@@ -123,24 +174,28 @@ Json Diagnostics(const OpenDocument& document, PositionEncoding encoding) {
         diagnostics.push_back(DiagnosticJson(FirstLineRange(text, encoding), kSeverityError,
                                              "config", document.settings.configError));
     }
-    for (const ProseSentence& sentence : document.sentences) {
-        const SentenceLevel level = sentence.impact.level;
-        if (level == SentenceLevel::None) {
+    std::vector<const Finding*> onSentences;  // in the sentences' order
+    for (const Finding& finding : document.findings) {
+        if (IsSentenceFinding(finding)) {
+            onSentences.push_back(&finding);
             continue;
         }
-        const bool veryLong = level == SentenceLevel::VeryLong;
-        diagnostics.push_back(
-            DiagnosticJson(RangeJson(text, sentence.wordsStart, sentence.wordsEnd, encoding),
-                           veryLong ? kSeverityWarning : kSeverityInformation,
-                           veryLong ? "very-long-sentence" : "long-sentence",
-                           EncodeUtf8(MarkText(document, sentence))));
-    }
-    for (const Finding& finding : document.findings) {
         Json range = finding.wholeDocument
                          ? FirstLineRange(text, encoding)
                          : RangeJson(text, finding.sourceStart, finding.sourceEnd, encoding);
         diagnostics.push_back(DiagnosticJson(std::move(range), kSeverityWarning,
                                              FindingRuleId(finding.rule), finding.message));
+    }
+    auto next = onSentences.begin();
+    std::vector<const Finding*> findings;
+    for (const ProseSentence& sentence : document.sentences) {
+        findings.clear();
+        for (; next != onSentences.end() && IsOn(**next, sentence); ++next) {
+            findings.push_back(*next);
+        }
+        if (sentence.impact.level != SentenceLevel::None || !findings.empty()) {
+            diagnostics.push_back(SentenceDiagnostic(document, sentence, findings, encoding));
+        }
     }
     return diagnostics;
 }
@@ -163,6 +218,12 @@ Json Hover(const OpenDocument& document, std::size_t offset, PositionEncoding en
         markdown = "**Long sentence**\n\n";
     }
     markdown += EncodeUtf8(MarkText(document, sentence));
+    for (const Finding& finding : document.findings) {
+        if (IsOn(finding, sentence)) {
+            markdown +=
+                "\n\n**" + std::string(FindingRuleId(finding.rule)) + "**: " + finding.message;
+        }
+    }
     return {{"contents", {{"kind", "markdown"}, {"value", markdown}}},
             {"range", RangeJson(document.text, sentence.wordsStart, sentence.wordsEnd, encoding)}};
 }

@@ -23,6 +23,8 @@ struct OpenDocument {
     std::int64_t version = 0;
     OpenText text;
     bool checked = false;  // the findings below are of this text and these settings
+    // A change was lost: nothing is marked until the editor sends the whole text again.
+    bool outOfStep = false;
 
     ResolvedSettings settings;
     bool hasText = false;

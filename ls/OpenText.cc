@@ -14,6 +14,10 @@ bool StartsPair(std::u16string_view text, std::size_t i) {
            text[i + 1] <= 0xDFFF;
 }
 
+bool SplitsPair(std::u16string_view text, std::size_t offset) {
+    return offset > 0 && offset < text.size() && StartsPair(text, offset - 1);
+}
+
 // UTF-8 bytes of the code point starting at `i`, and its UTF-16 units.
 std::pair<std::int64_t, std::size_t> Utf8Width(std::u16string_view text, std::size_t i) {
     const char16_t unit = text[i];
@@ -76,20 +80,21 @@ std::optional<std::size_t> OffsetOf(const OpenText& text, LspPosition position,
     const std::size_t start = text.lineStarts[line];
     const std::size_t end = LineContentEnd(text, line);
     if (encoding == PositionEncoding::Utf16) {
-        return std::min(end, start + static_cast<std::size_t>(position.character));
+        const std::size_t offset =
+            std::min(end, start + static_cast<std::size_t>(position.character));
+        return SplitsPair(text.text, offset) ? std::nullopt : std::optional(offset);
     }
     std::size_t offset = start;
     std::int64_t counted = 0;
-    while (offset < end) {
+    while (offset < end && counted < position.character) {
         const auto [bytes, units] = Utf8Width(text.text, offset);
-        const std::int64_t width = encoding == PositionEncoding::Utf8 ? bytes : 1;
-        if (counted + width > position.character) {
-            break;
-        }
-        counted += width;
+        counted += encoding == PositionEncoding::Utf8 ? bytes : 1;
         offset += units;
     }
-    return std::min(offset, end);
+    if (counted > position.character) {
+        return std::nullopt;
+    }
+    return offset;
 }
 
 LspPosition PositionOf(const OpenText& text, std::size_t offset, PositionEncoding encoding) {

@@ -32,7 +32,8 @@ OpenText MakeOpenText(std::u16string text);
 
 // The offset a position names; a character past the line's end means its end
 // (as the protocol says), a line past the last is outside the document. A
-// character inside a code point's UTF-8 bytes means that code point's start.
+// character inside a code point (between a surrogate pair's units, or among a
+// code point's UTF-8 bytes) names no place, in every encoding alike.
 std::optional<std::size_t> OffsetOf(const OpenText& text, LspPosition position,
                                     PositionEncoding encoding);
 // `offset` <= text.size().

@@ -1,5 +1,6 @@
 #include "ls/Server.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <utility>
@@ -22,7 +23,7 @@ constexpr int kInvalidParams = -32602;
 constexpr int kInternalError = -32603;
 constexpr int kServerNotInitialized = -32002;
 
-constexpr int kLogWarning = 2;
+constexpr int kMessageWarning = 2;
 
 constexpr int kTextDocumentSyncIncremental = 2;
 
@@ -50,7 +51,21 @@ void Notify(Server& server, std::string_view method, Json params) {
 }
 
 void LogWarning(Server& server, std::string message) {
-    Notify(server, "window/logMessage", {{"type", kLogWarning}, {"message", std::move(message)}});
+    Notify(server, "window/logMessage",
+           {{"type", kMessageWarning}, {"message", std::move(message)}});
+}
+
+void ShowWarning(Server& server, std::string message) {
+    Notify(server, "window/showMessage",
+           {{"type", kMessageWarning}, {"message", std::move(message)}});
+}
+
+// A request of the server's own; its answer is matched by the id.
+void Ask(Server& server, std::string method, Json params) {
+    const std::int64_t id = server.nextRequestId++;
+    Send(server,
+         {{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", std::move(params)}});
+    server.asked.emplace(id, std::move(method));
 }
 
 const Json& Member(const Json& object, std::string_view key) {
@@ -91,13 +106,38 @@ OpenDocument* FindDocument(Server& server, const Json& params) {
     return found == server.documents.end() ? nullptr : &found->second;
 }
 
-// A document changed since it was published is checked before it is read.
+// A document changed since it was published is checked before it is read; one
+// out of step has nothing to tell.
 OpenDocument* CurrentDocument(Server& server, const Json& params) {
     OpenDocument* document = FindDocument(server, params);
+    if (document != nullptr && document->outOfStep) {
+        return nullptr;
+    }
     if (document != nullptr && !document->checked) {
         PublishPending(server);
     }
     return document;
+}
+
+std::string FileName(const OpenDocument& document) {
+    return document.path.empty() ? document.uri : document.path.string();
+}
+
+// The server no longer holds the editor's text: its marks go, and the user is
+// told once, until the editor sends the whole text again.
+void PutOutOfStep(Server& server, OpenDocument& document) {
+    if (document.outOfStep) {
+        return;
+    }
+    document.outOfStep = true;
+    document.checked = true;
+    document.text = MakeOpenText({});
+    document.sentences.clear();
+    document.findings.clear();
+    Notify(server, "textDocument/publishDiagnostics",
+           {{"uri", document.uri}, {"diagnostics", Json::array()}});
+    ShowWarning(server, "quillory-ls: " + FileName(document) +
+                            " is out of step with the editor; reopen it");
 }
 
 LspPosition PositionMember(const Json& object, std::string_view key) {
@@ -107,7 +147,95 @@ LspPosition PositionMember(const Json& object, std::string_view key) {
 
 void RecheckAll(Server& server) {
     for (auto& [uri, document] : server.documents) {
-        document.checked = false;
+        document.checked = document.outOfStep;
+    }
+}
+
+// Shown once, however often the same settings come again.
+void ReportSettingsProblems(Server& server, const std::vector<std::string>& problems) {
+    std::string warning;
+    std::vector<std::string> said;
+    for (const std::string& problem : problems) {
+        if (std::find(said.begin(), said.end(), problem) == said.end()) {
+            warning += (said.empty() ? "quillory-ls: " : "; ") + problem;
+            said.push_back(problem);
+        }
+    }
+    if (!warning.empty()) {
+        warning += said.size() == 1 ? "; the setting stays as it was"
+                                    : "; these settings stay as they were";
+        if (warning != server.settingsWarning) {
+            ShowWarning(server, warning);
+        }
+    }
+    server.settingsWarning = std::move(warning);
+}
+
+// The settings the editor gives for the whole workspace.
+void SetWorkspaceSettings(Server& server, const Json& section, std::vector<std::string>& problems) {
+    EditorSettings settings = ReadEditorSettings(section, server.editor, problems);
+    if (settings != server.editor) {
+        server.editor = settings;
+        RecheckAll(server);
+    }
+}
+
+void AskForSettings(Server& server) {
+    if (server.clientGivesSettings) {
+        Ask(server, "workspace/configuration", {{"items", ConfigurationItems(server.folders)}});
+    }
+}
+
+// Null answers an item the editor has no settings for: those held stay.
+void OnSettingsAnswer(Server& server, const Json& result) {
+    if (!result.is_array()) {
+        LogWarning(server, "quillory-ls: workspace/configuration answered " + result.dump() +
+                               " where a list was expected");
+        return;
+    }
+    if (std::all_of(result.begin(), result.end(),
+                    [](const Json& item) { return item.is_null(); })) {
+        return;
+    }
+    std::vector<std::string> problems;
+    if (server.folders.size() < 2) {
+        if (!result[0].is_null()) {
+            SetWorkspaceSettings(server, result[0], problems);
+        }
+    } else {
+        bool changed = false;
+        for (std::size_t i = 0; i < std::min(result.size(), server.folders.size()); ++i) {
+            WorkspaceFolder& folder = server.folders[i];
+            if (result[i].is_null()) {
+                continue;
+            }
+            EditorSettings settings =
+                ReadEditorSettings(result[i], folder.editor.value_or(server.editor), problems);
+            changed = changed || folder.editor != settings;
+            folder.editor = settings;
+        }
+        if (changed) {
+            RecheckAll(server);
+        }
+    }
+    ReportSettingsProblems(server, problems);
+}
+
+// An answer to the server's own request; one it never asked, or asked and had
+// answered already, is dropped.
+void HandleResponse(Server& server, const Json& id, const Json& message) {
+    const auto found =
+        id.is_number_integer() ? server.asked.find(id.get<std::int64_t>()) : server.asked.end();
+    if (found == server.asked.end()) {
+        return;
+    }
+    const std::string method = std::move(found->second);
+    server.asked.erase(found);
+    if (message.contains("error")) {
+        LogWarning(server, "quillory-ls: the editor refused " + method + ": " +
+                               Member(message, "error").dump());
+    } else if (method == "workspace/configuration") {
+        OnSettingsAnswer(server, Member(message, "result"));
     }
 }
 
@@ -143,10 +271,17 @@ PositionEncoding ChooseEncoding(const Json& offered) {
 Json OnInitialize(Server& server, const Json& params) {
     const Json& capabilities = Member(params, "capabilities");
     server.encoding = ChooseEncoding(Member(Member(capabilities, "general"), "positionEncodings"));
+    const Json& workspace = Member(capabilities, "workspace");
     server.clientWatchesFiles =
-        Member(Member(Member(capabilities, "workspace"), "didChangeWatchedFiles"),
-               "dynamicRegistration") == true;
-    server.editor = ReadEditorSettings(Member(params, "initializationOptions"));
+        Member(Member(workspace, "didChangeWatchedFiles"), "dynamicRegistration") == true;
+    server.clientGivesSettings = Member(workspace, "configuration") == true;
+    server.folders = ReadWorkspaceFolders(params);
+    if (const Json& options = Member(Member(params, "initializationOptions"), "quillory");
+        !options.is_null()) {
+        std::vector<std::string> problems;
+        server.initOptions = ReadEditorSettings(options, {}, problems);
+        ReportSettingsProblems(server, problems);
+    }
     server.initialized = true;
     return {{"capabilities",
              {{"positionEncoding", EncodingName(server.encoding)},
@@ -157,19 +292,17 @@ Json OnInitialize(Server& server, const Json& params) {
 }
 
 void OnInitialized(Server& server, const Json& /*params*/) {
+    // Documents opened meanwhile are checked with the settings held; the answer rechecks them.
+    AskForSettings(server);
     if (!server.clientWatchesFiles) {
         return;  // the file is read again on each change instead
     }
     const Json watcher = {{"globPattern", "**/.quillory.toml"}};
-    Send(server,
-         {{"jsonrpc", "2.0"},
-          {"id", server.nextRequestId++},
-          {"method", "client/registerCapability"},
-          {"params",
-           {{"registrations",
-             Json::array({{{"id", "quillory-config"},
-                           {"method", "workspace/didChangeWatchedFiles"},
-                           {"registerOptions", {{"watchers", Json::array({watcher})}}}}})}}}});
+    Ask(server, "client/registerCapability",
+        {{"registrations",
+          Json::array({{{"id", "quillory-config"},
+                        {"method", "workspace/didChangeWatchedFiles"},
+                        {"registerOptions", {{"watchers", Json::array({watcher})}}}}})}});
 }
 
 Json OnShutdown(Server& server, const Json& /*params*/) {
@@ -200,35 +333,55 @@ void OnDidOpen(Server& server, const Json& params) {
     server.documents.insert_or_assign(document.uri, std::move(document));
 }
 
-void OnDidChange(Server& server, const Json& params) {
-    OpenDocument* document = FindDocument(server, params);
-    if (document == nullptr) {
-        LogWarning(server, "quillory: a change to a document that is not open: " + UriOf(params));
-        return;
-    }
+// After a change that cannot be applied, only a whole text that follows it
+// brings the document back in step: nothing is kept to fall back on.
+void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
     const Json& changes = Member(params, "contentChanges");
     if (!changes.is_array()) {
         throw BadParams{"contentChanges must be an array"};
     }
     const std::int64_t version = IntegerMember(Member(params, "textDocument"), "version");
-    // All or none: a refused change leaves the last good text.
-    OpenText text = document->text;
+    bool inStep = !document.outOfStep;
     for (const Json& change : changes) {
-        std::optional<LspRange> range;
-        if (Member(change, "range").is_object()) {
-            range = LspRange{PositionMember(Member(change, "range"), "start"),
-                             PositionMember(Member(change, "range"), "end")};
+        const Json& range = Member(change, "range");
+        if (!range.is_object()) {
+            document.text = MakeOpenText(Utf16Member(change, "text"));
+            inStep = true;
+            continue;
         }
-        if (!ApplyChange(text, range, Utf16Member(change, "text"), server.encoding)) {
-            LogWarning(server, "quillory: refused a change outside " + document->uri +
-                                   " (version " + std::to_string(version) +
-                                   "); the last good text is kept");
-            return;
+        if (!inStep) {
+            continue;
+        }
+        const LspRange place{PositionMember(range, "start"), PositionMember(range, "end")};
+        if (!ApplyChange(document.text, place, Utf16Member(change, "text"), server.encoding)) {
+            LogWarning(server, "quillory-ls: refused a change to " + document.uri + " (version " +
+                                   std::to_string(version) +
+                                   "): its range is outside the text or inside a character");
+            inStep = false;
         }
     }
-    document->text = std::move(text);
-    document->version = version;
-    document->checked = false;
+    if (!inStep) {
+        PutOutOfStep(server, document);
+        return;
+    }
+    document.version = version;
+    document.checked = false;
+    document.outOfStep = false;
+}
+
+void OnDidChange(Server& server, const Json& params) {
+    OpenDocument* document = FindDocument(server, params);
+    if (document == nullptr) {
+        LogWarning(server,
+                   "quillory-ls: a change to a document that is not open: " + UriOf(params));
+        return;
+    }
+    try {
+        ApplyChanges(server, *document, params);
+    } catch (const BadParams&) {
+        PutOutOfStep(server, *document);  // the change is lost all the same
+        throw;
+    }
 }
 
 void OnDidClose(Server& server, const Json& params) {
@@ -239,12 +392,15 @@ void OnDidClose(Server& server, const Json& params) {
     }
 }
 
+// The payload may carry the settings, or nothing: the editor is asked either way.
 void OnDidChangeConfiguration(Server& server, const Json& params) {
     // Settings meant for other servers leave ours as they are.
-    if (Member(Member(params, "settings"), "quillory").is_object()) {
-        server.editor = ReadEditorSettings(Member(params, "settings"));
-        RecheckAll(server);
+    if (const Json& section = Member(Member(params, "settings"), "quillory"); !section.is_null()) {
+        std::vector<std::string> problems;
+        SetWorkspaceSettings(server, section, problems);
+        ReportSettingsProblems(server, problems);
     }
+    AskForSettings(server);
 }
 
 void OnDidChangeWatchedFiles(Server& server, const Json& /*params*/) {
@@ -331,9 +487,9 @@ void HandleNotification(Server& server, const std::string& method, const Json& p
             try {
                 handler(server, params);
             } catch (const BadParams& bad) {
-                LogWarning(server, "quillory: " + method + " ignored: " + bad.what);
+                LogWarning(server, "quillory-ls: " + method + " ignored: " + bad.what);
             } catch (const std::exception& failure) {
-                LogWarning(server, "quillory: " + method + " failed: " + failure.what());
+                LogWarning(server, "quillory-ls: " + method + " failed: " + failure.what());
             }
             return;
         }
@@ -346,14 +502,16 @@ void HandleMessage(Server& server, std::string_view body) {
     const Json message = Json::parse(body, nullptr, false);
     if (message.is_discarded()) {
         RespondError(server, nullptr, kParseError, "invalid JSON");
+        HandleUnreadFrame(server, "invalid JSON");
         return;
     }
     const Json& method = Member(message, "method");
     const Json& id = Member(message, "id");
     const bool validId = id.is_string() || id.is_number_integer();
     if (!method.is_string()) {
-        // A reply to the server's own request, or nothing that can be answered but as invalid.
-        if (!validId || (!message.contains("result") && !message.contains("error"))) {
+        if (validId && (message.contains("result") || message.contains("error"))) {
+            HandleResponse(server, id, message);
+        } else {
             RespondError(server, validId ? id : Json(nullptr), kInvalidRequest,
                          "not a request or notification");
         }
@@ -371,16 +529,26 @@ void HandleMessage(Server& server, std::string_view body) {
     }
 }
 
+void HandleUnreadFrame(Server& server, std::string_view reason) {
+    ShowWarning(server, "quillory-ls: refused a message: " + std::string(reason));
+    for (auto& [uri, document] : server.documents) {
+        PutOutOfStep(server, document);
+    }
+}
+
 void PublishPending(Server& server) {
     for (auto& [uri, document] : server.documents) {
         if (document.checked) {
             continue;
         }
         try {
-            CheckOpenDocument(document, server.editor, server.configFiles);
+            const EditorSettings& workspace =
+                EditorSettingsFor(server.folders, server.editor, document.path);
+            CheckOpenDocument(document, Overlaid(workspace, server.initOptions),
+                              server.configFiles);
         } catch (const std::exception& failure) {
             // Out of memory on one huge document: the server and the others go on.
-            LogWarning(server, "quillory: cannot check " + uri + ": " + failure.what());
+            LogWarning(server, "quillory-ls: cannot check " + uri + ": " + failure.what());
             document.checked = true;
             continue;
         }

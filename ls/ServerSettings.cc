@@ -1,6 +1,7 @@
 #include "ls/ServerSettings.h"
 
 #include <limits>
+#include <string_view>
 #include <system_error>
 
 #include "documents/InputBytes.h"
@@ -20,6 +21,10 @@ std::optional<int> ScenarioOf(const Json& value) {
     return std::nullopt;
 }
 
+std::optional<EnglishVariant> VariantOf(const Json& value) {
+    return value.is_string() ? ParseVariantName(value.get<std::string>()) : std::nullopt;
+}
+
 std::optional<SentenceWordLimit> WordLimitOf(const Json& value) {
     if (value.is_string()) {
         return ParseSentenceWordLimit(value.get<std::string>());
@@ -31,6 +36,22 @@ std::optional<SentenceWordLimit> WordLimitOf(const Json& value) {
         }
     }
     return std::nullopt;
+}
+
+// One key of the section: unset when absent or null, kept as it was when refused.
+template <typename T>
+std::optional<T> ReadKey(const Json& section, std::string_view key,
+                         std::optional<T> (*parse)(const Json&), const std::optional<T>& before,
+                         std::string_view expected, std::vector<std::string>& problems) {
+    const auto found = section.find(key);
+    if (found == section.end() || found->is_null()) {
+        return std::nullopt;
+    }
+    if (std::optional<T> value = parse(*found)) {
+        return value;
+    }
+    problems.push_back(std::string(key) + " " + found->dump() + " is not " + std::string(expected));
+    return before;
 }
 
 // The file's settings, read again only when it changed on disk.
@@ -58,23 +79,28 @@ const DocumentConfigResult& ReadConfig(const std::filesystem::path& path, Config
 
 }  // namespace
 
-EditorSettings ReadEditorSettings(const Json& carrier) {
-    EditorSettings settings;
-    if (!carrier.is_object() || !carrier.contains("quillory") || !carrier["quillory"].is_object()) {
-        return settings;
+EditorSettings ReadEditorSettings(const Json& section, const EditorSettings& before,
+                                  std::vector<std::string>& problems) {
+    if (!section.is_object()) {
+        problems.push_back("the quillory settings " + section.dump() + " are not an object");
+        return before;
     }
-    const Json& given = carrier["quillory"];
-    if (const auto variant = given.find("variant");
-        variant != given.end() && variant->is_string()) {
-        settings.variant = ParseVariantName(variant->get<std::string>());
-    }
-    if (const auto scenario = given.find("scenario"); scenario != given.end()) {
-        settings.scenario = ScenarioOf(*scenario);
-    }
-    if (const auto limit = given.find("maxSentenceWords"); limit != given.end()) {
-        settings.maxSentenceWords = WordLimitOf(*limit);
-    }
-    return settings;
+    return {
+        .variant =
+            ReadKey(section, "variant", VariantOf, before.variant, "\"us\" or \"uk\"", problems),
+        .scenario = ReadKey(section, "scenario", ScenarioOf, before.scenario,
+                            "a scenario's number 0-6 or its name", problems),
+        .maxSentenceWords =
+            ReadKey(section, "maxSentenceWords", WordLimitOf, before.maxSentenceWords,
+                    "a number of words (1 or more) or \"scenario\"", problems),
+    };
+}
+
+EditorSettings Overlaid(const EditorSettings& over, const EditorSettings& under) {
+    return {
+        .variant = over.variant ? over.variant : under.variant,
+        .scenario = over.scenario ? over.scenario : under.scenario,
+        .maxSentenceWords = over.maxSentenceWords ? over.maxSentenceWords : under.maxSentenceWords};
 }
 
 ResolvedSettings ResolveSettings(const EditorSettings& editor, const std::filesystem::path& folder,

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -19,11 +20,19 @@ struct EditorSettings {
     std::optional<EnglishVariant> variant;
     std::optional<int> scenario;
     std::optional<SentenceWordLimit> maxSentenceWords;
+
+    bool operator==(const EditorSettings&) const = default;
 };
 
-// From {"quillory": {"variant": ..., "scenario": ..., "maxSentenceWords": ...}};
-// a value of the wrong kind is left unset.
-EditorSettings ReadEditorSettings(const nlohmann::json& carrier);
+// From the section {"variant": ..., "scenario": ..., "maxSentenceWords": ...},
+// which replaces the settings: a key it leaves out (or null) is unset. A value
+// the command line would refuse keeps the key as it was in `before`, and is
+// described in `problems`, e.g. "scenario \"blog post\" is not ...".
+EditorSettings ReadEditorSettings(const nlohmann::json& section, const EditorSettings& before,
+                                  std::vector<std::string>& problems);
+
+// Each key `over` sets, else `under`'s.
+EditorSettings Overlaid(const EditorSettings& over, const EditorSettings& under);
 
 // A configuration file as last read, kept while its time and size stay the same.
 struct ConfigFile {

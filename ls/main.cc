@@ -20,7 +20,7 @@ namespace {
 struct Inbox {
     std::mutex mutex;
     std::condition_variable arrived;
-    std::deque<std::string> bodies;
+    std::deque<Frame> frames;  // messages, and frames refused
     bool ended = false;
 };
 
@@ -29,13 +29,12 @@ void ReadFrames(Inbox& inbox) {
         Frame frame = ReadFrame(stdin);
         if (frame.status == FrameStatus::Refused) {
             std::fprintf(stderr, "quillory-ls: refused a message: %s\n", frame.reason.c_str());
-            continue;
         }
         const std::lock_guard lock(inbox.mutex);
         if (frame.status == FrameStatus::End) {
             inbox.ended = true;
         } else {
-            inbox.bodies.push_back(std::move(frame.body));
+            inbox.frames.push_back(std::move(frame));
         }
         inbox.arrived.notify_one();
         if (inbox.ended) {
@@ -64,22 +63,26 @@ int Serve() {
     Server server;
     while (true) {
         std::unique_lock lock(inbox.mutex);
-        if (inbox.bodies.empty()) {
+        if (inbox.frames.empty()) {
             lock.unlock();
             PublishPending(server);
             if (!WriteOutbox(server)) {
                 return 1;  // the client is gone
             }
             lock.lock();
-            inbox.arrived.wait(lock, [&] { return !inbox.bodies.empty() || inbox.ended; });
-            if (inbox.bodies.empty()) {
+            inbox.arrived.wait(lock, [&] { return !inbox.frames.empty() || inbox.ended; });
+            if (inbox.frames.empty()) {
                 return server.shutDown ? 0 : 1;  // end of input without exit
             }
         }
-        const std::string body = std::move(inbox.bodies.front());
-        inbox.bodies.pop_front();
+        const Frame frame = std::move(inbox.frames.front());
+        inbox.frames.pop_front();
         lock.unlock();
-        HandleMessage(server, body);
+        if (frame.status == FrameStatus::Message) {
+            HandleMessage(server, frame.body);
+        } else {
+            HandleUnreadFrame(server, frame.reason);
+        }
         if (server.exitStatus) {
             WriteOutbox(server);
             return *server.exitStatus;

@@ -1,7 +1,9 @@
--- Drives Neovim's own LSP client against quillory-ls: opens a Markdown file,
--- edits it as a writer would, and writes what Neovim received to a JSON file.
-local server = os.getenv('QUILLORY_LS')
-local file = os.getenv('QUILLORY_DOC')
+-- Drives Neovim's own LSP client, started by the README's configuration (the
+-- init.lua), against quillory-ls: opens a text file and a Markdown file of one
+-- project, edits the Markdown as a writer would, and writes what Neovim
+-- received to a JSON file.
+local markdown = os.getenv('QUILLORY_DOC')
+local text = os.getenv('QUILLORY_TEXT')
 local out = os.getenv('QUILLORY_OUT')
 
 local function write(result)
@@ -10,13 +12,22 @@ local function write(result)
   handle:close()
 end
 
+-- The one client the configuration attached to the buffer.
+local function attached(buf)
+  assert(vim.wait(60000, function() return next(vim.lsp.buf_get_clients(buf)) ~= nil end, 20),
+         'no server for ' .. vim.api.nvim_buf_get_name(buf))
+  local id, client = next(vim.lsp.buf_get_clients(buf))
+  assert(next(vim.lsp.buf_get_clients(buf), id) == nil, 'two servers for one buffer')
+  return client
+end
+
 local function run()
-  vim.cmd('edit ' .. vim.fn.fnameescape(file))
+  vim.cmd('edit ' .. vim.fn.fnameescape(text))
+  local first = attached(vim.api.nvim_get_current_buf())
+  vim.cmd('edit ' .. vim.fn.fnameescape(markdown))
   local buf = vim.api.nvim_get_current_buf()
-  local client = vim.lsp.start_client({ cmd = { server }, name = 'quillory',
-                                        root_dir = vim.fn.fnamemodify(file, ':h') })
-  assert(client, 'the server did not start')
-  vim.lsp.buf_attach_client(buf, client)
+  local client = attached(buf)
+  assert(client.id == first.id, 'a second server for the same project')
   local function wait_for_marks(count, what)
     assert(vim.wait(60000, function() return #vim.diagnostic.get(buf) == count end, 20),
            what .. ': expected ' .. count .. ' marks, got ' .. #vim.diagnostic.get(buf))
@@ -50,17 +61,18 @@ local function run()
                                 end_col = d.end_col, severity = d.severity,
                                 code = d.user_data.lsp.code, message = d.message })
   end
-  local first = vim.diagnostic.get(buf)[1]
+  local first_mark = vim.diagnostic.get(buf)[1]
   local params = { textDocument = { uri = vim.uri_from_bufnr(buf) },
-                   position = { line = first.lnum, character = first.col + 2 } }
+                   position = { line = first_mark.lnum, character = first_mark.col + 2 } }
   local hover = vim.lsp.buf_request_sync(buf, 'textDocument/hover', params, 30000)
   local lens = vim.lsp.buf_request_sync(buf, 'textDocument/codeLens',
                                         { textDocument = params.textDocument }, 30000)
   write({
     text = table.concat(vim.api.nvim_buf_get_lines(buf, 0, -1, false), '\n') .. '\n',
     diagnostics = diagnostics,
-    hover = hover[client].result.contents.value,
-    lens = lens[client].result[1].command.title,
+    hover = hover[client.id].result.contents.value,
+    lens = lens[client.id].result[1].command.title,
+    clients = #vim.lsp.get_active_clients(),
   })
 end
 

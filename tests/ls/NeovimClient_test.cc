@@ -1,8 +1,10 @@
-// A real client: Debian's Neovim, headless, with its own LSP client.
+// A real client: Debian's Neovim, headless, with its own LSP client, started
+// by the README's configuration as a reader pastes it.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -10,6 +12,7 @@
 #include "engine/TwoDecimals.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
+#include "tests/ls/ReadmeBlock.h"
 #include "testsupport/TemporaryFolder.h"
 
 namespace {
@@ -27,23 +30,35 @@ std::string TwoDecimals(double value) {
 }
 
 TEST(NeovimClientTest, MarksHoverAndLensAsTheCliGivesThem) {
+    const std::string configuration = ReadmeBlock("Neovim 0.7 (`init.lua`");
+    // The settings the README shows, which the CLI is given below.
+    ASSERT_NE(configuration.find("settings = { quillory = { scenario = \"Blog Post\" } }"),
+              std::string::npos)
+        << configuration;
     TemporaryFolder folder;
-    WriteFile(folder / "post.md", kPost);
+    const std::string project = folder / "project";
+    ASSERT_EQ(std::system(("git init -q " + Quote(project)).c_str()), 0);
+    std::filesystem::create_directories(project + "/notes");
+    WriteFile(folder / "init.lua", configuration);
+    WriteFile(project + "/post.md", kPost);
+    WriteFile(project + "/notes/todo.txt", "Write the release notes.\n");
+    // "quillory-ls" is found along PATH, as after installing the package.
     const std::string command =
-        "cd " + Quote(folder.Path()) + " && QUILLORY_LS=" + Quote(QUILLORY_LS_PATH) +
-        " QUILLORY_DOC=" + Quote(folder / "post.md") +
-        " QUILLORY_OUT=" + Quote(folder / "out.json") +
-        " timeout 300 nvim --headless -u NONE -i NONE -n --cmd 'set "
-        "noswapfile' -c " +
+        "cd " + Quote(project) + " && PATH=" + Quote(QUILLORY_LS_FOLDER) +
+        ":\"$PATH\" QUILLORY_DOC=" + Quote(project + "/post.md") +
+        " QUILLORY_TEXT=" + Quote(project + "/notes/todo.txt") +
+        " QUILLORY_OUT=" + Quote(folder / "out.json") + " timeout 300 nvim --headless -u " +
+        Quote(folder / "init.lua") + " -i NONE -n --cmd 'set noswapfile' -c " +
         Quote("luafile " QUILLORY_NEOVIM_SCRIPT) + " > " + Quote(folder / "nvim.log") + " 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(folder / "nvim.log");
     const Json received = Json::parse(ReadFile(folder / "out.json"));
     ASSERT_FALSE(received.contains("error")) << received["error"];
+    EXPECT_EQ(received["clients"], 1);
 
     // The CLI on the text as Neovim holds it after the edits.
     WriteFile(folder / "final.md", received["text"]);
-    const Json sentences =
-        Json::parse(RunCli(folder.Path(), "--format sentences --input markdown final.md").out);
+    const Json sentences = Json::parse(
+        RunCli(folder.Path(), "--format sentences --input markdown --scenario 4 final.md").out);
     Json expected = Json::array();
     for (const Json& sentence : sentences["sentences"]) {
         if (sentence["level"] != "none") {
@@ -56,7 +71,7 @@ TEST(NeovimClientTest, MarksHoverAndLensAsTheCliGivesThem) {
     for (const Json& diagnostic : received["diagnostics"]) {
         marks.push_back({diagnostic["code"], diagnostic["line"], diagnostic["col"]});
         const std::string message = diagnostic["message"];
-        EXPECT_NE(message.find(" words \u2014 General Content aims at 20 or fewer \u00B7 grade "),
+        EXPECT_NE(message.find(" words \u2014 Blog Post aims at 18 or fewer \u00B7 grade "),
                   std::string::npos)
             << message;
     }
@@ -68,15 +83,16 @@ TEST(NeovimClientTest, MarksHoverAndLensAsTheCliGivesThem) {
     EXPECT_EQ(mark["end_line"], 6);
     EXPECT_EQ(mark["end_col"], 145);
 
-    EXPECT_EQ(received["hover"].get<std::string>().rfind("**Long sentence**\n\n29 words", 0), 0U)
+    const std::string title =
+        mark["code"] == "long-sentence" ? "**Long sentence**" : "**Very long sentence**";
+    EXPECT_EQ(received["hover"].get<std::string>().rfind(title + "\n\n29 words", 0), 0U)
         << received["hover"];
-    const Json figures =
-        Json::parse(RunCli(folder.Path(), "--format json --input markdown final.md").out);
-    EXPECT_EQ(received["lens"], "Grade " + TwoDecimals(figures["fleschKincaidGrade"]) +
-                                    " \u00B7 Reading ease " +
-                                    TwoDecimals(figures["fleschReadingEase"]) + " \u00B7 Score " +
-                                    TwoDecimals(figures["score"]["overallScore"]) +
-                                    " \u2014 General Content, US English");
+    const Json figures = Json::parse(
+        RunCli(folder.Path(), "--format json --input markdown --scenario 4 final.md").out);
+    EXPECT_EQ(received["lens"],
+              "Grade " + TwoDecimals(figures["fleschKincaidGrade"]) + " \u00B7 Reading ease " +
+                  TwoDecimals(figures["fleschReadingEase"]) + " \u00B7 Score " +
+                  TwoDecimals(figures["score"]["overallScore"]) + " \u2014 Blog Post, US English");
 }
 
 }  // namespace

@@ -32,8 +32,21 @@ TEST(OpenTextTest, EachEncodingCountsItsOwnUnits) {
     EXPECT_EQ(PositionOf(text, y, PositionEncoding::Utf8).character, 6);
     EXPECT_EQ(PositionOf(text, y, PositionEncoding::Utf16).character, 3);
     EXPECT_EQ(PositionOf(text, y, PositionEncoding::Utf32).character, 2);
-    // Inside the emoji's bytes: its start.
-    EXPECT_EQ(OffsetOf(text, {1, 4}, PositionEncoding::Utf8), 3U);
+}
+
+// Inside a character is no place in any encoding: a change there is refused
+// whole, so no half of a character is ever left behind.
+TEST(OpenTextTest, PositionsInsideACharacterAreRefused) {
+    OpenText text = MakeOpenText(u"x\n\u00E9\U0001F600y");
+    EXPECT_FALSE(OffsetOf(text, {1, 1}, PositionEncoding::Utf8));  // within "é"
+    EXPECT_FALSE(OffsetOf(text, {1, 3}, PositionEncoding::Utf8));  // within the emoji
+    EXPECT_FALSE(OffsetOf(text, {1, 5}, PositionEncoding::Utf8));
+    EXPECT_FALSE(OffsetOf(text, {1, 2}, PositionEncoding::Utf16));  // between its surrogates
+    EXPECT_EQ(OffsetOf(text, {1, 1}, PositionEncoding::Utf16), 3U);
+    EXPECT_EQ(OffsetOf(text, {1, 99}, PositionEncoding::Utf8), 6U);  // past the end still clamps
+    EXPECT_FALSE(ApplyChange(text, Range(1, 2, 1, 3), u"", PositionEncoding::Utf16));
+    EXPECT_FALSE(ApplyChange(text, Range(1, 0, 1, 4), u"", PositionEncoding::Utf8));
+    EXPECT_EQ(text.text, u"x\n\u00E9\U0001F600y");
 }
 
 TEST(OpenTextTest, ChangesKeepTheLineIndexExact) {

@@ -1,0 +1,100 @@
+// A real client: Debian's Emacs with eglot and markdown-mode, in batch mode,
+// started by the README's configuration as a reader pastes it.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/cli/RunCli.h"
+#include "tests/ls/ReadmeBlock.h"
+#include "testsupport/TemporaryFolder.h"
+
+namespace {
+
+using Json = nlohmann::json;
+
+const std::string kPost =
+    "# Release notes\n\n"
+    "This release brings a faster start, and the settings window now remembers its size, "
+    "which many of you asked for in the forum over the last few months of testing.\n\n"
+    "Thanks to everyone who wrote in.\n";
+
+const std::string kNote =
+    "Before the release, somebody has to read every page of the manual again and check that "
+    "each screenshot still shows the window as it now looks.\n";
+
+// Emacs with both packages, as Debian installs them.
+bool EmacsHasEglot() {
+    return std::system(
+               "emacs --batch -l package --eval '(package-activate-all)' --eval "
+               "'(kill-emacs (if (and (locate-library \"eglot\") (locate-library "
+               "\"markdown-mode\")) 0 1))' > /dev/null 2>&1") == 0;
+}
+
+// The CLI's long sentences in a file, as "code line:column", 0-based.
+Json CliMarks(const std::string& folder, const std::string& arguments) {
+    const Json sentences = Json::parse(RunCli(folder, "--format sentences " + arguments).out);
+    Json marks = Json::array();
+    for (const Json& sentence : sentences["sentences"]) {
+        if (sentence["level"] != "none") {
+            marks.push_back(
+                (sentence["level"] == "long" ? "long-sentence " : "very-long-sentence ") +
+                std::to_string(sentence["line"].get<int>() - 1) + ":" +
+                std::to_string(sentence["column"].get<int>() - 1));
+        }
+    }
+    return marks;
+}
+
+TEST(EmacsClientTest, MarksAsTheCliGivesThem) {
+    if (!EmacsHasEglot()) {
+        GTEST_SKIP() << "needs Emacs with eglot and markdown-mode (Debian: emacs-nox "
+                        "elpa-eglot elpa-markdown-mode)";
+    }
+    const std::string configuration = ReadmeBlock("Emacs 28 and later with eglot");
+    ASSERT_NE(configuration.find("(:quillory (:scenario \"Blog Post\"))"), std::string::npos)
+        << configuration;
+    TemporaryFolder folder;
+    const std::string project = folder / "project";
+    ASSERT_EQ(std::system(("git init -q " + Quote(project)).c_str()), 0);
+    std::filesystem::create_directories(project + "/notes");
+    WriteFile(folder / "init.el", configuration);
+    WriteFile(project + "/post.md", kPost);
+    WriteFile(project + "/notes/todo.txt", kNote);
+    // Packages are activated as an interactive Emacs does before init.el;
+    // "quillory-ls" is found along PATH, as after installing the package.
+    const std::string command =
+        "cd " + Quote(project) + " && PATH=" + Quote(QUILLORY_LS_FOLDER) +
+        ":\"$PATH\" QUILLORY_DOC=" + Quote(project + "/post.md") +
+        " QUILLORY_TEXT=" + Quote(project + "/notes/todo.txt") +
+        " QUILLORY_OUT=" + Quote(folder / "out.json") +
+        " timeout 300 emacs --batch -l package --eval '(package-activate-all)' -l " +
+        Quote(folder / "init.el") + " -l " + Quote(QUILLORY_EMACS_SCRIPT) + " > " +
+        Quote(folder / "emacs.log") + " 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(folder / "emacs.log");
+    const Json received = Json::parse(ReadFile(folder / "out.json"));
+    ASSERT_FALSE(received.contains("error")) << received["error"] << ReadFile(folder / "emacs.log");
+    EXPECT_EQ(received["textMode"], true);
+
+    // The CLI on the text as Emacs holds it after typing, with the README's settings.
+    WriteFile(folder / "final.md", received["text"]);
+    const Json expected = CliMarks(folder.Path(), "--input markdown --scenario 4 final.md");
+    Json marks = Json::array();
+    for (const Json& diagnostic : received["diagnostics"]) {
+        marks.push_back(diagnostic["code"].get<std::string>() + " " +
+                        std::to_string(diagnostic["line"].get<int>()) + ":" +
+                        std::to_string(diagnostic["column"].get<int>()));
+        const std::string message = diagnostic["message"];
+        EXPECT_NE(message.find(" words \u2014 Blog Post aims at 18 or fewer \u00B7 grade "),
+                  std::string::npos)
+            << message;
+    }
+    EXPECT_EQ(marks, expected);
+    EXPECT_EQ(marks.size(), 2U);
+}
+
+}  // namespace
