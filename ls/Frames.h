@@ -9,8 +9,10 @@
 #include <string>
 #include <string_view>
 
-// Larger bodies are refused: no client sends a document near this size.
-inline constexpr std::size_t kMaxFrameBytes = std::size_t{64} << 20;
+#include "documents/InputBytes.h"
+
+// Larger bodies are refused: no program reads a document longer.
+inline constexpr std::size_t kMaxFrameBytes = kMaxDocumentBytes;
 
 enum class FrameStatus { Message, Refused, End };
 

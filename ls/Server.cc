@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/AnalysisJson.h"
+#include "documents/InputBytes.h"
 #include "documents/SourceKind.h"
 #include "engine/Utf8.h"
 #include "product/Product.h"
@@ -359,6 +360,12 @@ void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
                                    "): its range is outside the text or inside a character");
             inStep = false;
         }
+    }
+    // Edits may grow a document past what any frame could have brought whole.
+    if (inStep && document.text.text.size() > kMaxDocumentBytes) {
+        LogWarning(server, "quillory-ls: " + document.uri + " grew past the " +
+                               std::to_string(kMaxDocumentBytes >> 20) + " MiB limit");
+        inStep = false;
     }
     if (!inStep) {
         PutOutOfStep(server, document);

@@ -8,7 +8,8 @@ packages=(
   libicu-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libcurl4-openssl-dev libmd4c-dev libtomlplusplus-dev
   xvfb xauth xdotool trayer x11-utils desktop-file-utils appstream dpkg-dev
-  fonts-noto-color-emoji neovim debootstrap pre-commit python3-yaml git
+  fonts-noto-color-emoji neovim emacs-nox elpa-eglot elpa-markdown-mode debootstrap pre-commit
+  python3-yaml git
 )
 
 missing=()
