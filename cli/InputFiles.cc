@@ -1,6 +1,7 @@
 #include "cli/InputFiles.h"
 
 #include <algorithm>
+#include <map>
 #include <system_error>
 #include <utility>
 
@@ -53,27 +54,62 @@ std::string SkipReason(const fs::path& file, const FileSelection& selection) {
     return {};
 }
 
-// Appends the folder's documents and the folders that could not be read.
-void WalkFolder(const fs::path& folder, const FileSelection& selection,
+// The folders read so far, by their real paths, so that each is read once
+// however many links reach it, and a link back up the walk ends.
+struct Walk {
+    std::map<fs::path, std::string> read;  // and the path it was read as
+    std::vector<fs::path> open;            // the folders being walked, outermost first
+};
+
+enum class Found { File, Folder, LinkedFolder, DanglingLink };
+
+// Only a link that could have named a document or a folder is worth a word.
+bool MayNameDocument(const fs::path& link, const FileSelection& selection) {
+    return !link.has_extension() || IsSelected(link, selection);
+}
+
+// Appends the folder's documents, the folders that could not be read and the
+// links that were not followed.
+void WalkFolder(const fs::path& folder, const FileSelection& selection, Walk& walk,
                 std::vector<InputFile>& files) {
     std::error_code error;
+    const fs::path real = fs::canonical(folder, error);
+    if (!error) {
+        const auto [earlier, first] = walk.read.emplace(real, folder.generic_string());
+        if (!first) {
+            const bool loop =
+                std::find(walk.open.begin(), walk.open.end(), real) != walk.open.end();
+            files.push_back({folder.generic_string(),
+                             {},
+                             loop ? "a link back to a folder that holds it"
+                                  : "the same folder as " + earlier->second});
+            return;
+        }
+    }
     fs::directory_iterator entries(folder, error);
     if (error) {
         files.push_back(
             {folder.generic_string(), "cannot read the folder: " + error.message(), {}});
         return;
     }
-    std::vector<std::pair<fs::path, bool>> found;  // and whether it is a folder
+    std::vector<std::pair<fs::path, Found>> found;
     for (; entries != fs::directory_iterator(); entries.increment(error)) {
         const fs::directory_entry& entry = *entries;
         const fs::path& path = entry.path();
         std::error_code statusError;
-        if (entry.is_directory(statusError) && !entry.is_symlink(statusError)) {
-            if (path.filename().string().front() != '.') {
-                found.emplace_back(path, true);
+        const bool link = entry.is_symlink(statusError);
+        if (path.filename().string().front() == '.') {
+            if (entry.is_regular_file(statusError) && IsSelected(path, selection)) {
+                found.emplace_back(path, Found::File);
             }
-        } else if (entry.is_regular_file(statusError) && IsSelected(path, selection)) {
-            found.emplace_back(path, false);
+        } else if (entry.is_directory(statusError)) {
+            found.emplace_back(path, link ? Found::LinkedFolder : Found::Folder);
+        } else if (entry.is_regular_file(statusError)) {
+            if (IsSelected(path, selection)) {
+                found.emplace_back(path, Found::File);
+            }
+        } else if (link && !entry.exists(statusError) && MayNameDocument(path, selection)) {
+            found.emplace_back(path, Found::DanglingLink);
         }
     }
     if (error) {
@@ -82,13 +118,22 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
     }
     // The directory's own order differs between file systems.
     std::sort(found.begin(), found.end());
-    for (const auto& [path, isFolder] : found) {
-        if (isFolder) {
-            WalkFolder(path, selection, files);
-        } else {
-            files.push_back({path.generic_string(), {}, {}});
+    walk.open.push_back(real);
+    for (const auto& [path, kind] : found) {
+        switch (kind) {
+            case Found::Folder:
+            case Found::LinkedFolder:
+                WalkFolder(path, selection, walk, files);
+                break;
+            case Found::File:
+                files.push_back({path.generic_string(), {}, {}});
+                break;
+            case Found::DanglingLink:
+                files.push_back({path.generic_string(), {}, "a link to nothing"});
+                break;
         }
     }
+    walk.open.pop_back();
 }
 
 }  // namespace
@@ -96,10 +141,11 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection,
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
                                          const FileSelection& selection) {
     std::vector<InputFile> files;
+    Walk walk;
     for (const std::string& path : paths) {
         std::error_code error;
         if (path != "-" && fs::is_directory(path, error)) {
-            WalkFolder(path, selection, files);
+            WalkFolder(path, selection, walk, files);
         } else {
             files.push_back({path, {}, path == "-" ? std::string() : SkipReason(path, selection)});
         }

@@ -8,7 +8,8 @@
 struct InputFile {
     std::string path;     // as shown in every output; "-" for stdin
     std::string error;    // set when a folder could not be walked
-    std::string skipped;  // set when .quillory.toml leaves out a file named on its own
+    std::string skipped;  // why it is not read: .quillory.toml leaves out a file named
+                          // on its own, or a link in a folder was not followed
 };
 
 // Which files a folder holds for checking.
@@ -19,7 +20,8 @@ struct FileSelection {
 };
 
 // Files and "-" as given, those the selection leaves out marked skipped;
-// folders walked recursively, hidden folders skipped, their files sorted by
-// path, without following links to folders.
+// folders walked recursively, hidden folders left out, their files sorted by
+// path. Links to folders are followed, each real folder read once: a second
+// link to one, a link back up the walk and a link to nothing are marked skipped.
 std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
                                          const FileSelection& selection);

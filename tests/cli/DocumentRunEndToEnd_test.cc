@@ -225,3 +225,48 @@ TEST_F(DocumentRunTest, LengthLimit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Docs trees link shared chapters in: each real folder is read once, and a
+// link that leads back up or to nothing is said to be skipped.
+TEST_F(DocumentRunTest, LinkedFolders) {
+    namespace fs = std::filesystem;
+    fs::create_directories(dir_ / "shared");
+    WriteFile(dir_ / "shared/chapter.md", "# Chapter\n\nShared words read well.\n");
+    fs::create_directory_symlink("../shared", dir_ / "docs/linked");
+    fs::create_directory_symlink("../shared", dir_ / "docs/more");
+    fs::create_directory_symlink("..", dir_ / "docs/sub/up");
+    fs::create_symlink("nowhere.md", dir_ / "docs/gone.md");
+    fs::create_symlink("nowhere.png", dir_ / "docs/gone.png");
+
+    const CliRun text = Run("--max-grade 99 docs");
+    EXPECT_EQ(text.exitCode, 2) << text.err;  // broken.md
+    const std::vector<std::string> lines = Lines(text.out);
+    const std::vector<std::string> expected = {
+        "docs/gone.md: skipped: a link to nothing",
+        "docs/linked/chapter.md: 5 words, ",
+        "docs/more: skipped: the same folder as docs/linked",
+        "docs/sub/up: skipped: a link back to a folder that holds it",
+    };
+    for (const std::string& line : expected) {
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) { return l.starts_with(line); }),
+                  1)
+            << line << "\n"
+            << text.out;
+    }
+    EXPECT_EQ(text.out.find("gone.png"), std::string::npos);
+    EXPECT_NE(lines.back().find(", 3 skipped"), std::string::npos) << lines.back();
+
+    bool sawLoop = false;
+    for (const Json& line : JsonLines(Run("--format json --max-grade 99 docs").out)) {
+        if (line["path"] == "docs/sub/up") {
+            sawLoop = true;
+            EXPECT_EQ(line["skipped"], "a link back to a folder that holds it");
+        }
+    }
+    EXPECT_TRUE(sawLoop);
+}
+
+}  // namespace
