@@ -214,8 +214,10 @@ std::u16string ReadPreferenceString(std::string_view key);
 // Writes are read back at once but reach the disk only with SyncPreferences.
 void WritePreferenceInteger(std::string_view key, std::int64_t value);
 void WritePreferenceString(std::string_view key, std::u16string_view value);
-// Writes the store out whole, never half; failures are silent.
-void SyncPreferences();
+// Writes the store out whole, never half. False when it could not: every write
+// since the last sync that succeeded is still read back, and goes out with the
+// next sync that succeeds.
+bool SyncPreferences();
 
 // ---- Environment -----------------------------------------------------------
 

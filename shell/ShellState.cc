@@ -23,6 +23,8 @@ void ResetShellState() {
     shell.storedText.clear();
     shell.typedTextUnflushed = false;
     shell.lastTextFlushTime = 0;
+    shell.lastTypingTime = 0;
+    shell.unsavedTextTold = false;
     shell.quitRequested = false;
     shell.lengthAlertDue = false;
     shell.highlight = true;

@@ -48,6 +48,8 @@ struct ShellState {
     std::u16string storedText;  // what was last written under "AnalyzeText"
     bool typedTextUnflushed = false;
     std::int64_t lastTextFlushTime = 0;
+    std::int64_t lastTypingTime = 0;  // the last change of the text typed
+    bool unsavedTextTold = false;     // since the last flush that succeeded
     bool quitRequested = false;
     bool lengthAlertDue = false;          // see AlertInputTooLong
     bool highlight = true;                // long sentences marked in the editor

@@ -135,11 +135,14 @@ const std::vector<AlertRecord>& Alerts();
 
 // ---- Preferences ----
 void SetPreferencesExist(bool exist);
-// Writes and syncs change nothing (they are still logged).
+// Syncs fail and leave the disk as it was; writes are still read back, and go
+// out with the next sync that succeeds.
 void SetPreferencesFailing(bool failing);
 // A value as an earlier run (or a hand edit) left it; the store then exists.
 void StorePreference(std::string key, std::u16string value);
+// As the store reads it back, and as the last sync that succeeded left it on the disk.
 std::optional<std::u16string> StoredPreference(std::string_view key);
+std::optional<std::u16string> SyncedPreference(std::string_view key);
 const std::vector<PreferenceOperation>& PreferenceLog();
 
 // ---- Environment ----

@@ -29,7 +29,8 @@ struct Desktop {
 
     bool preferencesExist = false;
     bool preferencesFailing = false;
-    std::map<std::string, std::u16string, std::less<>> preferences;
+    std::map<std::string, std::u16string, std::less<>> preferences;        // as read back
+    std::map<std::string, std::u16string, std::less<>> syncedPreferences;  // on the disk
     std::vector<PreferenceOperation> preferenceLog;
 
     std::vector<Rect> screens{{0, 0, 1440, 900}};
