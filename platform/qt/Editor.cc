@@ -93,6 +93,20 @@ void InsertExact(QTextCursor& cursor, const QString& text) {
     cursor.endEditBlock();
 }
 
+// Tells the program which way the user stepped over a replacement. Undo runs
+// it before the document reports the change, so its event comes first.
+class ReplacementStep final : public QAbstractUndoItem {
+  public:
+    ReplacementStep(int undoNumber, int redoNumber)
+        : undoNumber_(undoNumber), redoNumber_(redoNumber) {}
+    void undo() override { PostEvent({EventKind::Menu, undoNumber_}); }
+    void redo() override { PostEvent({EventKind::Menu, redoNumber_}); }
+
+  private:
+    int undoNumber_;
+    int redoNumber_;
+};
+
 }  // namespace
 
 Editor::Editor(QWidget* parent) : QPlainTextEdit(parent) {
@@ -200,10 +214,14 @@ void Editor::SetExactText(const QString& text) {
     moveCursor(QTextCursor::Start);
 }
 
-void Editor::ReplaceText(const QString& text) {
+void Editor::ReplaceText(const QString& text, int undoNumber, int redoNumber) {
     QTextCursor cursor(document());
+    cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     InsertExact(cursor, text);
+    // Part of the same step, so the document undoes and redoes it with the text.
+    document()->appendUndoItem(new ReplacementStep(undoNumber, redoNumber));
+    cursor.endEditBlock();
     setTextCursor(cursor);
 }
 

@@ -24,8 +24,9 @@ class Editor final : public QPlainTextEdit {
 
     // Replaces the text without an undo step.
     void SetExactText(const QString& text);
-    // Replaces the text as one step the user can undo.
-    void ReplaceText(const QString& text);
+    // Replaces the text as one step the user can undo; stepping back over it
+    // posts Menu with undoNumber, stepping forward again Menu with redoNumber.
+    void ReplaceText(const QString& text, int undoNumber, int redoNumber);
     const QString& ExactText() const;
 
     // Offsets count the code units of ExactText: a CR LF is two, one position.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,8 @@ struct Desktop {
 
     std::map<std::string, std::string, std::less<>> files;
     bool fileWritesFailing = false;
-    std::string droppedPath;
+    std::set<std::string, std::less<>> folders;
+    std::vector<std::string> droppedPaths;
     std::vector<std::string> droppableSuffixes;
 
     std::string applicationPath = "/usr/bin/quillory";
