@@ -169,6 +169,9 @@ void SetEditorMarks(int number, const std::vector<EditorMark>& marks);
 std::size_t EditorCursor(int number);
 // Puts the cursor there, without a selection, and scrolls it into view.
 void SetEditorCursor(int number, std::size_t offset);
+// Scrolls as little as it takes to show the text from `start` to `end` whole
+// when it fits in the editor, and its start otherwise; the cursor stays.
+void ShowEditorRange(int number, std::size_t start, std::size_t end);
 // Replaces the editor's whole text as one change the user can undo, as a
 // paste over everything would; posts Control, Change. Undoing that change
 // posts Menu with `undoNumber`, redoing it Menu with `redoNumber`, each before

@@ -28,7 +28,7 @@ void ResetShellState() {
     shell.quitRequested = false;
     shell.lengthAlertDue = false;
     shell.highlight = true;
-    shell.markStarts.clear();
+    shell.marked.clear();
     shell.spanMemory = {};
     shell.readAsMarkdown = false;
     shell.draftIsMarkdown = false;

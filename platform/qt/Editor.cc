@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -291,6 +292,27 @@ void Editor::SetCursorOffset(std::size_t offset) {
     cursor.setPosition(PositionOf(offset));
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+// The editor scrolls a line at a time: it steps up until the start is in view,
+// then down until the end is, stepping back should the start go out of it.
+void Editor::ShowRange(std::size_t start, std::size_t end) {
+    QTextCursor first(document());
+    first.setPosition(PositionOf(start));
+    QTextCursor last(document());
+    last.setPosition(PositionOf(end));
+    QScrollBar* bar = verticalScrollBar();
+    const int height = viewport()->height();
+    while (cursorRect(first).top() < 0 && bar->value() > bar->minimum()) {
+        bar->setValue(bar->value() - 1);
+    }
+    while (cursorRect(last).bottom() > height && bar->value() < bar->maximum()) {
+        bar->setValue(bar->value() + 1);
+        if (cursorRect(first).top() < 0) {
+            bar->setValue(bar->value() - 1);
+            return;
+        }
+    }
 }
 
 // The pointer rests over the viewport, which shows the text.

@@ -33,6 +33,9 @@ class Editor final : public QPlainTextEdit {
     void SetMarks(const std::vector<EditorMark>& marks);
     std::size_t CursorOffset() const;
     void SetCursorOffset(std::size_t offset);
+    // Scrolls as little as it takes to show the range whole, or its start when
+    // it is taller than the view.
+    void ShowRange(std::size_t start, std::size_t end);
 
   protected:
     bool viewportEvent(QEvent* event) override;

@@ -39,9 +39,10 @@ struct ControlState {
     bool visible = true;
     FontKind font = FontKind::System;
     std::optional<ImageKind> image;
-    std::optional<bool> blackText;  // set once the editor's colours are
-    std::vector<EditorMark> marks;  // the editor's
-    std::size_t cursor = 0;         // the editor's, in code units
+    std::optional<bool> blackText;                   // set once the editor's colours are
+    std::vector<EditorMark> marks;                   // the editor's
+    std::size_t cursor = 0;                          // the editor's, in code units
+    std::pair<std::size_t, std::size_t> shownRange;  // the editor's last ShowEditorRange
     // The editor's ReplaceEditorText changes that undo or redo would step over,
     // the latest last, each with the text on its other side.
     std::vector<EditorStep> undoSteps;

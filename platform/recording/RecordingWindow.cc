@@ -159,6 +159,12 @@ void SetEditorCursor(int number, std::size_t offset) {
     }
 }
 
+void ShowEditorRange(int number, std::size_t start, std::size_t end) {
+    if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
+        control->shownRange = {start, end};
+    }
+}
+
 void ReplaceEditorText(int number, std::u16string_view text, int undoNumber, int redoNumber) {
     if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
         control->undoSteps.push_back({control->text, undoNumber, redoNumber});
