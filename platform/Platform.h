@@ -169,9 +169,14 @@ void SetEditorMarks(int number, const std::vector<EditorMark>& marks);
 std::size_t EditorCursor(int number);
 // Puts the cursor there, without a selection, and scrolls it into view.
 void SetEditorCursor(int number, std::size_t offset);
+// Scrolls as little as it takes to show the text from `start` to `end` whole
+// when it fits in the editor, and its start otherwise; the cursor stays.
+void ShowEditorRange(int number, std::size_t start, std::size_t end);
 // Replaces the editor's whole text as one change the user can undo, as a
-// paste over everything would; posts Control, Change.
-void ReplaceEditorText(int number, std::u16string_view text);
+// paste over everything would; posts Control, Change. Undoing that change
+// posts Menu with `undoNumber`, redoing it Menu with `redoNumber`, each before
+// the change's own Control, Change.
+void ReplaceEditorText(int number, std::u16string_view text, int undoNumber, int redoNumber);
 
 // ---- Gear menu ------------------------------------------------------------
 
@@ -214,8 +219,10 @@ std::u16string ReadPreferenceString(std::string_view key);
 // Writes are read back at once but reach the disk only with SyncPreferences.
 void WritePreferenceInteger(std::string_view key, std::int64_t value);
 void WritePreferenceString(std::string_view key, std::u16string_view value);
-// Writes the store out whole, never half; failures are silent.
-void SyncPreferences();
+// Writes the store out whole, never half. False when it could not: every write
+// since the last sync that succeeded is still read back, and goes out with the
+// next sync that succeeds.
+bool SyncPreferences();
 
 // ---- Environment -----------------------------------------------------------
 
@@ -248,18 +255,20 @@ void RevealFile(std::string_view path);
 // be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-enum class FileReadStatus { Read, TooLarge, Unreadable };
+enum class FileReadStatus { Read, TooLarge, Folder, Unreadable };
 struct FileBytes {
     FileReadStatus status = FileReadStatus::Read;
     std::string bytes;  // the whole file when Read
 };
 // Reads at most maxBytes + 1 bytes, so a larger file is refused unread.
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes);
-// The window takes a file dropped on it (or its path dropped as text) when its
-// name ends in one of these; others are left to the editor as any drag is.
+// The window takes every local file dragged onto it from another program,
+// whatever its name, and a file URL dropped as text. A path dropped as text is
+// taken only when it names a file whose name ends in one of these; otherwise it
+// is text, left to the editor as any drag is.
 void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes);
-// The path (UTF-8) of the file that the last FileDropped event was posted for.
-std::string DroppedFilePath();
+// The paths (UTF-8) of the files that the last FileDropped event was posted for.
+std::vector<std::string> DroppedFilePaths();
 
 // ---- Network ------------------------------------------------------------------
 

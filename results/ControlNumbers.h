@@ -41,3 +41,6 @@ inline constexpr int kClearShortcut = 4005;
 inline constexpr int kRecommendationsShortcut = 4006;
 inline constexpr int kNextMarkShortcut = 4007;
 inline constexpr int kPreviousMarkShortcut = 4008;
+// Undo and redo over a dropped file's text bring back the reading that went with it.
+inline constexpr int kReadAsPlainTextCommand = 4009;
+inline constexpr int kReadAsMarkdownCommand = 4010;

@@ -39,6 +39,8 @@ constexpr MenuRoute kMenuRoutes[] = {
     {kReadAsMarkdownItem, ToggleReadAsMarkdown},
     {kNextMarkShortcut, OnNextMarkShortcut},
     {kPreviousMarkShortcut, OnPreviousMarkShortcut},
+    {kReadAsPlainTextCommand, [] { ReadTextAs(false); }},
+    {kReadAsMarkdownCommand, [] { ReadTextAs(true); }},
 };
 
 struct ControlRoute {

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "product/Product.h"
 #include "results/ControlNumbers.h"
+#include "shell/Alerts.h"
 #include "shell/FileDrop.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"
@@ -111,12 +112,23 @@ void CreateMainWindow(int left, int top) {
     platform::SetControlEnabled(kExportButton, hasText);
 }
 
+bool SaveEditorText() {
+    // The last change may not have been saved yet (a busy worker defers it).
+    return StoreTextIfChanged(platform::ControlText(kEditor));
+}
+
 void CloseMainWindow() {
     if (!platform::WindowExists()) {
         return;
     }
-    // The last change may not have been saved yet (a busy worker defers it).
-    StoreTextIfChanged(platform::ControlText(kEditor));
+    // Said while the text is still on show, which may then be copied elsewhere.
+    if (!SaveEditorText()) {
+        ShowError(kTextNotSavedMessage);
+    }
+    DestroyMainWindow();
+}
+
+void DestroyMainWindow() {
     shell.analysisCurrent = false;
     platform::SetControlText(kEditor, u"");
     platform::SetControlText(kSummaryLine, u"");

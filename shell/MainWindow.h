@@ -15,9 +15,13 @@ std::u16string WindowTitle();
 // Builds the collapsed window with every control, the shortcuts and the gear
 // menu, with the saved text in the editor (without a change event).
 void CreateMainWindow(int left, int top);
-// Saves the editor's text if the store does not hold it yet, then closes the
-// window with everything in it.
+// Saves the editor's text if the store does not hold it yet, saying so when it
+// cannot, then closes the window with everything in it.
 void CloseMainWindow();
+// Whether the editor's text is on the disk, after saving it if need be.
+bool SaveEditorText();
+// Closes the window with everything in it, saving nothing.
+void DestroyMainWindow();
 // The status item's click: opens the window under the pointer, or closes it.
 void ToggleMainWindow();
 

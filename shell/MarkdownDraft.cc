@@ -36,7 +36,14 @@ void SetReadAsMarkdown(bool on) {
 }
 
 void ToggleReadAsMarkdown() {
-    SetReadAsMarkdown(!shell.readAsMarkdown);
+    ReadTextAs(!shell.readAsMarkdown);
+}
+
+void ReadTextAs(bool markdown) {
+    if (markdown == shell.readAsMarkdown) {
+        return;
+    }
+    SetReadAsMarkdown(markdown);
     const std::u16string text = platform::ControlText(kEditor);
     if (text.empty()) {
         return;

@@ -17,3 +17,5 @@ WordsRange EditorRange(WordsRange stretch);
 void SetReadAsMarkdown(bool on);
 // The gear menu's "Read as Markdown": the text is read again at once.
 void ToggleReadAsMarkdown();
+// The same for a given reading; nothing happens when it is already in force.
+void ReadTextAs(bool markdown);

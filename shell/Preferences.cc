@@ -3,6 +3,7 @@
 #include "engine/TextAgreement.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
+#include "shell/Alerts.h"
 #include "shell/ShellState.h"
 
 bool ReadFlag(std::string_view key) {
@@ -26,19 +27,18 @@ void StoreVariant(EnglishVariant variant) {
     StoreFlag(kLocaleKey, variant == EnglishVariant::Uk);
 }
 
-void StoreText(std::u16string_view text) {
+bool StoreText(std::u16string_view text) {
     platform::WritePreferenceString(kAnalyzeTextKey, text);
     shell.storedText = text;
     shell.typedTextUnflushed = true;
-    FlushTypedText();
+    return FlushTypedText();
 }
 
-void StoreTextIfChanged(std::u16string_view text) {
+bool StoreTextIfChanged(std::u16string_view text) {
     if (!SameText(text, shell.storedText)) {
-        StoreText(text);
-    } else {
-        FlushTypedText();
+        return StoreText(text);
     }
+    return FlushTypedText();
 }
 
 void StoreTypedText(std::u16string_view text) {
@@ -46,6 +46,7 @@ void StoreTypedText(std::u16string_view text) {
         platform::WritePreferenceString(kAnalyzeTextKey, text);
         shell.storedText = text;
         shell.typedTextUnflushed = true;
+        shell.lastTypingTime = platform::NowMilliseconds();
     }
     FlushTypedTextWhenDue();
 }
@@ -55,22 +56,36 @@ void FlushTypedTextWhenDue() {
         return;
     }
     // Writing the whole text out on every key would cost more than the analysis.
-    const std::int64_t since = platform::NowMilliseconds() - shell.lastTextFlushTime;
-    if (since >= kTypedTextFlushInterval) {
-        FlushTypedText();
+    const std::int64_t now = platform::NowMilliseconds();
+    const std::int64_t since = now - shell.lastTextFlushTime;
+    if (since < kTypedTextFlushInterval) {
+        // Each key posts it again for the same moment, so typing cannot put it off.
+        platform::PostEventAfter(static_cast<int>(kTypedTextFlushInterval - since),
+                                 {platform::EventKind::TypedTextFlush, kUnnumbered});
         return;
     }
-    // Each key posts it again for the same moment, so typing cannot put it off.
-    platform::PostEventAfter(static_cast<int>(kTypedTextFlushInterval - since),
-                             {platform::EventKind::TypedTextFlush, kUnnumbered});
+    if (FlushTypedText() || shell.unsavedTextTold ||
+        now - shell.lastTypingTime < kTypedTextFlushInterval) {
+        return;
+    }
+    shell.unsavedTextTold = true;
+    ShowError(kTextNotSavedMessage);
 }
 
-void FlushTypedText() {
-    if (shell.typedTextUnflushed) {
-        platform::SyncPreferences();
-        shell.typedTextUnflushed = false;
-        shell.lastTextFlushTime = platform::NowMilliseconds();
+bool FlushTypedText() {
+    if (!shell.typedTextUnflushed) {
+        return true;
     }
+    shell.lastTextFlushTime = platform::NowMilliseconds();
+    if (platform::SyncPreferences()) {
+        shell.typedTextUnflushed = false;
+        shell.unsavedTextTold = false;
+        return true;
+    }
+    // Nothing else would write it again before the next key, which may never come.
+    platform::PostEventAfter(static_cast<int>(kTypedTextFlushInterval),
+                             {platform::EventKind::TypedTextFlush, kUnnumbered});
+    return false;
 }
 
 std::u16string LoadSavedText() {

@@ -19,13 +19,16 @@ EnglishVariant ReadVariant();
 // On unless a 0 or another value is stored: missing means the default, on.
 bool ReadHighlight();
 
-// Each write is flushed at once; failures are silent.
+// Each write is flushed at once; a flag that fails to reach the disk goes out
+// with the next flush that succeeds.
 void StoreFlag(std::string_view key, bool value);
 void StoreVariant(EnglishVariant variant);
-void StoreText(std::u16string_view text);
+// These return whether the text is on the disk; when it is not, it is tried
+// again every kTypedTextFlushInterval until it is (FlushTypedTextWhenDue).
+bool StoreText(std::u16string_view text);
 // Spares the write when the store already holds the text; flushes any text
 // still waiting for the disk.
-void StoreTextIfChanged(std::u16string_view text);
+bool StoreTextIfChanged(std::u16string_view text);
 
 // While the user types: the text is stored at once, but reaches the disk at
 // most once a kTypedTextFlushInterval, and at the latest that long after the
@@ -33,8 +36,14 @@ void StoreTextIfChanged(std::u16string_view text);
 // at once (StoreTextIfChanged, FlushTypedText).
 inline constexpr std::int64_t kTypedTextFlushInterval = 1000;
 void StoreTypedText(std::u16string_view text);
+// A flush that fails says so once, when the typing has paused, and not again
+// until a flush has succeeded.
 void FlushTypedTextWhenDue();
-void FlushTypedText();
+bool FlushTypedText();
+
+inline constexpr std::u16string_view kTextNotSavedMessage =
+    u"Your text could not be saved: the settings file cannot be written. Quillory "
+    u"keeps it and tries again every second while it runs.";
 
 // The text under "AnalyzeText", or "" when it holds none.
 std::u16string LoadSavedText();

@@ -21,20 +21,27 @@
 namespace {
 
 void MoveToMark(bool forward) {
-    const std::vector<std::size_t>& starts = shell.markStarts;
-    if (starts.empty()) {
+    const std::vector<WordsRange>& marked = shell.marked;
+    if (marked.empty()) {
         return;
     }
     const std::size_t cursor = platform::EditorCursor(kEditor);
-    std::size_t target = 0;
+    const auto startsAfter = [](std::size_t offset, const WordsRange& mark) {
+        return offset < mark.start;
+    };
+    const auto startsBefore = [](const WordsRange& mark, std::size_t offset) {
+        return mark.start < offset;
+    };
+    WordsRange target;
     if (forward) {
-        const auto next = std::upper_bound(starts.begin(), starts.end(), cursor);
-        target = next == starts.end() ? starts.front() : *next;
+        const auto next = std::upper_bound(marked.begin(), marked.end(), cursor, startsAfter);
+        target = next == marked.end() ? marked.front() : *next;
     } else {
-        const auto previous = std::lower_bound(starts.begin(), starts.end(), cursor);
-        target = previous == starts.begin() ? starts.back() : *std::prev(previous);
+        const auto previous = std::lower_bound(marked.begin(), marked.end(), cursor, startsBefore);
+        target = previous == marked.begin() ? marked.back() : *std::prev(previous);
     }
-    platform::SetEditorCursor(kEditor, target);
+    platform::SetEditorCursor(kEditor, target.start);
+    platform::ShowEditorRange(kEditor, target.start, target.end);
 }
 
 }  // namespace
@@ -67,7 +74,7 @@ void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(whole, ascii, spans, scenario, variant);
     std::vector<platform::EditorMark> marks;
-    shell.markStarts.clear();
+    shell.marked.clear();
     for (std::size_t i = 0; i < spans.size(); ++i) {
         if (impacts[i].level == SentenceLevel::None) {
             continue;
@@ -79,13 +86,13 @@ void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
                          veryLong ? platform::MarkLevel::VeryLong : platform::MarkLevel::Long,
                          SentenceMarkText(spans[i], impacts[i], scenario, profile.maxSentenceLength,
                                           whole.fleschKincaidGrade, wholeScore)});
-        shell.markStarts.push_back(words.start);
+        shell.marked.push_back(words);
     }
     platform::SetEditorMarks(kEditor, marks);
 }
 
 void ClearSentenceMarks() {
-    shell.markStarts.clear();
+    shell.marked.clear();
     platform::SetEditorMarks(kEditor, {});
 }
 

@@ -23,10 +23,12 @@ void ResetShellState() {
     shell.storedText.clear();
     shell.typedTextUnflushed = false;
     shell.lastTextFlushTime = 0;
+    shell.lastTypingTime = 0;
+    shell.unsavedTextTold = false;
     shell.quitRequested = false;
     shell.lengthAlertDue = false;
     shell.highlight = true;
-    shell.markStarts.clear();
+    shell.marked.clear();
     shell.spanMemory = {};
     shell.readAsMarkdown = false;
     shell.draftIsMarkdown = false;

@@ -48,13 +48,15 @@ struct ShellState {
     std::u16string storedText;  // what was last written under "AnalyzeText"
     bool typedTextUnflushed = false;
     std::int64_t lastTextFlushTime = 0;
+    std::int64_t lastTypingTime = 0;  // the last change of the text typed
+    bool unsavedTextTold = false;     // since the last flush that succeeded
     bool quitRequested = false;
-    bool lengthAlertDue = false;          // see AlertInputTooLong
-    bool highlight = true;                // long sentences marked in the editor
-    std::vector<std::size_t> markStarts;  // where the marks begin, ascending
-    SpanMemory spanMemory;                // the sentences the marks last met
-    bool readAsMarkdown = false;          // the gear menu's choice
-    bool draftIsMarkdown = false;         // the text last read was read as Markdown, into draft
+    bool lengthAlertDue = false;     // see AlertInputTooLong
+    bool highlight = true;           // long sentences marked in the editor
+    std::vector<WordsRange> marked;  // where the marks stand, ascending
+    SpanMemory spanMemory;           // the sentences the marks last met
+    bool readAsMarkdown = false;     // the gear menu's choice
+    bool draftIsMarkdown = false;    // the text last read was read as Markdown, into draft
     ProseDocument draft;
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.
     std::u16string latestVersion;

@@ -1,5 +1,7 @@
 #include "platform/common/ReadFile.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -12,9 +14,12 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     if (!stream) {
         return {FileReadStatus::Unreadable, {}};
     }
+    struct stat opened {};
+    if (fstat(fileno(stream.get()), &opened) == 0 && S_ISDIR(opened.st_mode)) {
+        return {FileReadStatus::Folder, {}};
+    }
     FileBytes file;
     char buffer[65536];
-    // A folder opens but cannot be read: ferror tells it from an empty file.
     while (file.bytes.size() <= maxBytes) {
         const std::size_t wanted = std::min(sizeof buffer, maxBytes + 1 - file.bytes.size());
         const std::size_t read = std::fread(buffer, 1, wanted, stream.get());

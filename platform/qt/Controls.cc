@@ -513,9 +513,15 @@ void SetEditorCursor(int number, std::size_t offset) {
     }
 }
 
-void ReplaceEditorText(int number, std::u16string_view text) {
+void ShowEditorRange(int number, std::size_t start, std::size_t end) {
     if (auto* editor = FindAs<qt::Editor>(number)) {
-        editor->ReplaceText(qt::ToQString(text));
+        editor->ShowRange(start, end);
+    }
+}
+
+void ReplaceEditorText(int number, std::u16string_view text, int undoNumber, int redoNumber) {
+    if (auto* editor = FindAs<qt::Editor>(number)) {
+        editor->ReplaceText(qt::ToQString(text), undoNumber, redoNumber);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -92,6 +93,20 @@ void InsertExact(QTextCursor& cursor, const QString& text) {
     }
     cursor.endEditBlock();
 }
+
+// Tells the program which way the user stepped over a replacement. Undo runs
+// it before the document reports the change, so its event comes first.
+class ReplacementStep final : public QAbstractUndoItem {
+  public:
+    ReplacementStep(int undoNumber, int redoNumber)
+        : undoNumber_(undoNumber), redoNumber_(redoNumber) {}
+    void undo() override { PostEvent({EventKind::Menu, undoNumber_}); }
+    void redo() override { PostEvent({EventKind::Menu, redoNumber_}); }
+
+  private:
+    int undoNumber_;
+    int redoNumber_;
+};
 
 }  // namespace
 
@@ -200,10 +215,14 @@ void Editor::SetExactText(const QString& text) {
     moveCursor(QTextCursor::Start);
 }
 
-void Editor::ReplaceText(const QString& text) {
+void Editor::ReplaceText(const QString& text, int undoNumber, int redoNumber) {
     QTextCursor cursor(document());
+    cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     InsertExact(cursor, text);
+    // Part of the same step, so the document undoes and redoes it with the text.
+    document()->appendUndoItem(new ReplacementStep(undoNumber, redoNumber));
+    cursor.endEditBlock();
     setTextCursor(cursor);
 }
 
@@ -273,6 +292,27 @@ void Editor::SetCursorOffset(std::size_t offset) {
     cursor.setPosition(PositionOf(offset));
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+// The editor scrolls a line at a time: it steps up until the start is in view,
+// then down until the end is, stepping back should the start go out of it.
+void Editor::ShowRange(std::size_t start, std::size_t end) {
+    QTextCursor first(document());
+    first.setPosition(PositionOf(start));
+    QTextCursor last(document());
+    last.setPosition(PositionOf(end));
+    QScrollBar* bar = verticalScrollBar();
+    const int height = viewport()->height();
+    while (cursorRect(first).top() < 0 && bar->value() > bar->minimum()) {
+        bar->setValue(bar->value() - 1);
+    }
+    while (cursorRect(last).bottom() > height && bar->value() < bar->maximum()) {
+        bar->setValue(bar->value() + 1);
+        if (cursorRect(first).top() < 0) {
+            bar->setValue(bar->value() - 1);
+            return;
+        }
+    }
 }
 
 // The pointer rests over the viewport, which shows the text.

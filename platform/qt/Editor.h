@@ -24,14 +24,18 @@ class Editor final : public QPlainTextEdit {
 
     // Replaces the text without an undo step.
     void SetExactText(const QString& text);
-    // Replaces the text as one step the user can undo.
-    void ReplaceText(const QString& text);
+    // Replaces the text as one step the user can undo; stepping back over it
+    // posts Menu with undoNumber, stepping forward again Menu with redoNumber.
+    void ReplaceText(const QString& text, int undoNumber, int redoNumber);
     const QString& ExactText() const;
 
     // Offsets count the code units of ExactText: a CR LF is two, one position.
     void SetMarks(const std::vector<EditorMark>& marks);
     std::size_t CursorOffset() const;
     void SetCursorOffset(std::size_t offset);
+    // Scrolls as little as it takes to show the range whole, or its start when
+    // it is taller than the view.
+    void ShowRange(std::size_t start, std::size_t end);
 
   protected:
     bool viewportEvent(QEvent* event) override;

@@ -18,7 +18,7 @@
 namespace platform {
 namespace {
 
-std::string droppedPath;
+std::vector<std::string> droppedPaths;
 QStringList droppableSuffixes;
 
 bool Droppable(const QString& path) {
@@ -26,32 +26,37 @@ bool Droppable(const QString& path) {
                        [&](const QString& suffix) { return path.endsWith(suffix); });
 }
 
-QString LocalFile(const QMimeData* data) {
+// Links to anything but local files are left to the editor, as their text.
+QStringList LocalFiles(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
-    if (urls.size() == 1) {
-        const QString path = urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
-        return Droppable(path) ? path : QString();
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
     }
     if (!urls.isEmpty() || !data->hasText()) {
-        return {};
+        return paths;
     }
-    // A path typed or copied as text: one line, absolute or a file URL, naming a file.
+    // A path typed or copied as text: one line, a file URL, or an absolute path
+    // naming a file the window opens.
     const QString text = data->text().trimmed();
     if (text.contains(QLatin1Char('\n'))) {
         return {};
     }
-    const QUrl url(text);
-    const QString path = url.isLocalFile() ? url.toLocalFile() : text;
-    if (!Droppable(path)) {
+    if (const QUrl url(text); url.isLocalFile()) {
+        return {url.toLocalFile()};
+    }
+    if (!Droppable(text)) {
         return {};
     }
     // Asked on every move of a drag: one look at the disk.
-    const QFileInfo file(path);
-    return file.isAbsolute() && file.isFile() ? path : QString();
+    const QFileInfo file(text);
+    return file.isAbsolute() && file.isFile() ? QStringList{text} : QStringList();
 }
 
-QString DroppedFile(const QDropEvent* event) {
-    return event->source() == nullptr ? LocalFile(event->mimeData()) : QString();
+QStringList DroppedFiles(const QDropEvent* event) {
+    return event->source() == nullptr ? LocalFiles(event->mimeData()) : QStringList();
 }
 
 void TakeAsCopy(QDropEvent* event) {
@@ -62,7 +67,7 @@ void TakeAsCopy(QDropEvent* event) {
 }  // namespace
 
 bool qt::TakesFileDrag(QDropEvent* event) {
-    if (DroppedFile(event).isEmpty()) {
+    if (DroppedFiles(event).isEmpty()) {
         return false;
     }
     TakeAsCopy(event);
@@ -70,12 +75,15 @@ bool qt::TakesFileDrag(QDropEvent* event) {
 }
 
 bool qt::TakesFileDrop(QDropEvent* event) {
-    const QString path = DroppedFile(event);
-    if (path.isEmpty()) {
+    const QStringList paths = DroppedFiles(event);
+    if (paths.isEmpty()) {
         return false;
     }
     TakeAsCopy(event);
-    droppedPath = path.toStdString();
+    droppedPaths.clear();
+    for (const QString& path : paths) {
+        droppedPaths.push_back(path.toStdString());
+    }
     PostEvent({EventKind::FileDropped});
     return true;
 }
@@ -87,8 +95,8 @@ void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes) {
     }
 }
 
-std::string DroppedFilePath() {
-    return droppedPath;
+std::vector<std::string> DroppedFilePaths() {
+    return droppedPaths;
 }
 
 }  // namespace platform

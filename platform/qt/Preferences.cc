@@ -20,6 +20,7 @@ std::unique_ptr<QSettings> store;
 // Writes wait here for SyncPreferences: QSettings would write its whole file at
 // the next turn of the event loop after every change, the typed text included.
 std::map<std::string, QVariant, std::less<>> unsynced;
+bool lastSyncFailed = false;
 
 QVariant Value(std::string_view key) {
     if (const auto found = unsynced.find(key); found != unsynced.end()) {
@@ -34,11 +35,15 @@ void Write(std::string_view key, const QVariant& value) {
     }
 }
 
+void OpenStore() {
+    store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                        QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+}
+
 }  // namespace
 
 void qt::OpenPreferences() {
-    store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                        QStringLiteral("com.velmoor"), QStringLiteral("Quillory"));
+    OpenStore();
     // An empty lock beside the file was left by a run killed between making it
     // and writing its owner into it, and QSettings would wait half a minute for
     // it. Only one instance runs in a session; a lock naming its owner is left
@@ -91,16 +96,25 @@ void WritePreferenceString(std::string_view key, std::u16string_view value) {
     Write(key, QStringView(value.data(), static_cast<qsizetype>(value.size())).toUtf8());
 }
 
-// A write that cannot reach the disk is dropped silently; what is in memory stays.
-void SyncPreferences() {
+bool SyncPreferences() {
     if (store == nullptr) {
-        return;
+        return false;
+    }
+    // QSettings keeps its first error for good, a failed read included, so each
+    // try after a failure starts from a fresh one.
+    if (lastSyncFailed) {
+        OpenStore();
     }
     for (const auto& [key, value] : unsynced) {
         store->setValue(qt::Utf8ToQString(key), value);
     }
-    unsynced.clear();
     store->sync();
+    // A hand-edited file that does not parse is still written over.
+    lastSyncFailed = store->status() == QSettings::AccessError;
+    if (!lastSyncFailed) {
+        unsynced.clear();
+    }
+    return !lastSyncFailed;
 }
 
 }  // namespace platform

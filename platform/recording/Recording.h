@@ -18,6 +18,12 @@
 
 namespace platform::recording {
 
+struct EditorStep {
+    std::u16string text;
+    int undoNumber = 0;
+    int redoNumber = 0;
+};
+
 struct ControlState {
     ControlKind kind = ControlKind::Label;
     int number = 0;
@@ -33,10 +39,14 @@ struct ControlState {
     bool visible = true;
     FontKind font = FontKind::System;
     std::optional<ImageKind> image;
-    std::optional<bool> blackText;          // set once the editor's colours are
-    std::vector<EditorMark> marks;          // the editor's
-    std::size_t cursor = 0;                 // the editor's, in code units
-    std::vector<std::u16string> undoTexts;  // the editor's texts before each ReplaceEditorText
+    std::optional<bool> blackText;                   // set once the editor's colours are
+    std::vector<EditorMark> marks;                   // the editor's
+    std::size_t cursor = 0;                          // the editor's, in code units
+    std::pair<std::size_t, std::size_t> shownRange;  // the editor's last ShowEditorRange
+    // The editor's ReplaceEditorText changes that undo or redo would step over,
+    // the latest last, each with the text on its other side.
+    std::vector<EditorStep> undoSteps;
+    std::vector<EditorStep> redoSteps;
 };
 
 struct WindowState {
@@ -111,9 +121,12 @@ bool PlatformShutDown();
 
 // ---- A user's actions: each changes what the desktop would and posts its event ----
 void TypeIntoEditor(std::u16string_view text);  // replaces the editor's text
-void UndoInEditor();                            // takes back the last ReplaceEditorText
-void DropFile(std::string path);                // onto the window
-void Click(int number);                         // only an enabled control reacts
+// Steps back or forward over the ReplaceEditorText changes; typing forgets
+// those undone.
+void UndoInEditor();
+void RedoInEditor();
+void DropFiles(std::vector<std::string> paths);  // onto the window, at once
+void Click(int number);                          // only an enabled control reacts
 void SelectItem(int number, int index);
 void ChooseMenuItem(int number);
 bool PressShortcut(std::string_view keys);  // false when the window has no such shortcut
@@ -135,11 +148,14 @@ const std::vector<AlertRecord>& Alerts();
 
 // ---- Preferences ----
 void SetPreferencesExist(bool exist);
-// Writes and syncs change nothing (they are still logged).
+// Syncs fail and leave the disk as it was; writes are still read back, and go
+// out with the next sync that succeeds.
 void SetPreferencesFailing(bool failing);
 // A value as an earlier run (or a hand edit) left it; the store then exists.
 void StorePreference(std::string key, std::u16string value);
+// As the store reads it back, and as the last sync that succeeded left it on the disk.
 std::optional<std::u16string> StoredPreference(std::string_view key);
+std::optional<std::u16string> SyncedPreference(std::string_view key);
 const std::vector<PreferenceOperation>& PreferenceLog();
 
 // ---- Environment ----
@@ -164,10 +180,10 @@ const std::vector<std::string>& RevealedFiles();
 std::optional<std::string> WrittenFile(std::string_view path);
 // Writes then change nothing and report failure.
 void SetFileWritesFailing(bool failing);
-// A file on the disk, for ReadFileBytes; unknown paths are unreadable.
+// A file or a folder on the disk, for ReadFileBytes; unknown paths are unreadable.
 void PutFile(std::string path, std::string bytes);
-// What AcceptDroppedFiles was last given. DropFile drops any file, as the
-// desktop would not, so that the shell's own check can be seen.
+void PutFolder(std::string path);
+// What AcceptDroppedFiles was last given.
 const std::vector<std::string>& DroppableSuffixes();
 
 // ---- Network (any thread) ----

@@ -25,9 +25,7 @@ std::int64_t ParseInteger(const std::u16string& text) {
 void WritePreference(std::string_view key, std::u16string value) {
     auto& desktop = TheDesktop();
     desktop.preferenceLog.push_back({false, std::string(key), value});
-    if (!desktop.preferencesFailing) {
-        desktop.preferences[std::string(key)] = std::move(value);
-    }
+    desktop.preferences[std::string(key)] = std::move(value);
 }
 
 }  // namespace
@@ -103,12 +101,15 @@ void WritePreferenceString(std::string_view key, std::u16string_view value) {
     WritePreference(key, std::u16string(value));
 }
 
-void SyncPreferences() {
+bool SyncPreferences() {
     auto& desktop = TheDesktop();
     desktop.preferenceLog.push_back({true, {}, {}});
-    if (!desktop.preferencesFailing) {
-        desktop.preferencesExist = true;
+    if (desktop.preferencesFailing) {
+        return false;
     }
+    desktop.preferencesExist = true;
+    desktop.syncedPreferences = desktop.preferences;
+    return true;
 }
 
 // ---- Environment ----
@@ -173,6 +174,7 @@ void SetPreferencesFailing(bool failing) {
 
 void StorePreference(std::string key, std::u16string value) {
     auto& desktop = TheDesktop();
+    desktop.syncedPreferences[key] = value;
     desktop.preferences[std::move(key)] = std::move(value);
     desktop.preferencesExist = true;
 }
@@ -181,6 +183,12 @@ std::optional<std::u16string> StoredPreference(std::string_view key) {
     const auto& preferences = TheDesktop().preferences;
     const auto found = preferences.find(key);
     return found == preferences.end() ? std::nullopt : std::optional(found->second);
+}
+
+std::optional<std::u16string> SyncedPreference(std::string_view key) {
+    const auto& synced = TheDesktop().syncedPreferences;
+    const auto found = synced.find(key);
+    return found == synced.end() ? std::nullopt : std::optional(found->second);
 }
 
 const std::vector<PreferenceOperation>& PreferenceLog() {

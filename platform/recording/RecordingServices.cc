@@ -30,7 +30,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    const auto& files = TheDesktop().files;
+    const auto& desktop = TheDesktop();
+    if (desktop.folders.contains(path)) {
+        return {FileReadStatus::Folder, {}};
+    }
+    const auto& files = desktop.files;
     const auto found = files.find(path);
     if (found == files.end()) {
         return {FileReadStatus::Unreadable, {}};
@@ -45,8 +49,8 @@ void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes) {
     TheDesktop().droppableSuffixes.assign(suffixes.begin(), suffixes.end());
 }
 
-std::string DroppedFilePath() {
-    return TheDesktop().droppedPath;
+std::vector<std::string> DroppedFilePaths() {
+    return TheDesktop().droppedPaths;
 }
 
 std::optional<std::string> HttpsGet(const std::string& url) {
@@ -77,8 +81,11 @@ void SetFileWritesFailing(bool failing) {
 void PutFile(std::string path, std::string bytes) {
     TheDesktop().files[std::move(path)] = std::move(bytes);
 }
-void DropFile(std::string path) {
-    TheDesktop().droppedPath = std::move(path);
+void PutFolder(std::string path) {
+    TheDesktop().folders.insert(std::move(path));
+}
+void DropFiles(std::vector<std::string> paths) {
+    TheDesktop().droppedPaths = std::move(paths);
     PostEvent({EventKind::FileDropped});
 }
 const std::vector<std::string>& DroppableSuffixes() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,8 @@ struct Desktop {
 
     bool preferencesExist = false;
     bool preferencesFailing = false;
-    std::map<std::string, std::u16string, std::less<>> preferences;
+    std::map<std::string, std::u16string, std::less<>> preferences;        // as read back
+    std::map<std::string, std::u16string, std::less<>> syncedPreferences;  // on the disk
     std::vector<PreferenceOperation> preferenceLog;
 
     std::vector<Rect> screens{{0, 0, 1440, 900}};
@@ -49,7 +51,8 @@ struct Desktop {
 
     std::map<std::string, std::string, std::less<>> files;
     bool fileWritesFailing = false;
-    std::string droppedPath;
+    std::set<std::string, std::less<>> folders;
+    std::vector<std::string> droppedPaths;
     std::vector<std::string> droppableSuffixes;
 
     std::string applicationPath = "/usr/bin/quillory";

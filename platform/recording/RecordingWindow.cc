@@ -159,9 +159,16 @@ void SetEditorCursor(int number, std::size_t offset) {
     }
 }
 
-void ReplaceEditorText(int number, std::u16string_view text) {
+void ShowEditorRange(int number, std::size_t start, std::size_t end) {
     if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
-        control->undoTexts.push_back(control->text);
+        control->shownRange = {start, end};
+    }
+}
+
+void ReplaceEditorText(int number, std::u16string_view text, int undoNumber, int redoNumber) {
+    if (auto* control = FindControl(number); control && control->kind == ControlKind::Editor) {
+        control->undoSteps.push_back({control->text, undoNumber, redoNumber});
+        control->redoSteps.clear();
         control->text = text;
         control->cursor = text.size();
         PostEvent({EventKind::Control, number, EventType::Change});
@@ -300,8 +307,9 @@ bool StatusItemExists() {
 }
 
 void TypeIntoEditor(std::u16string_view text) {
-    for (const auto& control : TheDesktop().controls) {
+    for (auto& control : TheDesktop().controls) {
         if (control.kind == ControlKind::Editor) {
+            control.redoSteps.clear();
             SetControlText(control.number, text);
             PostEvent({EventKind::Control, control.number, EventType::Change});
             return;
@@ -309,15 +317,33 @@ void TypeIntoEditor(std::u16string_view text) {
     }
 }
 
-void UndoInEditor() {
+namespace {
+
+void StepOver(bool forward) {
     for (auto& control : TheDesktop().controls) {
-        if (control.kind == ControlKind::Editor && !control.undoTexts.empty()) {
-            control.text = std::move(control.undoTexts.back());
-            control.undoTexts.pop_back();
-            PostEvent({EventKind::Control, control.number, EventType::Change});
-            return;
+        auto& from = forward ? control.redoSteps : control.undoSteps;
+        auto& to = forward ? control.undoSteps : control.redoSteps;
+        if (control.kind != ControlKind::Editor || from.empty()) {
+            continue;
         }
+        EditorStep step = std::move(from.back());
+        from.pop_back();
+        std::swap(step.text, control.text);
+        PostEvent({EventKind::Menu, forward ? step.redoNumber : step.undoNumber});
+        PostEvent({EventKind::Control, control.number, EventType::Change});
+        to.push_back(std::move(step));
+        return;
     }
+}
+
+}  // namespace
+
+void UndoInEditor() {
+    StepOver(false);
+}
+
+void RedoInEditor() {
+    StepOver(true);
 }
 
 void Click(int number) {

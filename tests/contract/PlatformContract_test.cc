@@ -150,7 +150,7 @@ TEST_F(PlatformContract, TheEditorsCursorAndMarksCountCodeUnits) {
 TEST_F(PlatformContract, ReplacingTheEditorsTextIsOneChangeWithEveryBreakKept) {
     platform::CreateControl(ControlKind::Editor, 1, {10, 40, 700, 190}, u"old text");
     const std::u16string dropped = u"One.\r\nTwo \U0001F600.\rThree.\n";
-    platform::ReplaceEditorText(1, dropped);
+    platform::ReplaceEditorText(1, dropped, 4009, 4010);
     EXPECT_EQ(platform::ControlText(1), dropped);
     EXPECT_EQ(platform::EditorCursor(1), dropped.size());
     const std::vector<Event> events = DrainEvents();
@@ -159,7 +159,7 @@ TEST_F(PlatformContract, ReplacingTheEditorsTextIsOneChangeWithEveryBreakKept) {
     EXPECT_EQ(events[0].number, 1);
     EXPECT_EQ(events[0].type, EventType::Change);
 
-    platform::ReplaceEditorText(kNoSuchControl, u"nowhere");
+    platform::ReplaceEditorText(kNoSuchControl, u"nowhere", 4009, 4010);
     EXPECT_TRUE(DrainEvents().empty());
 }
 

@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include <string>
+#include <utility>
 
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
@@ -60,7 +61,7 @@ class FileDropTest : public AppWindowTest {
     QTemporaryDir folder_;
 };
 
-TEST_F(FileDropTest, AMarkdownFileOnTheEditorIsReadAsMarkdownAndUndoneInOneStep) {
+TEST_F(FileDropTest, AMarkdownFileOnTheEditorIsReadAsMarkdownAndUndoneWithItsReading) {
     ASSERT_TRUE(Type(QStringLiteral("My own words.")));
     ASSERT_TRUE(DispatchUntilSettled());
     ASSERT_NE(ReadAsMarkdown(), nullptr);
@@ -75,9 +76,24 @@ TEST_F(FileDropTest, AMarkdownFileOnTheEditorIsReadAsMarkdownAndUndoneInOneStep)
     EXPECT_TRUE(ReadAsMarkdown()->isChecked());
     EXPECT_TRUE(platform::ControlText(kSummaryLine).ends_with(kReadAsMarkdownNote));
 
+    // Undo and Redo bring back each text with its reading.
     QTest::keySequence(Editor(), QKeySequence::Undo);
     ASSERT_TRUE(DispatchUntilSettled());
     EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("My own words."));
+    EXPECT_FALSE(ReadAsMarkdown()->isChecked());
+    EXPECT_FALSE(platform::ControlText(kSummaryLine).ends_with(kReadAsMarkdownNote));
+    QTest::keySequence(Editor(), QKeySequence::Redo);
+    ASSERT_TRUE(DispatchUntilSettled());
+    EXPECT_EQ(Editor()->toPlainText(), kDraft);
+    EXPECT_TRUE(ReadAsMarkdown()->isChecked());
+    EXPECT_TRUE(platform::ControlText(kSummaryLine).ends_with(kReadAsMarkdownNote));
+
+    // A typed edit is undone as ever, the reading left as it is.
+    ASSERT_TRUE(Type(QStringLiteral(" More.")));
+    QTest::keySequence(Editor(), QKeySequence::Undo);
+    ASSERT_TRUE(DispatchUntilSettled());
+    EXPECT_EQ(Editor()->toPlainText(), kDraft);
+    EXPECT_TRUE(ReadAsMarkdown()->isChecked());
 }
 
 TEST_F(FileDropTest, APathAsTextOnTheWindowOpensATextFileAndTurnsMarkdownOff) {
@@ -104,6 +120,38 @@ TEST_F(FileDropTest, APathToAnotherKindOfFileIsDroppedAsTextAsAnyTextIs) {
     QApplication::sendEvent(Editor()->viewport(), &drop);
     ASSERT_TRUE(DispatchUntilSettled());
     EXPECT_EQ(Editor()->toPlainText(), path);
+}
+
+// On the editor or elsewhere, as a URL or as a file URL in text: refused by
+// name, and not a character of it in the editor.
+TEST_F(FileDropTest, AFileOfAnotherKindIsRefusedByNameWhereverItIsDropped) {
+    ASSERT_TRUE(Type(QStringLiteral("Keep me.")));
+    const int undoSteps = Editor()->document()->availableUndoSteps();
+    const QString pdf = PutFile(QStringLiteral("spec.pdf"), "%PDF-1.4");
+    QMimeData asUrl;
+    asUrl.setUrls({QUrl::fromLocalFile(pdf)});
+    asUrl.setText(QUrl::fromLocalFile(pdf).toString());
+    QMimeData asText;
+    asText.setText(QUrl::fromLocalFile(pdf).toString());
+    for (const auto& [target, data] :
+         {std::pair<QWidget*, QMimeData*>{Editor()->viewport(), &asUrl},
+          {Editor()->viewport(), &asText},
+          {MainWindowForTest(), &asUrl}}) {
+        const AlertAnswerer answerer(kDefaultButton);
+        Drop(target, data);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                DispatchPending();
+                return !answerer.details.isEmpty();
+            },
+            kSettleDeadlineMs));
+        EXPECT_EQ(
+            answerer.details,
+            QStringList{QStringLiteral("“spec.pdf” is not a .txt, .md or .markdown file.\n")});
+        EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("Keep me."));
+        EXPECT_EQ(Editor()->document()->availableUndoSteps(), undoSteps);
+        EXPECT_FALSE(ReadAsMarkdown()->isChecked());
+    }
 }
 
 TEST_F(FileDropTest, AFileThatIsNotUtf8IsRefusedByNameAndTheTextStays) {

@@ -229,13 +229,18 @@ TEST(QtPreferences, ValuesRoundTripAndBadOnesReadAsZero) {
                                    QStringLiteral("com.velmoor"), QStringLiteral("Quillory"))
                              .fileName();
 
-    // A folder where the file should be: still "exists", and writes fail quietly.
+    // A folder where the file should be: still "exists", and a sync fails but
+    // keeps the writes for the next one, which succeeds once the folder is gone.
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(QDir().mkpath(path));
     platform::WritePreferenceString("AnalyzeText", u"kept");
-    platform::SyncPreferences();
+    EXPECT_FALSE(platform::SyncPreferences());
     EXPECT_TRUE(platform::PreferencesExist());
     EXPECT_EQ(platform::ReadPreferenceString("AnalyzeText"), u"kept");
+    EXPECT_FALSE(platform::SyncPreferences());
+    ASSERT_TRUE(QDir(path).removeRecursively());
+    EXPECT_TRUE(platform::SyncPreferences());
+    EXPECT_EQ(onDisk(), u"kept");
 }
 
 // Earlier versions stored the text as a string, and a file edited by hand may

@@ -79,6 +79,55 @@ TEST_F(SentenceMarksTest, APastedTextIsMarkedWithoutTouchingTheTextOrItsHistory)
     EXPECT_EQ(platform::ControlText(kEditor), u"");
 }
 
+// Whether the document's positions from `start` to `end` are all on show.
+bool InView(const QPlainTextEdit* editor, int start, int end) {
+    const auto rectAt = [&](int position) {
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(position);
+        return editor->cursorRect(cursor);
+    };
+    return rectAt(start).top() >= 0 && rectAt(end).bottom() <= editor->viewport()->height();
+}
+
+TEST_F(SentenceMarksTest, F8BringsTheWholeMarkIntoViewOrItsStartWhenItIsTaller) {
+    std::u16string text;
+    for (int line = 0; line < 30; ++line) {
+        text += u"Short one here now.\r\n";
+    }
+    const int fits = static_cast<int>(text.size()) - 30;  // a CR LF is one position
+    text += Words(60) + u"\r\n";
+    const int fitsEnd = fits + static_cast<int>(Words(60).size());
+    const int taller = fitsEnd + 1;
+    text += Words(600) + u"\r\n";
+    for (int line = 0; line < 30; ++line) {
+        text += u"Short one here now.\r\n";
+    }
+    Editor()->selectAll();
+    ASSERT_TRUE(Paste(text));
+    ASSERT_EQ(MarkedRanges().size(), 2u);
+    ASSERT_EQ(MarkedRanges()[0], std::pair(fits, fitsEnd));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(MainWindowForTest(), kSettleDeadlineMs));
+
+    // From the top the mark lies below the view.
+    Editor()->moveCursor(QTextCursor::Start);
+    ASSERT_FALSE(InView(Editor(), fits, fits));
+    QTest::keyClick(Editor(), Qt::Key_F8);
+    DispatchPending();
+    EXPECT_EQ(Editor()->textCursor().position(), fits);
+    EXPECT_TRUE(InView(Editor(), fits, fitsEnd));
+
+    QTest::keyClick(Editor(), Qt::Key_F8);
+    DispatchPending();
+    EXPECT_EQ(Editor()->textCursor().position(), taller);
+    EXPECT_FALSE(InView(Editor(), taller, MarkedRanges()[1].second));
+    EXPECT_TRUE(InView(Editor(), taller, taller));
+
+    QTest::keyClick(Editor(), Qt::Key_F8, Qt::ShiftModifier);  // back up to it
+    DispatchPending();
+    EXPECT_EQ(Editor()->textCursor().position(), fits);
+    EXPECT_TRUE(InView(Editor(), fits, fitsEnd));
+}
+
 TEST_F(SentenceMarksTest, TheMenuItemTurnsMarkingOffAndOnAndIsStored) {
     Editor()->selectAll();
     ASSERT_TRUE(Paste(kText));

@@ -5,6 +5,7 @@
 #include "engine/TextStatistics.h"
 #include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
+#include "shell/Preferences.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -62,7 +63,7 @@ TEST_F(LiveAnalysisTest, TypingFillsRowsSummaryAndTheStoreWithTheEditorsOwnText)
     RunTrailingPass();
     EXPECT_EQ(TextOf(kEditor), kFirst);
     ExpectRowsShow(Analysed(kFirst, EnglishVariant::Uk), EnglishVariant::Uk);
-    EXPECT_EQ(recording::StoredPreference("AnalyzeText"), typed);
+    EXPECT_EQ(recording::SyncedPreference("AnalyzeText"), typed);
 }
 
 TEST_F(LiveAnalysisTest, MeasuresOutsideABarsRangeShowAtItsNearestEnd) {
@@ -181,6 +182,84 @@ TEST_F(LiveAnalysisTest, TypedTextIsStoredAtOnceButFlushedAtMostOnceASecond) {
     ChooseAndRun(kQuitItem);
     EXPECT_EQ(recording::PreferenceLog().back().isSync, true);
     EXPECT_EQ(recording::StoredPreference("AnalyzeText"), u"Typed just before quitting, twice.");
+}
+
+TEST_F(LiveAnalysisTest, AnUnwritableStoreIsTriedEachSecondUntilTheTextIsOnTheDisk) {
+    StartAndOpenWindow();
+    TypeAt(10000, u"Saved first.");
+    RunTrailingPass();
+    ASSERT_EQ(recording::SyncedPreference("AnalyzeText"), u"Saved first.");
+    recording::SetPreferencesFailing(true);
+
+    // Three seconds of typing: tried every second, and not a word said meanwhile.
+    std::u16string text = u"Typed while the disk is full.";
+    for (std::int64_t at = 20000; at < 23000; at += 100) {
+        text += u" a";
+        TypeAt(at, text);
+    }
+    EXPECT_TRUE(recording::Alerts().empty());
+    // Once the typing stops: one alert, however long the store stays unwritable.
+    for (std::int64_t at = 23000; at <= 30000; at += 250) {
+        recording::SetNow(at);
+        RunPendingEvents();
+    }
+    ASSERT_EQ(recording::Alerts().size(), 1u);
+    EXPECT_EQ(recording::Alerts()[0].text, std::u16string(kTextNotSavedMessage) + u"\n");
+    EXPECT_EQ(recording::SyncedPreference("AnalyzeText"), u"Saved first.");
+
+    // Writable again: on the disk within a second, with no key pressed, and then
+    // no more tries.
+    recording::SetPreferencesFailing(false);
+    recording::SetNow(31000);
+    RunPendingEvents();
+    EXPECT_EQ(recording::SyncedPreference("AnalyzeText"), text);
+    const auto delayed = recording::DelayedEvents();
+    EXPECT_TRUE(std::none_of(delayed.begin(), delayed.end(), [](const auto& pending) {
+        return pending.event.kind == platform::EventKind::TypedTextFlush;
+    }));
+
+    // A new failure is said again, once the typing pauses.
+    recording::SetPreferencesFailing(true);
+    TypeAt(40000, u"Typed in a second failure.");
+    EXPECT_EQ(recording::Alerts().size(), 1u);
+    recording::SetNow(41000);
+    RunPendingEvents();
+    EXPECT_EQ(recording::Alerts().size(), 2u);
+}
+
+TEST_F(LiveAnalysisTest, ClosingOrQuittingWithAnUnwritableStoreSaysSoFirst) {
+    StartAndOpenWindow();
+    recording::SetPreferencesFailing(true);
+    TypeAt(10000, u"Typed before closing.");
+    bool windowShownDuringAlert = false;
+    recording::SetAlertHook([&](const recording::AlertRecord&) {
+        windowShownDuringAlert = recording::Window().exists;
+    });
+    recording::ClickCloseButton();
+    RunPendingEvents();
+    ASSERT_EQ(recording::Alerts().size(), 1u);
+    EXPECT_EQ(recording::Alerts()[0].text, std::u16string(kTextNotSavedMessage) + u"\n");
+    EXPECT_TRUE(windowShownDuringAlert);
+    EXPECT_FALSE(recording::Window().exists);
+
+    // Quit asks, and staying changes nothing; the window reopens with the text.
+    recording::ClickStatusItem();
+    RunPendingEvents();
+    EXPECT_EQ(TextOf(kEditor), u"Typed before closing.");
+    recording::AnswerNextAlerts({2});
+    ChooseAndRun(kQuitItem);
+    ASSERT_EQ(recording::Alerts().size(), 2u);
+    EXPECT_EQ(recording::Alerts()[1].title, u"Your text could not be saved");
+    EXPECT_EQ(recording::Alerts()[1].button1, u"Quit Anyway");
+    EXPECT_FALSE(shell.quitRequested);
+    EXPECT_TRUE(recording::Window().exists);
+    EXPECT_TRUE(recording::StatusItemExists());
+
+    recording::AnswerNextAlerts({1});
+    ChooseAndRun(kQuitItem);
+    EXPECT_EQ(recording::Alerts().size(), 3u);
+    EXPECT_TRUE(shell.quitRequested);
+    EXPECT_FALSE(recording::Window().exists);
 }
 
 TEST_F(LiveAnalysisTest, UnanalysableTextStopsEarlyButSurvivesClosing) {

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "documents/InputBytes.h"
 #include "documents/MarkdownProse.h"
 #include "documents/ProseSentences.h"
 #include "documents/TextAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "results/ControlNumbers.h"
+#include "shell/FileDrop.h"
 #include "shell/ResultsArea.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -130,78 +130,114 @@ TEST_F(MarkdownDraftTest, ADraftOfCodeAloneShowsNoFiguresAndKeepsItsText) {
 
 using FileDropTest = ShellTest;
 
-void DropAndRun(const std::string& path) {
-    recording::DropFile(path);
+void DropAndRun(std::vector<std::string> paths) {
+    recording::DropFiles(std::move(paths));
     RunPendingEvents();
     RunTrailingPass();
 }
 
-TEST_F(FileDropTest, AMarkdownFileIsReadAsMarkdownAndOneUndoBringsTheTextBack) {
+void StepAndRun(bool forward) {
+    forward ? recording::RedoInEditor() : recording::UndoInEditor();
+    RunPendingEvents();
+    RunTrailingPass();
+}
+
+TEST_F(FileDropTest, UndoAndRedoOverADroppedFileBringBackTheReadingOfEachText) {
     OpenForBlogPosts();
     EXPECT_EQ(recording::DroppableSuffixes(),
               (std::vector<std::string>{".txt", ".md", ".markdown"}));
-    TypeAt(20000, u"What I had before.");
+    TypeAt(20000, kDraft);
+    RunTrailingPass();
+    const AnalysisJob plain =
+        Analysed(kDraft, EnglishVariant::Us, RatesForScenario(kBlogPost, EnglishVariant::Us));
+    const std::u16string plainSummary = TextOf(kSummaryLine);
+
+    // The same text as a Markdown file; the byte order mark is not text.
     recording::PutFile("/home/writer/draft.md", "\xEF\xBB\xBF" + EncodeUtf8(kDraft));
-    DropAndRun("/home/writer/draft.md");
-
-    EXPECT_EQ(TextOf(kEditor), kDraft);  // the byte order mark is not text
-    EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    DropAndRun({"/home/writer/draft.md"});
+    EXPECT_EQ(TextOf(kEditor), kDraft);
     const CliReading cli = ReadAsCliDoes(kDraft, kBlogPost);
-    ExpectRowsShow(cli.analysis.job);
-    EXPECT_EQ(EditorMarks(), cli.marks);
+    const auto expectMarkdown = [&] {
+        EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+        EXPECT_EQ(recording::StoredPreference("ReadAsMarkdown"), u"1");
+        ExpectRowsShow(cli.analysis.job);
+        EXPECT_EQ(EditorMarks(), cli.marks);
+        EXPECT_TRUE(TextOf(kSummaryLine).ends_with(kReadAsMarkdownNote));
+    };
+    expectMarkdown();
 
-    recording::UndoInEditor();
-    RunPendingEvents();
-    EXPECT_EQ(TextOf(kEditor), u"What I had before.");
+    StepAndRun(false);
+    EXPECT_EQ(TextOf(kEditor), kDraft);
+    EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    EXPECT_EQ(recording::StoredPreference("ReadAsMarkdown"), u"0");
+    ExpectRowsShow(plain);
+    EXPECT_EQ(TextOf(kSummaryLine), plainSummary);
 
-    // A plain text file turns the Markdown reading off again.
+    StepAndRun(true);
+    expectMarkdown();
+
+    // A plain text file over the Markdown: undone, the Markdown reading is back.
     recording::PutFile("/home/writer/notes.txt", "# Not a heading\n");
-    DropAndRun("/home/writer/notes.txt");
+    DropAndRun({"/home/writer/notes.txt"});
     EXPECT_EQ(TextOf(kEditor), u"# Not a heading\n");
     EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+    StepAndRun(false);
+    EXPECT_EQ(TextOf(kEditor), kDraft);
+    expectMarkdown();
     EXPECT_TRUE(recording::Alerts().empty());
 }
 
 TEST_F(FileDropTest, AFileThatCannotBeTakenChangesNothingAndSaysWhy) {
     OpenForBlogPosts();
+    ChooseAndRun(kReadAsMarkdownItem);
     TypeAt(20000, u"Keep this text.");
+    RunTrailingPass();
+    const auto storedBefore = recording::PreferenceLog().size();
     recording::PutFile("/d/latin1.txt", "caf\xE9 au lait");
-    recording::PutFile("/d/huge.md", std::string(kMaxInputBytes + 1, 'a'));
+    recording::PutFile("/d/big.md", std::string(kMaxDropBytes + 1, 'a'));
+    recording::PutFile("/d/long.txt", std::string(kMaxInputLength + 1, 'a'));
+    // Its prose is too long, whatever the markup around it.
+    recording::PutFile("/d/long.md", "# " + std::string(kMaxInputLength + 1, 'a') + "\n");
     recording::PutFile("/d/empty.md", "");
-    recording::PutFile("/d/picture.png", "PNG");
+    recording::PutFile("/d/spec.pdf", "%PDF");
+    recording::PutFolder("/d/drafts.md");
     const struct {
-        std::string path;
+        std::vector<std::string> paths;
         std::u16string message;
     } refusals[] = {
-        {"/d/latin1.txt", u"“latin1.txt” is not UTF-8 text (invalid UTF-8 at byte offset 3)."},
-        {"/d/huge.md", std::u16string(kInputTooLongMessage)},
-        {"/d/empty.md", u"“empty.md” holds no text."},
-        {"/d/picture.png", u"“picture.png” is not a .txt, .md or .markdown file."},
-        {"/d/missing.md", u"“missing.md” could not be read."},
+        {{"/d/latin1.txt"}, u"“latin1.txt” is not UTF-8 text (invalid UTF-8 at byte offset 3)."},
+        {{"/d/big.md"}, u"“big.md” is larger than 1 MiB."},
+        {{"/d/long.txt"}, u"“long.txt” exceeds the maximum allowed length of 32768 characters."},
+        {{"/d/long.md"}, u"“long.md” exceeds the maximum allowed length of 32768 characters."},
+        {{"/d/empty.md"}, u"“empty.md” holds no text."},
+        {{"/d/spec.pdf"}, u"“spec.pdf” is not a .txt, .md or .markdown file."},
+        {{"/d/drafts"}, u"“drafts” is not a .txt, .md or .markdown file."},
+        {{"/d/drafts.md"}, u"“drafts.md” is a folder, not a .txt, .md or .markdown file."},
+        {{"/d/missing.md"}, u"“missing.md” could not be read."},
+        {{"/d/latin1.txt", "/d/empty.md"},
+         u"The window opens one file at a time: drop a single .txt, .md or .markdown file."},
     };
     std::size_t alerts = 0;
     for (const auto& refusal : refusals) {
-        DropAndRun(refusal.path);
-        ASSERT_EQ(recording::Alerts().size(), ++alerts) << refusal.path;
+        DropAndRun(refusal.paths);
+        ASSERT_EQ(recording::Alerts().size(), ++alerts) << refusal.paths.front();
         EXPECT_EQ(recording::Alerts().back().text, refusal.message + u"\n");
         EXPECT_EQ(TextOf(kEditor), u"Keep this text.");
-        EXPECT_TRUE(recording::Control(kEditor)->undoTexts.empty());
-        EXPECT_FALSE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+        EXPECT_TRUE(recording::Control(kEditor)->undoSteps.empty());
+        EXPECT_TRUE(recording::GearMenu().checked.at(kReadAsMarkdownItem));
+        EXPECT_EQ(recording::PreferenceLog().size(), storedBefore);
     }
 }
 
-TEST_F(FileDropTest, AnOverlongFileGoesInAsAPasteWouldWithTheLengthAlert) {
+TEST_F(FileDropTest, MarkupMayTakeAFileOverTheLengthLimitWhenItsProseKeepsWithin) {
     OpenForBlogPosts();
     TypeAt(20000, u"Before.");
-    const std::string longText(kMaxInputLength + 1, 'a');
-    recording::PutFile("/d/long.txt", longText);
-    DropAndRun("/d/long.txt");
-    ASSERT_EQ(recording::Alerts().size(), 1u);
-    EXPECT_EQ(recording::Alerts().back().text, std::u16string(kInputTooLongMessage) + u"\n");
-    EXPECT_EQ(TextOf(kEditor).size(), longText.size());
-    recording::UndoInEditor();
-    RunPendingEvents();
-    EXPECT_EQ(TextOf(kEditor), u"Before.");
+    const std::string link = "[a](https://example.com/" + std::string(kMaxInputLength, 'x') + ")";
+    recording::PutFile("/d/linked.md", "Short prose with " + link + " in it.\n");
+    DropAndRun({"/d/linked.md"});
+    EXPECT_TRUE(recording::Alerts().empty());
+    EXPECT_GT(TextOf(kEditor).size(), kMaxInputLength);
+    EXPECT_EQ(TextOf(kAutomatedIndexValue).empty(), false);
 }
 
 }  // namespace

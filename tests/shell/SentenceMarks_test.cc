@@ -1,6 +1,8 @@
 #include "shell/SentenceMarks.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "results/ControlNumbers.h"
@@ -83,10 +85,17 @@ TEST_F(SentenceMarksTest, F8AndShiftF8GoRoundTheMarks) {
     recording::SelectItem(kScenarioDropDown, 2);
     TypeAt(10000, kText);
     RunTrailingPass();
+    // The cursor goes to a mark's start, and the whole mark is brought into view.
     const auto press = [](std::string_view keys) {
         recording::PressShortcut(keys);
         RunPendingEvents();
-        return platform::EditorCursor(kEditor);
+        const std::size_t cursor = platform::EditorCursor(kEditor);
+        const auto shown = recording::Control(kEditor)->shownRange;
+        const std::vector<SeenMark> marks = EditorMarks();
+        EXPECT_TRUE(std::any_of(marks.begin(), marks.end(), [&](const SeenMark& mark) {
+            return mark.start == cursor && shown == std::pair(mark.start, mark.end);
+        }));
+        return cursor;
     };
     EXPECT_EQ(press("F8"), kSecond);
     EXPECT_EQ(press("F8"), kThird);
