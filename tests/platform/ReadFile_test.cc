@@ -24,10 +24,10 @@ TEST(ReadFileBytes, ReadsAWholeFileUpToTheLimitAndRefusesMore) {
     EXPECT_EQ(ReadFileBytes(folder / "empty.txt", 0).status, FileReadStatus::Read);
 }
 
-TEST(ReadFileBytes, AMissingFileOrAFolderIsUnreadable) {
+TEST(ReadFileBytes, AMissingFileIsUnreadableAndAFolderIsNamedSo) {
     const TemporaryFolder folder;
     EXPECT_EQ(ReadFileBytes(folder / "missing.md", 100).status, FileReadStatus::Unreadable);
-    EXPECT_EQ(ReadFileBytes(folder.Path(), 100).status, FileReadStatus::Unreadable);
+    EXPECT_EQ(ReadFileBytes(folder.Path(), 100).status, FileReadStatus::Folder);
 }
 
 }  // namespace
