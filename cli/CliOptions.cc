@@ -4,9 +4,12 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <system_error>
 #include <utility>
+
+#include <CLI/CLI.hpp>
 
 #include "documents/InputBytes.h"
 #include "documents/SettingNames.h"
@@ -104,14 +107,15 @@ bool SetOptionValue(CliOptions& options, std::string_view option, std::string_vi
     return Take(ParseSentenceWordLimit(value), thresholds.maxSentenceWords);
 }
 
-bool TakesValue(std::string_view argument) {
-    constexpr std::string_view kOptions[] = {
-        "--variant",   "--scenario", "--format",         "--input",
-        "--max-grade", "--min-ease", "--min-score",      "--max-sentence-words",
-        "--per",       "--baseline", "--write-baseline", "--sarif",
-    };
-    return std::find(std::begin(kOptions), std::end(kOptions), argument) != std::end(kOptions);
-}
+// The options that take a value, each written "--name VALUE" or "--name=VALUE".
+constexpr std::string_view kValueOptions[] = {
+    "--variant",   "--scenario", "--format",         "--input",
+    "--max-grade", "--min-ease", "--min-score",      "--max-sentence-words",
+    "--per",       "--baseline", "--write-baseline", "--sarif",
+};
+constexpr std::string_view kFlags[] = {
+    "--help", "--version", "--check", "--length-limit", "--no-length-limit",
+};
 
 CliOptions UsageError(std::string message) {
     CliOptions options;
@@ -216,40 +220,65 @@ std::string CliHelpText() {
 }
 
 CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
-    CliOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help") {
-            options.action = CliAction::ShowHelp;
-            return options;
-        }
-        if (argument == "--version") {
-            options.action = CliAction::ShowVersion;
-            return options;
-        }
-        if (argument == "--check") {
-            options.check = true;
-            continue;
-        }
-        if (argument == "--length-limit" || argument == "--no-length-limit") {
-            options.lengthLimit = argument == "--length-limit";
-            continue;
-        }
-        if (TakesValue(argument)) {
-            if (i + 1 == arguments.size()) {
-                return UsageError("option " + std::string(argument) + " needs a value");
-            }
-            const std::string_view value = arguments[++i];
-            if (!SetOptionValue(options, argument, value)) {
-                return UsageError("invalid value '" + std::string(value) + "' for " +
-                                  std::string(argument));
-            }
-            continue;
-        }
-        if (argument.size() > 1 && argument[0] == '-') {
-            return UsageError("unknown option '" + std::string(argument) + "'");
-        }
-        options.paths.emplace_back(argument);
+    // CLI11 reads the words (values after "=", "--" ending the options, an
+    // option given twice); the values are judged here, in the order given, so
+    // that a mistake is one line naming the option.
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    for (const std::string_view name : kValueOptions) {
+        app.add_option(std::string(name))
+            ->expected(1)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     }
+    for (const std::string_view name : kFlags) {
+        app.add_flag(std::string(name))->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    }
+    std::vector<std::string> paths;
+    const CLI::Option* pathsOption = app.add_option("paths", paths);
+    std::vector<std::string> words(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(words);
+    } catch (const CLI::ArgumentMismatch&) {
+        // An option that takes a value takes the next word, whatever it is, so
+        // only the last word can lack one.
+        return UsageError("option " + std::string(arguments.back()) + " needs a value");
+    } catch (const CLI::ParseError& error) {
+        return UsageError(error.what());
+    }
+
+    CliOptions options;
+    if (app.count("--help") > 0) {
+        options.action = CliAction::ShowHelp;
+        return options;
+    }
+    if (app.count("--version") > 0) {
+        options.action = CliAction::ShowVersion;
+        return options;
+    }
+    // CLI11 counts the "--" that ends the options among the words it did not take.
+    for (const std::string& extra : app.remaining()) {
+        if (extra != "--") {
+            return UsageError("unknown option '" + extra + "'");
+        }
+    }
+    std::map<const CLI::Option*, std::size_t> used;  // each option's values taken so far
+    for (const CLI::Option* option : app.parse_order()) {
+        const std::string name = "--" + option->get_single_name();
+        if (option == pathsOption) {
+            continue;
+        }
+        if (name == "--check") {
+            options.check = true;
+        } else if (name == "--length-limit" || name == "--no-length-limit") {
+            options.lengthLimit = name == "--length-limit";
+        } else {
+            const std::string& value = option->results().at(used[option]++);
+            if (!SetOptionValue(options, name, value)) {
+                return UsageError("invalid value '" + value + "' for " + name);
+            }
+        }
+    }
+    options.paths = std::move(paths);
     return options;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build clang clang-format clang-tidy libclang-rt-14-dev
   libicu-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libcurl4-openssl-dev libmd4c-dev libtomlplusplus-dev
+  qt6-base-dev libcurl4-openssl-dev libmd4c-dev libtomlplusplus-dev libcli11-dev
   xvfb xauth xdotool trayer x11-utils desktop-file-utils appstream dpkg-dev
   fonts-noto-color-emoji neovim emacs-nox elpa-eglot elpa-markdown-mode debootstrap pre-commit
   python3-yaml git

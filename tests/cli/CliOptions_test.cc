@@ -62,6 +62,28 @@ TEST(CliOptionsTest, DocumentChecks) {
     EXPECT_NE(help.find(".quillory.toml"), std::string::npos);
 }
 
+// Options as most command lines take them: "=" values, "--" before a path that
+// looks like an option, and the last of an option given twice.
+TEST(CliOptionsTest, CommonForms) {
+    const CliOptions options =
+        Parse({"--max-grade=12", "--scenario=Blog Post", "--", "-odd-name.md", "--check"});
+    ASSERT_EQ(options.action, CliAction::Analyse) << options.usageError;
+    EXPECT_EQ(options.thresholds.maxGrade, 12);
+    EXPECT_EQ(options.scenario, 4);
+    EXPECT_FALSE(options.check);
+    EXPECT_EQ(options.paths, (std::vector<std::string>{"-odd-name.md", "--check"}));
+    EXPECT_EQ(Parse({"--variant", "uk", "--variant=us"}).variant, EnglishVariant::Us);
+    EXPECT_EQ(Parse({"--min-ease", "-5"}).thresholds.minEase, -5);
+
+    EXPECT_EQ(Parse({"--bogus"}).usageError, "unknown option '--bogus' (see --help)");
+    EXPECT_EQ(Parse({"a.md", "--variant"}).usageError,
+              "option --variant needs a value (see --help)");
+    EXPECT_EQ(Parse({"--format=xml"}).usageError, "invalid value 'xml' for --format (see --help)");
+    // The first mistake is the one told.
+    EXPECT_EQ(Parse({"--per", "page", "--format", "xml"}).usageError,
+              "invalid value 'page' for --per (see --help)");
+}
+
 TEST(CliOptionsTest, UsageErrors) {
     for (const std::vector<std::string_view>& arguments :
          std::vector<std::vector<std::string_view>>{{"--bogus"},
