@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "documents/FileUri.h"
 #include "product/Product.h"
 
 namespace {
@@ -23,28 +24,9 @@ constexpr std::array<std::string_view, 4> kRuleDescriptions = {
     "A sentence has more words than allowed.",
 };
 
-// A path as a relative URI reference: its bytes outside the unreserved set
-// and '/' are percent-encoded.
+// Standard input has no path of its own.
 std::string UriOf(const std::string& path) {
-    if (path == "-") {
-        return "stdin";
-    }
-    constexpr std::string_view kHex = "0123456789ABCDEF";
-    std::string uri;
-    for (const char c : path) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-                           (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' ||
-                           c == '~' || c == '/';
-        if (plain) {
-            uri += c;
-        } else {
-            uri += '%';
-            uri += kHex[byte >> 4];
-            uri += kHex[byte & 15];
-        }
-    }
-    return uri;
+    return path == "-" ? "stdin" : PathAsUriReference(path);
 }
 
 Json Rules() {

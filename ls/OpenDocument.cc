@@ -17,19 +17,6 @@ constexpr int kSeverityError = 1;
 constexpr int kSeverityWarning = 2;
 constexpr int kSeverityInformation = 3;
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 Json PositionJson(LspPosition position) {
     return {{"line", position.line}, {"character", position.character}};
 }
@@ -119,32 +106,6 @@ std::string VariantName(EnglishVariant variant) {
 }
 
 }  // namespace
-
-std::filesystem::path PathOfUri(const std::string& uri) {
-    constexpr std::string_view kFileScheme = "file://";
-    if (!uri.starts_with(kFileScheme)) {
-        return {};
-    }
-    std::string_view rest = std::string_view(uri).substr(kFileScheme.size());
-    if (rest.starts_with("localhost/")) {
-        rest.remove_prefix(std::string_view("localhost").size());
-    }
-    if (!rest.starts_with('/')) {
-        return {};  // a host of its own: not a file here
-    }
-    std::string path;
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-        const int high = rest[i] == '%' && i + 2 < rest.size() ? HexValue(rest[i + 1]) : -1;
-        const int low = high >= 0 ? HexValue(rest[i + 2]) : -1;
-        if (low >= 0) {
-            path.push_back(static_cast<char>(high * 16 + low));
-            i += 2;
-        } else {
-            path.push_back(rest[i]);
-        }
-    }
-    return path;
-}
 
 ProseDocument ProseOf(const OpenDocument& document) {
     const std::u16string& text = document.text.text;

@@ -35,9 +35,6 @@ struct OpenDocument {
     std::vector<Finding> findings;
 };
 
-// The file a "file:" URI names, percent-escapes decoded; empty for any other.
-std::filesystem::path PathOfUri(const std::string& uri);
-
 // The document's prose, as quillory-cli reads the same file.
 ProseDocument ProseOf(const OpenDocument& document);
 

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "documents/AnalysisJson.h"
+#include "documents/FileUri.h"
 #include "documents/InputBytes.h"
 #include "documents/SourceKind.h"
 #include "engine/Utf8.h"
@@ -319,7 +320,7 @@ void OnDidOpen(Server& server, const Json& params) {
     const Json& item = Member(params, "textDocument");
     OpenDocument document;
     document.uri = StringMember(item, "uri");
-    document.path = PathOfUri(document.uri);
+    document.path = LocalPathOfFileUri(document.uri).value_or(std::string());
     const Json& language = Member(item, "languageId");
     document.kind =
         SourceKindOf(document.path.empty() ? std::filesystem::path(document.uri) : document.path);

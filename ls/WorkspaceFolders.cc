@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "documents/FileUri.h"
 #include "ls/OpenDocument.h"
 
 namespace {
@@ -12,7 +13,7 @@ using Json = nlohmann::json;
 constexpr std::string_view kSection = "quillory";
 
 WorkspaceFolder FolderOf(const std::string& uri) {
-    std::filesystem::path path = PathOfUri(uri);
+    std::filesystem::path path = LocalPathOfFileUri(uri).value_or(std::string());
     if (!path.has_filename() && path.has_relative_path()) {
         path = path.parent_path();  // "file:///project/" holds what "file:///project" holds
     }
