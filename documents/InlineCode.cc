@@ -9,10 +9,6 @@ namespace {
 constexpr char16_t kJoiner = u'\u00A0';
 constexpr char16_t kDotLeader = u'\u2024';
 
-constexpr bool IsPadding(char c) {
-    return c == ' ' || c == '\r' || c == '\n';
-}
-
 }  // namespace
 
 std::u16string InlineCodeWord(std::u16string_view code) {
@@ -25,7 +21,7 @@ std::u16string InlineCodeWord(std::u16string_view code) {
 
 std::size_t CodeSpanOpening(std::string_view utf8, std::size_t textStart) {
     std::size_t at = textStart;
-    while (at > 0 && IsPadding(utf8[at - 1])) {
+    while (at > 0 && utf8[at - 1] == ' ') {
         --at;
     }
     while (at > 0 && utf8[at - 1] == '`') {
@@ -36,7 +32,7 @@ std::size_t CodeSpanOpening(std::string_view utf8, std::size_t textStart) {
 
 std::size_t CodeSpanClosing(std::string_view utf8, std::size_t textEnd) {
     std::size_t at = textEnd;
-    while (at < utf8.size() && IsPadding(utf8[at])) {
+    while (at < utf8.size() && utf8[at] == ' ') {
         ++at;
     }
     while (at < utf8.size() && utf8[at] == '`') {

@@ -362,6 +362,7 @@ void CloseCode(ProseBuilder& builder) {
         end = std::max(start, end);
     }
     Append(builder, InlineCodeWord(code.text), start, end, false);
+    builder.lastPlace = std::max(builder.lastPlace, end);  // made-up text after it goes after it
 }
 
 void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {

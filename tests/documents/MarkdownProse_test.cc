@@ -33,7 +33,7 @@ void ExpectProse(std::initializer_list<Fixture> fixtures) {
         const ProseDocument document = MarkdownProse(fixture.markdown, source, fixture.kind);
         EXPECT_EQ(document.prose, DecodeUtf8(fixture.prose).text);
 
-        // Every verbatim stretch repeats the source where it claims to come from.
+        // Every verbatim stretch repeats the source where it claims to come from, in order.
         const auto& segments = document.segments;
         EXPECT_EQ(segments.empty(), document.prose.empty());
         for (std::size_t i = 0; i < segments.size(); ++i) {
@@ -41,6 +41,9 @@ void ExpectProse(std::initializer_list<Fixture> fixtures) {
                 i + 1 < segments.size() ? segments[i + 1].proseStart : document.prose.size();
             ASSERT_LT(segments[i].proseStart, end);
             EXPECT_EQ(segments[i].proseStart == 0, i == 0);
+            if (i > 0) {
+                EXPECT_LE(segments[i - 1].sourceStart, segments[i].sourceStart);
+            }
             if (segments[i].verbatim) {
                 const std::size_t length = end - segments[i].proseStart;
                 EXPECT_EQ(document.prose.substr(segments[i].proseStart, length),
@@ -250,6 +253,7 @@ TEST(MarkdownProseTest, InlineCodeIsOneWordInItsPlace) {
         {"blanks and marks", "Run `` hugo server -D`s `` and edit `config.toml`!",
          "Run hugo\u00A0server\u00A0-D`s and edit config\u2024toml!", "edit"},
         {"over a line break", "See `a\nb` now.", "See a\u00A0b now.", "now"},
+        {"backticks on the next line", "`r`\n`` and", "r\n`` and.", "and"},
     });
     const auto counts = [](std::string_view markdown) {
         return CountRuns(MarkdownProse(markdown, DecodeUtf8(markdown).text).prose);
