@@ -15,7 +15,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "documents/MdxCode.h"
+#include "documents/InlineCode.h"
+#include "documents/ParsedMarkdown.h"
 #include "documents/SourceLines.h"
 #include "engine/TextStatistics.h"
 #include "engine/Utf8.h"
@@ -125,6 +126,16 @@ std::size_t Utf16OffsetAt(Utf16Cursor& cursor, std::string_view source, std::siz
     return unit;
 }
 
+// Inline code being read: its text, and the bytes of the source it was taken from.
+struct InlineCode {
+    bool open = false;
+    std::u16string text;
+    std::size_t firstByte = std::string_view::npos;
+    std::size_t firstUnit = 0;
+    std::size_t lastByte = 0;
+    std::size_t lastUnit = 0;
+};
+
 // Where a link began, to take its text back when it turns out to be a URL.
 struct LinkFrame {
     std::size_t proseSize = 0;
@@ -137,7 +148,7 @@ struct ProseBuilder {
     std::string_view source;      // the whole input, front matter included
     std::string_view parsed;      // what md4c reads: the source, or a copy with MDX code blanked
     std::u16string_view decoded;  // the source decoded once for every text run to copy from
-    std::span<const UnitRange> blanked;  // MDX code: ascending, never copied into the prose
+    std::span<const UnitRange> hidden;  // ascending, never copied into the prose
     ProseDocument document;
     Utf16Cursor cursor;
     std::size_t lastPlace = 0;  // for text md4c makes up, such as line breaks
@@ -147,6 +158,7 @@ struct ProseBuilder {
     std::vector<LinkFrame> links;
     bool suppressed = false;  // between "<!-- quillory off -->" and "<!-- quillory on -->"
     int headingLevel = 0;     // within a heading
+    InlineCode code;
     std::size_t headingStart = std::u16string::npos;  // its text's first unit, once it has one
     std::exception_ptr failure;  // exceptions must not unwind through md4c's C frames
 };
@@ -243,19 +255,37 @@ std::optional<std::size_t> ByteOffsetIn(std::string_view source, std::string_vie
     return text.size() <= source.size() - offset ? std::optional(offset) : std::nullopt;
 }
 
+// In Markdown a tab or a no-break space parts words as a blank does.
+constexpr bool IsMarkdownBlank(char16_t c) {
+    return c == u'\t' || c == u'\u00A0';
+}
+
+void AppendSource(ProseBuilder& builder, std::size_t start, std::size_t end) {
+    const std::u16string_view text = builder.decoded.substr(start, end - start);
+    std::size_t from = 0;
+    for (auto blank = std::ranges::find_if(text, IsMarkdownBlank); blank != text.end();
+         blank = std::find_if(blank + 1, text.end(), IsMarkdownBlank)) {
+        const auto at = static_cast<std::size_t>(blank - text.begin());
+        Append(builder, text.substr(from, at - from), start + from, start + at, true);
+        Append(builder, u" ", start + at, start + at + 1, false);
+        from = at + 1;
+    }
+    Append(builder, text.substr(from), start + from, end, true);
+}
+
 // The run as UTF-16: taken from the decoded source where it lies in it.
 void AppendRun(ProseBuilder& builder, std::string_view text, bool inSource, std::size_t start) {
     if (inSource) {
         const std::size_t end = builder.lastPlace;
         auto code = std::ranges::partition_point(
-            builder.blanked, [start](const UnitRange& range) { return range.end <= start; });
+            builder.hidden, [start](const UnitRange& range) { return range.end <= start; });
         for (std::size_t at = start; at < end;) {
-            if (code == builder.blanked.end()) {
-                Append(builder, builder.decoded.substr(at, end - at), at, end, true);
+            if (code == builder.hidden.end()) {
+                AppendSource(builder, at, end);
                 break;
             }
             const std::size_t stop = std::clamp(code->start, at, end);
-            Append(builder, builder.decoded.substr(at, stop - at), at, stop, true);
+            AppendSource(builder, at, stop);
             at = std::max(stop, code->end);
             ++code;
         }
@@ -292,6 +322,49 @@ std::optional<bool> SuppressionSwitch(std::string_view html) {
     return suppressed;
 }
 
+void AddCodeText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text,
+                 std::optional<std::size_t> byte, std::size_t start) {
+    InlineCode& code = builder.code;
+    if (type == MD_TEXT_NULLCHAR) {
+        code.text += kReplacement;
+    } else if (byte) {
+        code.text += builder.decoded.substr(start, builder.lastPlace - start);
+    } else {
+        code.text += DecodeUtf8(text).text;  // a line break md4c made a blank
+    }
+    if (byte) {
+        if (code.firstByte == std::string_view::npos) {
+            code.firstByte = *byte;
+            code.firstUnit = start;
+        }
+        code.lastByte = *byte + text.size();
+        code.lastUnit = builder.lastPlace;
+    }
+}
+
+// The code's word stands for the whole span, backticks included, and never
+// before the prose ahead of it.
+void CloseCode(ProseBuilder& builder) {
+    InlineCode& code = builder.code;
+    code.open = false;
+    if (builder.skippedBlocks > 0 || code.text.empty()) {
+        return;
+    }
+    std::size_t start = builder.lastPlace;
+    std::size_t end = builder.lastPlace;
+    if (code.firstByte != std::string_view::npos) {
+        start = code.firstUnit - CodeSpanOpening(builder.source, code.firstByte);
+        end = code.lastUnit + CodeSpanClosing(builder.source, code.lastByte);
+    }
+    const ProseDocument& document = builder.document;
+    if (!document.prose.empty()) {
+        start = std::max(start, SourceEndOf(document, document.prose.size()));
+        end = std::max(start, end);
+    }
+    Append(builder, InlineCodeWord(code.text), start, end, false);
+    builder.lastPlace = std::max(builder.lastPlace, end);  // made-up text after it goes after it
+}
+
 void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
     const std::optional<std::size_t> byte = ByteOffsetIn(builder.parsed, text);
     std::size_t start = builder.lastPlace;
@@ -303,6 +376,10 @@ void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
         builder.suppressed = SuppressionSwitch(text).value_or(builder.suppressed);
     }
     if (builder.skippedBlocks > 0) {
+        return;
+    }
+    if (builder.code.open && (type == MD_TEXT_CODE || type == MD_TEXT_NULLCHAR)) {
+        AddCodeText(builder, type, text, byte, start);
         return;
     }
     switch (type) {
@@ -318,12 +395,13 @@ void AddText(ProseBuilder& builder, MD_TEXTTYPE type, std::string_view text) {
             break;
         case MD_TEXT_ENTITY:
             if (const std::optional<std::u16string> decoded = DecodeEntity(text)) {
-                Append(builder, *decoded, start, builder.lastPlace, false);
+                const bool blank = decoded->size() == 1 && IsMarkdownBlank(decoded->front());
+                Append(builder, blank ? u" " : *decoded, start, builder.lastPlace, false);
             } else {
                 AppendRun(builder, text, byte.has_value(), start);
             }
             break;
-        default:  // code, raw HTML and LaTeX are not prose
+        default:  // code blocks, raw HTML and LaTeX are not prose
             break;
     }
 }
@@ -352,11 +430,16 @@ void CloseLink(ProseBuilder& builder) {
     }
 }
 
+// A table is data set out in cells, not prose.
+bool IsSkipped(MD_BLOCKTYPE type) {
+    return type == MD_BLOCK_CODE || type == MD_BLOCK_HTML || type == MD_BLOCK_TABLE;
+}
+
 int OnEnterBlock(MD_BLOCKTYPE type, void* detail, void* userdata) {
     return Guarded(userdata, [type, detail](ProseBuilder& builder) {
         EndBlock(builder);
         builder.breakPending = true;
-        if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+        if (IsSkipped(type)) {
             ++builder.skippedBlocks;
         }
         if (type == MD_BLOCK_H) {
@@ -384,13 +467,18 @@ int OnLeaveBlock(MD_BLOCKTYPE type, void* /*detail*/, void* userdata) {
         }
         EndBlock(builder);
         builder.breakPending = true;
-        if (type == MD_BLOCK_CODE || type == MD_BLOCK_HTML) {
+        if (IsSkipped(type)) {
             --builder.skippedBlocks;
         }
     });
 }
 
 int OnEnterSpan(MD_SPANTYPE type, void* detail, void* userdata) {
+    if (type == MD_SPAN_CODE) {
+        BuilderOf(userdata).code = InlineCode{};
+        BuilderOf(userdata).code.open = true;
+        return 0;
+    }
     if (type != MD_SPAN_A) {
         return 0;
     }
@@ -403,10 +491,13 @@ int OnEnterSpan(MD_SPANTYPE type, void* detail, void* userdata) {
 }
 
 int OnLeaveSpan(MD_SPANTYPE type, void* /*detail*/, void* userdata) {
+    if (type == MD_SPAN_CODE) {
+        return Guarded(userdata, CloseCode);
+    }
     if (type != MD_SPAN_A) {
         return 0;
     }
-    return Guarded(userdata, [](ProseBuilder& builder) { CloseLink(builder); });
+    return Guarded(userdata, CloseLink);
 }
 
 int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) {
@@ -415,24 +506,15 @@ int OnText(MD_TEXTTYPE type, const MD_CHAR* text, MD_SIZE size, void* userdata) 
     });
 }
 
-// MDX's code overwritten in a copy, byte for byte, with a letter: blanks would
-// make a blank line of a line of code, or an indented block of the text after
-// it. The prose never takes the letters (ProseBuilder::blanked).
-struct BlankedCode {
-    std::string utf8;  // for md4c, byte for byte in place
+std::vector<UnitRange> UnitRanges(std::string_view utf8, const std::vector<ByteRange>& ranges) {
     std::vector<UnitRange> units;
-};
-
-BlankedCode BlankMdxCode(std::string_view utf8) {
-    BlankedCode blanked{std::string(utf8), {}};
+    units.reserve(ranges.size());
     Utf16Cursor cursor;
-    for (const ByteRange& range : MdxCodeRanges(utf8)) {
+    for (const ByteRange& range : ranges) {
         const std::size_t start = Utf16OffsetAt(cursor, utf8, range.start);
-        blanked.units.push_back({start, Utf16OffsetAt(cursor, utf8, range.end)});
-        std::fill_n(blanked.utf8.begin() + static_cast<std::ptrdiff_t>(range.start),
-                    range.end - range.start, 'x');
+        units.push_back({start, Utf16OffsetAt(cursor, utf8, range.end)});
     }
-    return blanked;
+    return units;
 }
 
 }  // namespace
@@ -440,16 +522,9 @@ BlankedCode BlankMdxCode(std::string_view utf8) {
 ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded, SourceKind kind) {
     // md4c 0.4.8 can read one byte past the end of what it is given, so it reads
     // a copy whose terminating zero is that byte, wherever the caller's bytes end.
-    BlankedCode blanked;
-    std::string terminated;
-    std::string_view parsed;
-    if (kind == SourceKind::Mdx) {
-        blanked = BlankMdxCode(utf8);
-        parsed = blanked.utf8;
-    } else {
-        terminated = utf8;
-        parsed = terminated;
-    }
+    const ParsedMarkdown copy = ParseableMarkdown(utf8, kind);
+    const std::string_view parsed = copy.utf8;
+    const std::vector<UnitRange> hidden = UnitRanges(utf8, copy.hidden);
     const std::string_view body = parsed.substr(FrontMatterLength(parsed));
     if (body.size() > std::numeric_limits<MD_SIZE>::max()) {
         throw std::length_error("Markdown document too large to parse");
@@ -469,7 +544,7 @@ ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded, 
     builder.source = utf8;
     builder.parsed = parsed;
     builder.decoded = decoded;
-    builder.blanked = blanked.units;
+    builder.hidden = hidden;
     const int status = md_parse(body.data(), static_cast<MD_SIZE>(body.size()), &parser, &builder);
     if (builder.failure) {
         std::rethrow_exception(builder.failure);

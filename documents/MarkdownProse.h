@@ -29,13 +29,15 @@ struct ProseDocument {
     std::vector<ProseHeading> headings;  // those with text, in order
 };
 
-// The prose of a Markdown document: paragraphs, headings, list items, block quotes and table
-// cells, with link text and image alt text kept; code blocks, inline code, raw HTML (blocks and
-// inline), URLs (autolinks, bare URLs) and YAML (--- … ---) or TOML (+++ … +++) front matter at
-// the very start are left out. Each block is its own paragraph: blocks are joined by "\n\n",
-// and one whose last word holds no sentence mark ends in a full stop of its own, so that its
-// sentence ends with it. Prose between "<!-- quillory off -->" and "<!-- quillory on -->" (or
-// the end) is left out as code is. MDX is read as Markdown with its code blanked (MdxCodeRanges).
+// The prose of a Markdown document: paragraphs, headings, list items and block quotes, with
+// link text, image alt text and each inline code as one word (InlineCodeWord) kept; code
+// blocks, tables, raw HTML (blocks and inline), URLs (autolinks, bare URLs), YAML (--- … ---)
+// or TOML (+++ … +++) front matter at the very start, template tags (TemplateTagRanges) and the
+// markers of boxed notes (FindCallouts) are left out. Each block is its own paragraph: blocks
+// are joined by "\n\n", and one whose last word holds no sentence mark ends in a full stop of
+// its own, so that its sentence ends with it. A tab or a no-break space is a blank. Prose
+// between "<!-- quillory off -->" and "<!-- quillory on -->" (or the end) is left out as code
+// is. MDX is read as Markdown with its code blanked (MdxCodeRanges) and without template tags.
 // `utf8` must be valid UTF-8 without a byte order mark (the caller checks and strips it);
 // `decoded` is the same text decoded (DecodeUtf8), which the prose is copied from.
 ProseDocument MarkdownProse(std::string_view utf8, std::u16string_view decoded,

@@ -3,38 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "documents/MarkdownCode.h"
 #include "documents/SourceLines.h"
 
 namespace {
-
-struct Fence {
-    bool open = false;
-    char mark = 0;
-    std::size_t length = 0;
-};
-
-// True when the line opens, closes or lies within a fenced code block.
-bool TakeFenceLine(Fence& fence, std::string_view line) {
-    const std::size_t indent = line.find_first_not_of(' ');  // npos for a blank line
-    if (indent > 3) {
-        return fence.open;
-    }
-    const char mark = line[indent];
-    if (mark != '`' && mark != '~') {
-        return fence.open;
-    }
-    const std::size_t runEnd = std::min(line.find_first_not_of(mark, indent), line.size());
-    const std::size_t run = runEnd - indent;
-    if (run < 3) {
-        return fence.open;
-    }
-    if (!fence.open) {
-        fence = {true, mark, run};
-    } else if (mark == fence.mark && run >= fence.length && IsBlankLine(line.substr(runEnd))) {
-        fence.open = false;
-    }
-    return true;
-}
 
 // Each brace's partner, found in one pass so that unmatched braces cost no rescans.
 std::vector<std::pair<std::size_t, std::size_t>> BracePairs(std::string_view text) {
@@ -72,25 +44,6 @@ struct Scanner {
         }
     }
 };
-
-// Where a run of backticks opened at `start` is closed on the same line, or npos.
-std::size_t CodeSpanEnd(std::string_view text, std::size_t start) {
-    const std::size_t runEnd = std::min(text.find_first_not_of('`', start), text.size());
-    const std::size_t run = runEnd - start;
-    const std::size_t lineEnd = std::min(text.find('\n', runEnd), text.size());
-    for (std::size_t i = runEnd; i < lineEnd;) {
-        if (text[i] != '`') {
-            ++i;
-            continue;
-        }
-        const std::size_t closeEnd = std::min(text.find_first_not_of('`', i), text.size());
-        if (closeEnd - i == run) {
-            return closeEnd;
-        }
-        i = closeEnd;
-    }
-    return runEnd;  // no closing run: the backticks are text
-}
 
 }  // namespace
 

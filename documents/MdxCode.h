@@ -1,13 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 #include <vector>
 
-struct ByteRange {
-    std::size_t start = 0;
-    std::size_t end = 0;  // exclusive
-};
+#include "documents/ByteRange.h"
 
 // What an MDX document holds that is code, not prose: its top-level import and
 // export statements (at the top or after a blank line, each up to the next

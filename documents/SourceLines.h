@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
@@ -20,4 +21,9 @@ inline SourceLine SourceLineAt(std::string_view text, std::size_t start) {
 
 inline bool IsBlankLine(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Where a line's own text starts, after its indentation and block quote marks.
+inline std::size_t LineTextStart(std::string_view line) {
+    return std::min(line.find_first_not_of(" \t>"), line.size());
 }

@@ -1,7 +1,8 @@
 // Any UTF-8 read as Markdown or MDX: the prose must map back into the source in
 // order and in range, every verbatim stretch must repeat its source, headings
 // and sections must lie within the prose, and a leading "quillory off" must
-// leave no prose at all.
+// leave no prose at all. What md4c reads must keep every line and every byte
+// that is not hidden, but for blanks made block quote marks.
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "documents/MdxCode.h"
+#include "documents/ParsedMarkdown.h"
 #include "documents/ProseSections.h"
 #include "documents/SourceDocument.h"
 
@@ -64,6 +66,29 @@ void CheckMdxRanges(std::string_view utf8) {
     }
 }
 
+void CheckParsed(std::string_view utf8, SourceKind kind) {
+    const ParsedMarkdown parsed = ParseableMarkdown(utf8, kind);
+    Check(parsed.utf8.size() == utf8.size());
+    std::size_t last = 0;
+    auto range = parsed.hidden.begin();
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        while (range != parsed.hidden.end() && range->end <= i) {
+            Check(range->start >= last && range->start < range->end);
+            last = range->end;
+            ++range;
+        }
+        const bool hidden = range != parsed.hidden.end() && range->start <= i;
+        const char was = utf8[i];
+        const char is = parsed.utf8[i];
+        if (was == '\n' || was == '\r') {
+            Check(is == was && !hidden);
+        } else if (is != was) {
+            Check(hidden || ((was == ' ' || was == '\t') && is == '>'));
+        }
+    }
+    Check(range == parsed.hidden.end() || range->end <= utf8.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -78,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckProse(loaded.document);
     CheckMdxRanges(bytes);
+    CheckParsed(bytes, kind);
     if (bytes.find("quillory") == std::string_view::npos &&
         bytes.find('\0') == std::string_view::npos) {
         const std::string off = "<!-- quillory off -->\n\n" + std::string(bytes);

@@ -110,14 +110,14 @@ TEST_F(CliEndToEndTest, MarkdownSentencesPointIntoTheFileAsWritten) {
         places += std::to_string(sentence["line"].get<int>()) + ":" +
                   std::to_string(sentence["column"].get<int>()) + " ";
     }
-    // The heading is a sentence of its own; the inline code is no sentence's,
-    // so it falls in the blanks that end the one before it.
-    EXPECT_EQ(pieces, u"T\u00EDtulo\r\n\r\n|See [the *guide*](https://x.org) now. `x` |Then go.|");
-    EXPECT_EQ(places, "1:3 3:1 3:43 ");
+    // The heading is a sentence of its own; the inline code is a word of the
+    // sentence it opens, backticks and all.
+    EXPECT_EQ(pieces, u"T\u00EDtulo\r\n\r\n|See [the *guide*](https://x.org) now. |`x` Then go.|");
+    EXPECT_EQ(places, "1:3 3:1 3:39 ");
     // Only the prose is counted.
     EXPECT_EQ(nlohmann::json::parse(
                   Run("--input markdown --format json " + Input(page)).out)["wordCount"],
-              7);
+              8);
 }
 
 TEST_F(CliEndToEndTest, ExportKeepsLineEndsExactly) {
