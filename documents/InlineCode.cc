@@ -19,6 +19,13 @@ std::u16string InlineCodeWord(std::u16string_view code) {
     return word;
 }
 
+std::u16string ShownProse(std::u16string_view prose) {
+    std::u16string shown(prose);
+    std::ranges::replace(shown, kJoiner, u' ');
+    std::ranges::replace(shown, kDotLeader, u'.');
+    return shown;
+}
+
 std::size_t CodeSpanOpening(std::string_view utf8, std::size_t textStart) {
     std::size_t at = textStart;
     while (at > 0 && utf8[at - 1] == ' ') {

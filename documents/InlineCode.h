@@ -10,6 +10,10 @@
 // sentence and its syllables are the vowel groups a reader says.
 std::u16string InlineCodeWord(std::u16string_view code);
 
+// Prose as a message names it (a section's heading): inline code's joiners back
+// to blanks and its leaders back to full stops, "The config.toml file".
+std::u16string ShownProse(std::u16string_view prose);
+
 // How many blanks and backticks stand before a code span's text that starts at
 // `textStart` in `utf8`, and after its text that ends at `textEnd`, on the same
 // line (backticks on the next are text): all of them ASCII, one UTF-16 unit

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "documents/InlineCode.h"
 #include "documents/TextAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/TextStatistics.h"
@@ -10,7 +11,7 @@
 namespace {
 
 std::u16string OneLine(std::u16string_view text) {
-    std::u16string line(text);
+    std::u16string line = ShownProse(text);
     std::replace(line.begin(), line.end(), u'\n', u' ');
     return line;
 }

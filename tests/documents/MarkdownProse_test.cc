@@ -275,11 +275,14 @@ TEST(MarkdownProseTest, InlineCodeIsOneWordInItsPlace) {
 }
 
 TEST(MarkdownProseTest, ASectionIsNamedWithItsCode) {
-    const std::string_view markdown = "### The `:counter` placeholder\n\nIt counts.\n";
+    const std::string_view markdown =
+        "### The `:counter` placeholder\n\nIt counts.\n\n## The `hugo server` and `config.toml`\n";
     const ProseDocument document = MarkdownProse(markdown, DecodeUtf8(markdown).text);
     const std::vector<ProseSection> sections = ProseSections(document, EnglishVariant::Us, 0);
-    ASSERT_EQ(sections.size(), 1U);
+    ASSERT_EQ(sections.size(), 2U);
     EXPECT_EQ(sections[0].heading, u"The :counter placeholder");
+    // As written, though the code stands in the prose as one word with no sentence mark.
+    EXPECT_EQ(sections[1].heading, u"The hugo server and config.toml");
 }
 
 // The window's plain reading keeps a tab and a no-break space inside a word.
