@@ -33,10 +33,13 @@ Json Figure(bool known, const T& value) {
     return known ? Json(value) : Json(nullptr);
 }
 
+// A text without a score is not held to the grade, ease or score thresholds.
+constexpr const char* kTooShortToJudge = "too short to judge";
+
 Json SectionsJson(const std::vector<ProseSection>& sections) {
     Json array = Json::array();
     for (const ProseSection& section : sections) {
-        array.push_back({
+        Json& entry = array.emplace_back(Json{
             {"heading", EncodeUtf8(section.heading)},
             {"line", section.start.line},
             {"words", section.words},
@@ -45,6 +48,9 @@ Json SectionsJson(const std::vector<ProseSection>& sections) {
             {"ease", Figure(section.hasText, section.ease)},
             {"score", Figure(section.score.has_value(), section.score.value_or(0))},
         });
+        if (!section.score) {
+            entry["note"] = kTooShortToJudge;
+        }
     }
     return array;
 }
@@ -57,6 +63,9 @@ std::string CliJsonDocumentLine(const TextAnalysis* analysis, const std::string&
     Json object = {{"path", path}};
     if (analysis != nullptr) {
         object.update(AnalysisJson(*analysis));
+        if (!analysis->score) {
+            object["note"] = kTooShortToJudge;
+        }
     } else {
         object["wordCount"] = 0;
     }

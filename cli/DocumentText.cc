@@ -33,7 +33,7 @@ std::string DocumentTextLines(const DocumentResult& result) {
     if (!result.hasText) {
         return result.path + ": 0 words: empty\n";
     }
-    std::string text = result.path + ": " + std::to_string(result.words) + " words, grade " +
+    std::string text = result.path + ": " + CountOf(result.words, "word") + ", grade " +
                        TwoDecimalsUtf8(result.grade) + ", ease " + TwoDecimalsUtf8(result.ease) +
                        ", score " + (result.score ? TwoDecimalsUtf8(*result.score) : "none") +
                        ": " + (result.missed ? "missed" : "passed") + "\n";
@@ -45,9 +45,8 @@ std::string DocumentTextLines(const DocumentResult& result) {
 }
 
 std::string DocumentTotalsLine(const DocumentTotals& totals) {
-    std::string line = std::to_string(totals.documents) +
-                       (totals.documents == 1 ? " document, " : " documents, ") +
-                       std::to_string(totals.words) + " words: " + std::to_string(totals.passed) +
+    std::string line = CountOf(static_cast<std::int64_t>(totals.documents), "document") + ", " +
+                       CountOf(totals.words, "word") + ": " + std::to_string(totals.passed) +
                        " passed, " + std::to_string(totals.missed) + " missed a threshold";
     if (totals.empty > 0) {
         line += ", " + std::to_string(totals.empty) + " empty";
@@ -69,9 +68,8 @@ std::string DocumentTotalsLine(const DocumentTotals& totals) {
 
 std::string DocumentTotalsSentence(const DocumentTotals& totals) {
     const std::size_t checked = totals.documents - totals.skipped - totals.unreadable;
-    std::string sentence =
-        std::to_string(checked) + (checked == 1 ? " document checked: " : " documents checked: ") +
-        std::to_string(totals.findings) + (totals.findings == 1 ? " finding" : " findings");
+    std::string sentence = CountOf(static_cast<std::int64_t>(checked), "document") + " checked: " +
+                           CountOf(static_cast<std::int64_t>(totals.findings), "finding");
     if (totals.baselineUsed) {
         sentence += ", " + std::to_string(totals.baselined) + " baselined, " +
                     std::to_string(totals.gone) + " gone";

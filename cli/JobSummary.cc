@@ -29,7 +29,7 @@ void AddRow(std::vector<std::string>& rows, std::size_t& leftOut, std::string ro
 
 std::string Table(const std::string& heading, const std::string& header,
                   const std::vector<std::string>& rows, std::size_t leftOut,
-                  const std::string& what) {
+                  const std::string& noun) {
     if (rows.empty()) {
         return {};
     }
@@ -38,7 +38,8 @@ std::string Table(const std::string& heading, const std::string& header,
         text += row;
     }
     if (leftOut > 0) {
-        text += "\n" + std::to_string(leftOut) + " more " + what + " not shown.\n";
+        text +=
+            "\n" + CountOf(static_cast<std::int64_t>(leftOut), "more " + noun) + " not shown.\n";
     }
     return text;
 }
@@ -64,9 +65,9 @@ std::string JobSummaryText(const JobSummary& summary, const DocumentTotals& tota
            Table(
                "Documents that missed a threshold",
                "| Document | Words | Grade | Ease | Score |\n| --- | ---: | ---: | ---: | ---: |\n",
-               summary.documentRows, summary.documentsLeftOut, "documents") +
+               summary.documentRows, summary.documentsLeftOut, "document") +
            Table("Findings", "| File | Line | Message |\n| --- | ---: | --- |\n",
-                 summary.findingRows, summary.findingsLeftOut, "findings");
+                 summary.findingRows, summary.findingsLeftOut, "finding");
 }
 
 std::string EscapeMarkdown(std::string_view text) {

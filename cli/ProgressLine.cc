@@ -1,7 +1,10 @@
 #include "cli/ProgressLine.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <string>
 
+#include "documents/Utf8Figures.h"
 #include "platform/common/Terminal.h"
 
 namespace {
@@ -25,7 +28,9 @@ void ShowProgress(ProgressLine& line, std::size_t done, std::size_t total) {
     if (!line.enabled || now - line.start < kQuietStart || now - line.lastShown < kInterval) {
         return;
     }
-    std::fprintf(stderr, "\r\033[Kquillory-cli: %zu documents done, %zu left", done, total - done);
+    const std::string text = CountOf(static_cast<std::int64_t>(done), "document") + " done, " +
+                             std::to_string(total - done) + " left";
+    std::fprintf(stderr, "\r\033[Kquillory-cli: %s", text.c_str());
     std::fflush(stderr);
     line.lastShown = now;
     line.shown = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -41,15 +42,39 @@ Json Rules() {
     return rules;
 }
 
+Json PhysicalLocation(const std::string& path, Json region) {
+    return {{"artifactLocation", {{"uri", UriOf(path)}}}, {"region", std::move(region)}};
+}
+
+Json RegionOf(TextPosition start, TextPosition end) {
+    return {{"startLine", start.line},
+            {"startColumn", start.column},
+            {"endLine", end.line},
+            {"endColumn", end.column}};
+}
+
 Json LocationOf(const std::string& path, const Finding* finding) {
-    Json region = {{"startLine", finding != nullptr ? finding->start.line : 1}};
     if (finding != nullptr && !finding->wholeDocument) {
-        region["startColumn"] = finding->start.column;
-        region["endLine"] = finding->end.line;
-        region["endColumn"] = finding->end.column;
+        return {
+            {"physicalLocation", PhysicalLocation(path, RegionOf(finding->start, finding->end))}};
     }
     return {
-        {"physicalLocation", {{"artifactLocation", {{"uri", UriOf(path)}}}, {"region", region}}}};
+        {"physicalLocation",
+         PhysicalLocation(path, {{"startLine", finding != nullptr ? finding->start.line : 1}})}};
+}
+
+// The sentences a document's or section's finding names for rewriting.
+Json RelatedLocations(const std::string& path, const Finding& finding) {
+    Json locations = Json::array();
+    for (std::size_t i = 0; i < finding.named.size(); ++i) {
+        const NamedSentence& named = finding.named[i];
+        locations.push_back({
+            {"id", i},
+            {"physicalLocation", PhysicalLocation(path, RegionOf(named.start, named.end))},
+            {"message", {{"text", named.message}}},
+        });
+    }
+    return locations;
 }
 
 }  // namespace
@@ -73,7 +98,7 @@ std::string SarifResults(const DocumentResult& result, bool baselineUsed) {
     };
     const auto resultOf = [&](const Finding& finding) {
         const auto rule = static_cast<std::size_t>(finding.rule);
-        return Json{
+        Json sarifResult{
             {"ruleId", kFindingRuleIds[rule]},
             {"ruleIndex", rule},
             {"level", "warning"},
@@ -81,6 +106,10 @@ std::string SarifResults(const DocumentResult& result, bool baselineUsed) {
             {"locations", Json::array({LocationOf(result.path, &finding)})},
             {"partialFingerprints", {{kFingerprintName, finding.fingerprint}}},
         };
+        if (!finding.named.empty()) {
+            sarifResult["relatedLocations"] = RelatedLocations(result.path, finding);
+        }
+        return sarifResult;
     };
     for (const Finding& finding : result.findings) {
         add(resultOf(finding), "new");

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "documents/SourcePositions.h"
 
@@ -14,6 +15,15 @@ enum class FindingRule { MaxGrade, MinEase, MinScore, MaxSentenceWords };
 // Each rule is named after its option, so a finding says what to change.
 inline constexpr std::array<std::string_view, 4> kFindingRuleIds = {
     "max-grade", "min-ease", "min-score", "max-sentence-words"};
+
+// A sentence a document's or section's finding names as one to rewrite.
+struct NamedSentence {
+    std::size_t sourceStart = 0;
+    std::size_t sourceEnd = 0;
+    TextPosition start;  // once placed
+    TextPosition end;
+    std::string message;  // its own finding's
+};
 
 struct Finding {
     FindingRule rule = FindingRule::MaxGrade;
@@ -29,6 +39,9 @@ struct Finding {
     TextPosition start;  // a sentence's places, once placed
     TextPosition end;
     std::string message;
+    // A document's or section's: the fewest sentences whose rewriting would
+    // bring it within the threshold, each also a finding of its own.
+    std::vector<NamedSentence> named;
 };
 
 // The fingerprint of a whole document's finding.

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
 
 #include "documents/Fingerprint.h"
+#include "documents/HardSentences.h"
 #include "documents/Utf8Figures.h"
 #include "engine/InputValidation.h"
 #include "engine/Scenario.h"
@@ -28,22 +30,30 @@ std::optional<double> ScoreOf(const TextAnalysis& analysis) {
     return analysis.score ? std::optional(analysis.score->overallScore) : std::nullopt;
 }
 
-// What a set of thresholds is held to: the whole document's figures or a section's.
-struct Figures {
-    double grade = 0;
-    double ease = 0;
-    std::optional<double> score;
+// What a set of thresholds is held to: the whole document or a section.
+struct Weighed {
+    MissedFigures figures;
     const ProseSection* section = nullptr;  // none for the whole document
+    std::size_t proseStart = 0;
+    std::size_t proseEnd = SIZE_MAX;
+    std::size_t firstFinding = 0;  // its findings in the check's
+    std::size_t findingCount = 0;
 };
 
-void AddFigureFindings(const Thresholds& thresholds, const Figures& figures,
+void AddFigureFindings(const Thresholds& thresholds, Weighed& weighed,
                        std::vector<Finding>& findings) {
+    MissedFigures& figures = weighed.figures;
+    weighed.firstFinding = findings.size();
+    // The report's own rule: a text too short for a score is too short to judge.
+    if (!figures.score) {
+        return;
+    }
     const auto add = [&](FindingRule rule, double figure, std::string message) {
         Finding finding;
         finding.rule = rule;
         finding.figure = figure;
         finding.fingerprint = kDocumentFingerprint;
-        if (const ProseSection* section = figures.section) {
+        if (const ProseSection* section = weighed.section) {
             finding.wholeDocument = false;
             finding.section = EncodeUtf8(section->heading);
             finding.fingerprint = "section:" + WordsFingerprint(section->heading);
@@ -54,74 +64,206 @@ void AddFigureFindings(const Thresholds& thresholds, const Figures& figures,
         finding.message = std::move(message);
         findings.push_back(std::move(finding));
     };
-    if (thresholds.maxGrade && figures.grade > *thresholds.maxGrade) {
-        add(FindingRule::MaxGrade, figures.grade,
-            "grade " + TwoDecimalsUtf8(figures.grade) + " is above the maximum of " +
+    const double grade = figures.counts.fleschKincaidGrade;
+    const double ease = figures.counts.fleschReadingEase;
+    if (thresholds.maxGrade && grade > *thresholds.maxGrade) {
+        figures.missed.maxGrade = thresholds.maxGrade;
+        add(FindingRule::MaxGrade, grade,
+            "grade " + TwoDecimalsUtf8(grade) + " is above the maximum of " +
                 Shortest(*thresholds.maxGrade));
     }
-    if (thresholds.minEase && figures.ease < *thresholds.minEase) {
-        add(FindingRule::MinEase, figures.ease,
-            "reading ease " + TwoDecimalsUtf8(figures.ease) + " is below the minimum of " +
+    if (thresholds.minEase && ease < *thresholds.minEase) {
+        figures.missed.minEase = thresholds.minEase;
+        add(FindingRule::MinEase, ease,
+            "reading ease " + TwoDecimalsUtf8(ease) + " is below the minimum of " +
                 Shortest(*thresholds.minEase));
     }
-    if (thresholds.minScore && figures.score && *figures.score < *thresholds.minScore) {
+    if (thresholds.minScore && *figures.score < *thresholds.minScore) {
+        figures.missed.minScore = thresholds.minScore;
         add(FindingRule::MinScore, *figures.score,
             "overall score " + TwoDecimalsUtf8(*figures.score) + " is below the minimum of " +
                 Shortest(*thresholds.minScore));
     }
+    weighed.findingCount = findings.size() - weighed.firstFinding;
 }
 
-// Prose ranges whose grade missed the maximum: where hard sentences are named.
-using ProseRange = std::pair<std::size_t, std::size_t>;
-
-bool Overlaps(const std::vector<ProseRange>& ranges, const SentenceSpan& span) {
-    return std::any_of(ranges.begin(), ranges.end(), [&span](const ProseRange& range) {
-        return span.start < range.second && span.end > range.first;
-    });
+// The documents or sections that missed.
+std::vector<Weighed> WeighFigures(const ProseSettings& settings, ProseCheck& check) {
+    std::vector<Weighed> weighed;
+    if (settings.perSection && check.sections.size() > 1) {
+        for (const ProseSection& section : check.sections) {
+            if (!section.hasText) {
+                continue;
+            }
+            Weighed& one = weighed.emplace_back();
+            AnalysisJob& counts = one.figures.counts;
+            counts.wordCount = section.words;
+            counts.sentenceCount = section.sentences;
+            counts.characterCount = section.characters;
+            counts.syllableCount = section.syllables;
+            counts.fleschKincaidGrade = section.grade;
+            counts.fleschReadingEase = section.ease;
+            one.figures.ascii = section.ascii;
+            one.figures.score = section.score;
+            one.section = &section;
+            one.proseStart = section.proseStart;
+            one.proseEnd = section.proseEnd;
+        }
+    } else {
+        const TextAnalysis& analysis = check.analysis;
+        AnalysisJob& counts = weighed.emplace_back().figures.counts;
+        counts.wordCount = analysis.job.wordCount;
+        counts.sentenceCount = analysis.job.sentenceCount;
+        counts.characterCount = analysis.job.characterCount;
+        counts.syllableCount = analysis.job.syllableCount;
+        counts.fleschKincaidGrade = analysis.job.fleschKincaidGrade;
+        counts.fleschReadingEase = analysis.job.fleschReadingEase;
+        weighed.back().figures.ascii = {analysis.complexWordCount, analysis.longWordCount};
+        weighed.back().figures.score = ScoreOf(analysis);
+    }
+    for (Weighed& one : weighed) {
+        AddFigureFindings(settings.thresholds, one, check.findings);
+    }
+    std::erase_if(weighed, [](const Weighed& one) { return one.findingCount == 0; });
+    return weighed;
 }
 
-void AddSentenceFindings(std::u16string_view prose, const ProseSettings& settings,
-                         const std::vector<ProseRange>& gradeMissed, ProseCheck& check) {
-    const Thresholds& thresholds = settings.thresholds;
+// Headings, labels that end with a colon (a block of one sentence, given its
+// full stop) and sentences of fewer than 4 words are not worth rewriting.
+constexpr std::int64_t kFewestNamedWords = 4;
+
+bool IsNameable(const ProseDocument& document, const SentenceSpan& span) {
+    if (span.words < kFewestNamedWords) {
+        return false;
+    }
+    const std::u16string_view prose = document.prose;
+    const WordsRange words = SentenceWords(prose, span);
+    const std::vector<ProseHeading>& headings = document.headings;
+    const auto after = std::upper_bound(
+        headings.begin(), headings.end(), words.start,
+        [](std::size_t start, const ProseHeading& heading) { return start < heading.proseStart; });
+    if (after != headings.begin() && words.start < std::prev(after)->proseEnd) {
+        return false;
+    }
+    constexpr std::u16string_view kBlockBreak = u"\n\n";
+    const bool blockStart = words.start == 0 || prose.substr(0, words.start).ends_with(kBlockBreak);
+    const bool blockEnd =
+        words.end == prose.size() || prose.substr(words.end).starts_with(kBlockBreak);
+    return !(blockStart && blockEnd && prose.substr(0, words.end).ends_with(u":."));
+}
+
+std::string HardSentenceMessage(const SentenceSpan& span, const SentenceImpact& without,
+                                const Weighed& miss) {
+    const MissedFigures& figures = miss.figures;
+    std::string message = "hard sentence: " + CountOf(span.words, "word") + " \u00B7 " +
+                          EncodeUtf8(SentenceCostText(
+                              span, without, figures.counts.fleschKincaidGrade, figures.score));
+    if (figures.missed.minEase) {
+        message += ", ease " + TwoDecimalsUtf8(figures.counts.fleschReadingEase) + " \u2192 " +
+                   TwoDecimalsUtf8(without.easeWithout);
+    }
+    return message;
+}
+
+Finding SentenceFinding(std::u16string_view prose, const ProseSentence& sentence, FindingRule rule,
+                        std::string message) {
+    const SentenceSpan& span = sentence.span;
+    Finding finding;
+    finding.rule = rule;
+    finding.wholeDocument = false;
+    finding.fingerprint =
+        "sentence:" + WordsFingerprint(prose.substr(span.start, span.end - span.start));
+    finding.sourceStart = sentence.sourceStart;
+    finding.sourceEnd = sentence.wordsEnd;
+    finding.message = std::move(message);
+    return finding;
+}
+
+// Where rewriting the sentences named would not be enough, the figure's finding says so.
+std::string NotEnoughNote(const HardSentences& chosen) {
+    const std::string named = CountOf(static_cast<std::int64_t>(chosen.named.size()), "sentence");
+    if (chosen.moreNeeded > 0) {
+        return "; rewriting the " + named + " named and " + std::to_string(chosen.moreNeeded) +
+               " more would bring it within";
+    }
+    return "; rewriting the " + named + " named would not bring it within";
+}
+
+// The fewest sentences whose rewriting would bring each document or section
+// that missed within its thresholds. Sections nest: a sentence named for a
+// section and its parent is one finding, told with the innermost one's figures.
+void NameHardSentences(const ProseDocument& document, const ProseSettings& settings,
+                       const std::vector<Weighed>& misses, const std::vector<bool>& nameable,
+                       ProseCheck& check, std::vector<Finding>& sentenceFindings) {
+    const ScoreProfile& profile = SelectScoreProfile(settings.scenario, settings.variant);
+    std::vector<std::optional<std::size_t>> findingOf(check.sentences.size());
+    std::vector<std::size_t> indices;
+    std::vector<SentenceSpan> candidates;
+    for (auto miss = misses.rbegin(); miss != misses.rend(); ++miss) {
+        indices.clear();
+        candidates.clear();
+        const auto first =
+            std::lower_bound(check.sentences.begin(), check.sentences.end(), miss->proseStart,
+                             [](const ProseSentence& sentence, std::size_t start) {
+                                 return sentence.span.start < start;
+                             });
+        for (auto sentence = first;
+             sentence != check.sentences.end() && sentence->span.start < miss->proseEnd;
+             ++sentence) {
+            const auto index = static_cast<std::size_t>(sentence - check.sentences.begin());
+            if (nameable[index]) {
+                indices.push_back(index);
+                candidates.push_back(sentence->span);
+            }
+        }
+        const HardSentences chosen =
+            ChooseHardSentences(miss->figures, candidates, profile, settings.variant);
+        std::vector<NamedSentence> named;
+        for (std::size_t i = 0; i < chosen.named.size(); ++i) {
+            const std::size_t index = indices[chosen.named[i]];
+            const ProseSentence& sentence = check.sentences[index];
+            if (!findingOf[index]) {
+                findingOf[index] = sentenceFindings.size();
+                sentenceFindings.push_back(
+                    SentenceFinding(document.prose, sentence, FirstMissedRule(miss->figures.missed),
+                                    HardSentenceMessage(sentence.span, chosen.without[i], *miss)));
+            }
+            NamedSentence& one = named.emplace_back();
+            one.sourceStart = sentence.sourceStart;
+            one.sourceEnd = sentence.wordsEnd;
+            one.message = sentenceFindings[*findingOf[index]].message;
+        }
+        for (std::size_t i = 0; i < miss->findingCount; ++i) {
+            Finding& finding = check.findings[miss->firstFinding + i];
+            finding.named = named;
+            if (!named.empty() && (!chosen.enough || chosen.moreNeeded > 0)) {
+                finding.message += NotEnoughNote(chosen);
+            }
+        }
+    }
+}
+void AddLongSentences(const ProseDocument& document, const ProseSettings& settings,
+                      const std::vector<bool>& nameable, const ProseCheck& check,
+                      std::vector<Finding>& sentenceFindings) {
     const TextAnalysis& analysis = check.analysis;
     const int aim = SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
-    const SentenceWordLimit wordLimit = thresholds.maxSentenceWords.value_or(SentenceWordLimit{});
+    const SentenceWordLimit wordLimit = *settings.thresholds.maxSentenceWords;
     const int maxWords = wordLimit.scenarioAim ? aim : wordLimit.words;
-    for (const ProseSentence& sentence : check.sentences) {
+    for (std::size_t i = 0; i < check.sentences.size(); ++i) {
+        const ProseSentence& sentence = check.sentences[i];
         const SentenceSpan& span = sentence.span;
-        const bool hard = span.words > 0 && span.grade > thresholds.maxGrade.value_or(0) &&
-                          Overlaps(gradeMissed, span);
-        const bool tooLong = thresholds.maxSentenceWords && span.words > maxWords;
-        if (!hard && !tooLong) {
+        if (!nameable[i] || span.words <= maxWords) {
             continue;
         }
-        const std::string cost = EncodeUtf8(SentenceCostText(
-            span, sentence.impact, analysis.job.fleschKincaidGrade, ScoreOf(analysis)));
-        const auto add = [&](FindingRule rule, std::string message) {
-            Finding finding;
-            finding.rule = rule;
-            finding.wholeDocument = false;
-            finding.fingerprint =
-                "sentence:" + WordsFingerprint(prose.substr(span.start, span.end - span.start));
-            finding.sourceStart = sentence.sourceStart;
-            finding.sourceEnd = sentence.wordsEnd;
-            finding.message = std::move(message);
-            check.findings.push_back(std::move(finding));
-        };
-        if (hard) {
-            add(FindingRule::MaxGrade, "hard sentence: grade above " +
-                                           Shortest(*thresholds.maxGrade) + ", " +
-                                           std::to_string(span.words) + " words \u00B7 " + cost);
-        }
-        if (tooLong) {
-            std::string message = std::to_string(span.words) + " words \u2014 ";
-            message += wordLimit.scenarioAim ? EncodeUtf8(kScenarioNames[settings.scenario]) +
-                                                   " aims at " + std::to_string(aim) + " or fewer"
-                                             : "at most " + std::to_string(maxWords) + " allowed";
-            message += " \u00B7 ";
-            message += cost;
-            add(FindingRule::MaxSentenceWords, std::move(message));
-        }
+        std::string message = CountOf(span.words, "word") + " \u2014 ";
+        message += wordLimit.scenarioAim ? EncodeUtf8(kScenarioNames[settings.scenario]) +
+                                               " aims at " + std::to_string(aim) + " or fewer"
+                                         : "at most " + std::to_string(maxWords) + " allowed";
+        message += " \u00B7 ";
+        message += EncodeUtf8(SentenceCostText(span, sentence.impact,
+                                               analysis.job.fleschKincaidGrade, ScoreOf(analysis)));
+        sentenceFindings.push_back(SentenceFinding(
+            document.prose, sentence, FindingRule::MaxSentenceWords, std::move(message)));
     }
 }
 
@@ -134,33 +276,6 @@ void NumberFingerprints(std::vector<Finding>& findings) {
             finding.fingerprint += ":" + std::to_string(number);
         }
     }
-}
-
-// Where the grade missed, hard sentences are named too.
-std::vector<ProseRange> WeighFigures(const ProseSettings& settings, ProseCheck& check) {
-    const Thresholds& thresholds = settings.thresholds;
-    std::vector<ProseRange> gradeMissed;
-    if (settings.perSection && check.sections.size() > 1) {
-        for (const ProseSection& section : check.sections) {
-            if (section.hasText) {
-                AddFigureFindings(thresholds,
-                                  {section.grade, section.ease, section.score, &section},
-                                  check.findings);
-                if (thresholds.maxGrade && section.grade > *thresholds.maxGrade) {
-                    gradeMissed.emplace_back(section.proseStart, section.proseEnd);
-                }
-            }
-        }
-        return gradeMissed;
-    }
-    const AnalysisJob& job = check.analysis.job;
-    AddFigureFindings(thresholds,
-                      {job.fleschKincaidGrade, job.fleschReadingEase, ScoreOf(check.analysis)},
-                      check.findings);
-    if (thresholds.maxGrade && job.fleschKincaidGrade > *thresholds.maxGrade) {
-        gradeMissed.emplace_back(0, SIZE_MAX);
-    }
-    return gradeMissed;
 }
 
 }  // namespace
@@ -180,14 +295,28 @@ ProseCheck CheckProse(const ProseDocument& document, const ProseSettings& settin
     if (needs.sections || (settings.perSection && figureThresholds)) {
         check.sections = ProseSections(document, settings.variant, settings.scenario);
     }
-    const std::vector<ProseRange> gradeMissed = WeighFigures(settings, check);
-    const bool sentenceFindings = !gradeMissed.empty() || thresholds.maxSentenceWords;
-    if (needs.sentences || sentenceFindings) {
+    const std::vector<Weighed> misses = WeighFigures(settings, check);
+    if (needs.sentences || !misses.empty() || thresholds.maxSentenceWords) {
         check.sentences = ProseSentences(document, check.analysis);
     }
-    if (sentenceFindings) {
-        AddSentenceFindings(document.prose, settings, gradeMissed, check);
+    std::vector<bool> nameable;
+    if (!misses.empty() || thresholds.maxSentenceWords) {
+        nameable.reserve(check.sentences.size());
+        for (const ProseSentence& sentence : check.sentences) {
+            nameable.push_back(IsNameable(document, sentence.span));
+        }
     }
+    std::vector<Finding> sentenceFindings;
+    NameHardSentences(document, settings, misses, nameable, check, sentenceFindings);
+    if (thresholds.maxSentenceWords) {
+        AddLongSentences(document, settings, nameable, check, sentenceFindings);
+    }
+    // In the sentences' order, so that copies are numbered as they stand.
+    std::stable_sort(sentenceFindings.begin(), sentenceFindings.end(),
+                     [](const Finding& a, const Finding& b) {
+                         return std::pair(a.sourceStart, a.rule) < std::pair(b.sourceStart, b.rule);
+                     });
+    std::move(sentenceFindings.begin(), sentenceFindings.end(), std::back_inserter(check.findings));
     NumberFingerprints(check.findings);
     return check;
 }
@@ -200,12 +329,20 @@ void PlaceFindings(std::u16string_view source, std::vector<Finding>& findings) {
             offsets.push_back(finding.sourceStart);
             offsets.push_back(finding.sourceEnd);
         }
+        for (const NamedSentence& named : finding.named) {
+            offsets.push_back(named.sourceStart);
+            offsets.push_back(named.sourceEnd);
+        }
     }
     const PlacedOffsets placed = PlaceOffsets(source, std::move(offsets));
     for (Finding& finding : findings) {
         if (!finding.wholeDocument) {
             finding.start = placed.At(finding.sourceStart);
             finding.end = placed.At(finding.sourceEnd);
+        }
+        for (NamedSentence& named : finding.named) {
+            named.start = placed.At(named.sourceStart);
+            named.end = placed.At(named.sourceEnd);
         }
     }
 }

@@ -30,6 +30,9 @@ void Measure(const ProseDocument& document, EnglishVariant variant, int scenario
     section.hasText = true;
     section.words = analysis.job.wordCount;
     section.sentences = analysis.job.sentenceCount;
+    section.characters = analysis.job.characterCount;
+    section.syllables = analysis.job.syllableCount;
+    section.ascii = {analysis.complexWordCount, analysis.longWordCount};
     section.grade = analysis.job.fleschKincaidGrade;
     section.ease = analysis.job.fleschReadingEase;
     if (analysis.score) {

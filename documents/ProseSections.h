@@ -8,6 +8,7 @@
 
 #include "documents/MarkdownProse.h"
 #include "documents/SourcePositions.h"
+#include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 
 // A heading and what follows it up to the next heading of the same or a higher
@@ -24,6 +25,9 @@ struct ProseSection {
     bool hasText = false;  // anything worth analysing; the figures are unset without it
     std::int64_t words = 0;
     std::int64_t sentences = 0;
+    std::int64_t characters = 0;
+    std::int64_t syllables = 0;
+    AsciiWordCounts ascii;
     double grade = 0;
     double ease = 0;
     std::optional<double> score;  // none where it is too short for one

@@ -101,6 +101,20 @@ Json SentenceDiagnostic(const OpenDocument& document, const ProseSentence& sente
     return diagnostic;
 }
 
+// The sentences a document's or section's finding names for rewriting.
+Json NamedSentencesJson(const OpenDocument& document, const Finding& finding,
+                        PositionEncoding encoding) {
+    Json related = Json::array();
+    for (const NamedSentence& named : finding.named) {
+        related.push_back(
+            {{"location",
+              {{"uri", document.uri},
+               {"range", RangeJson(document.text, named.sourceStart, named.sourceEnd, encoding)}}},
+             {"message", named.message}});
+    }
+    return related;
+}
+
 std::string VariantName(EnglishVariant variant) {
     return variant == EnglishVariant::Uk ? "UK English" : "US English";
 }
@@ -144,8 +158,11 @@ Json Diagnostics(const OpenDocument& document, PositionEncoding encoding) {
         Json range = finding.wholeDocument
                          ? FirstLineRange(text, encoding)
                          : RangeJson(text, finding.sourceStart, finding.sourceEnd, encoding);
-        diagnostics.push_back(DiagnosticJson(std::move(range), kSeverityWarning,
-                                             FindingRuleId(finding.rule), finding.message));
+        Json& diagnostic = diagnostics.emplace_back(DiagnosticJson(
+            std::move(range), kSeverityWarning, FindingRuleId(finding.rule), finding.message));
+        if (!finding.named.empty()) {
+            diagnostic["relatedInformation"] = NamedSentencesJson(document, finding, encoding);
+        }
     }
     auto next = onSentences.begin();
     std::vector<const Finding*> findings;

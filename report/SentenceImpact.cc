@@ -2,7 +2,6 @@
 
 #include "engine/ReadabilityMetrics.h"
 #include "report/Recommendations.h"
-#include "report/WeightedScore.h"
 
 SentenceLevel LevelOfSentence(std::int64_t words, int maxSentenceLength) {
     // Twice the words against three times the aim keeps "one and a half" exact.
@@ -10,6 +9,28 @@ SentenceLevel LevelOfSentence(std::int64_t words, int maxSentenceLength) {
         return SentenceLevel::VeryLong;
     }
     return words > maxSentenceLength ? SentenceLevel::Long : SentenceLevel::None;
+}
+
+SentenceImpact ImpactWithout(const AnalysisJob& whole, const AsciiWordCounts& wholeAscii,
+                             const SentenceSpan& part, const ScoreProfile& profile,
+                             EnglishVariant variant) {
+    AnalysisJob rest;
+    rest.wordCount = whole.wordCount - part.words;
+    rest.sentenceCount = whole.sentenceCount - part.sentences;
+    rest.characterCount = whole.characterCount - part.characters;
+    rest.syllableCount = whole.syllableCount - part.syllables;
+    const AsciiWordCounts restAscii{wholeAscii.complexWords - part.complexWords,
+                                    wholeAscii.longWords - part.longWords};
+    // The reading rates play no part in the grade, the ease or the score.
+    ComputeMetricsFromCounts(rest, restAscii, variant, {});
+    SentenceImpact impact;
+    impact.gradeWithout = rest.fleschKincaidGrade;
+    impact.easeWithout = rest.fleschReadingEase;
+    if (!IsTooShortForScore(rest)) {
+        impact.scoreWithout =
+            ComputeWeightedScoreFromCounts(rest, restAscii.complexWords, profile).overallScore;
+    }
+    return impact;
 }
 
 std::vector<SentenceImpact> SentenceImpacts(const AnalysisJob& whole,
@@ -20,22 +41,9 @@ std::vector<SentenceImpact> SentenceImpacts(const AnalysisJob& whole,
     std::vector<SentenceImpact> impacts;
     impacts.reserve(spans.size());
     for (const SentenceSpan& span : spans) {
-        AnalysisJob rest;
-        rest.wordCount = whole.wordCount - span.words;
-        rest.sentenceCount = whole.sentenceCount - span.sentences;
-        rest.characterCount = whole.characterCount - span.characters;
-        rest.syllableCount = whole.syllableCount - span.syllables;
-        const AsciiWordCounts restAscii{wholeAscii.complexWords - span.complexWords,
-                                        wholeAscii.longWords - span.longWords};
-        // The reading rates play no part in the grade or the score.
-        ComputeMetricsFromCounts(rest, restAscii, variant, {});
-        SentenceImpact& impact = impacts.emplace_back();
+        SentenceImpact& impact =
+            impacts.emplace_back(ImpactWithout(whole, wholeAscii, span, profile, variant));
         impact.level = LevelOfSentence(span.words, profile.maxSentenceLength);
-        impact.gradeWithout = rest.fleschKincaidGrade;
-        if (!IsTooShortForScore(rest)) {
-            impact.scoreWithout =
-                ComputeWeightedScoreFromCounts(rest, restAscii.complexWords, profile).overallScore;
-        }
     }
     return impacts;
 }

@@ -54,7 +54,14 @@ struct Checker {
     }
 
     void Location(const Json& location, const std::string& where) {
-        if (!Object(location, where, {}) || !location.contains("physicalLocation")) {
+        if (!Object(location, where, {})) {
+            return;
+        }
+        AtLeast(location, "id", where, -1);
+        if (location.contains("message")) {
+            Message(location["message"], where + ".message");
+        }
+        if (!location.contains("physicalLocation")) {
             return;
         }
         const Json& physical = location["physicalLocation"];
@@ -87,8 +94,10 @@ struct Checker {
                 }
             }
         }
-        for (std::size_t i = 0; i < result.value("locations", Json::array()).size(); ++i) {
-            Location(result["locations"][i], where + ".locations[" + std::to_string(i) + "]");
+        for (const char* key : {"locations", "relatedLocations"}) {
+            for (std::size_t i = 0; i < result.value(key, Json::array()).size(); ++i) {
+                Location(result[key][i], where + "." + key + "[" + std::to_string(i) + "]");
+            }
         }
     }
 

@@ -69,7 +69,7 @@ TEST_F(SectionsTest, PerSectionInEveryFormat) {
     ASSERT_EQ(lines.size(), 4U) << text.out;
     // At the heading's text, with a region to the section's last word.
     EXPECT_EQ(lines[1].rfind("page.md:7:3: section \u201CHard\u201D: grade ", 0), 0U) << lines[1];
-    EXPECT_EQ(lines[2].rfind("page.md:9:1: hard sentence: grade above 12", 0), 0U) << lines[2];
+    EXPECT_EQ(lines[2].rfind("page.md:9:1: hard sentence: 7 words", 0), 0U) << lines[2];
 
     const Json finding = JsonLines(Run("--per section --max-grade 12 --format json page.md").out)
                              .at(0)["findings"][0];
@@ -99,6 +99,40 @@ TEST_F(SectionsTest, PerSectionInEveryFormat) {
     EXPECT_EQ(Run("--per document --format github page.md").exitCode, 0);
     WriteFile(dir_ / ".quillory.toml", "per = \"chapter\"\n");
     EXPECT_NE(Run("page.md").err.find("key 'per'"), std::string::npos);
+}
+
+// The sentences named for a section are its SARIF result's related locations;
+// a section or document too short to judge is held to no figure.
+TEST_F(SectionsTest, NamedSentencesAndTextsTooShortToJudge) {
+    const Json sarif = Json::parse(Run("--per section --max-grade 12 --format sarif page.md").out);
+    const Json& results = sarif["runs"][0]["results"];
+    ASSERT_EQ(results.size(), 2U);
+    ASSERT_EQ(results[0]["relatedLocations"].size(), 1U);
+    const Json& related = results[0]["relatedLocations"][0];
+    EXPECT_EQ(related["physicalLocation"]["region"]["startLine"], 9);
+    EXPECT_EQ(related["message"]["text"], results[1]["message"]["text"]);
+    EXPECT_FALSE(results[1].contains("relatedLocations"));
+
+    WriteFile(dir_ / "short.md",
+              "# Example\n\n```\ncode\n```\n\n# Usage\n\nRead the page. It helps you start.\n");
+    const CliRun run = Run("--per section --max-grade 12 --min-ease 200 --format json short.md");
+    EXPECT_EQ(run.exitCode, 4);
+    const Json line = JsonLines(run.out).at(0);
+    EXPECT_EQ(line["sections"][0]["note"], "too short to judge");
+    EXPECT_FALSE(line["sections"][1].contains("note"));
+    EXPECT_FALSE(line.contains("note"));
+    for (const Json& finding : line["findings"]) {
+        EXPECT_EQ(finding["message"].get<std::string>().find("Example"), std::string::npos);
+    }
+
+    WriteFile(dir_ / "one.md", "Hello\n");
+    const CliRun one = Run("--max-grade 0 --min-ease 200 one.md");
+    EXPECT_EQ(one.exitCode, 0);
+    const std::string oneLine = Lines(one.out).at(0);
+    EXPECT_EQ(oneLine.rfind("one.md: 1 word, grade ", 0), 0U) << oneLine;
+    EXPECT_TRUE(oneLine.ends_with("score none: passed")) << oneLine;
+    EXPECT_EQ(JsonLines(Run("--check --format json one.md").out).at(0)["note"],
+              "too short to judge");
 }
 
 TEST_F(SectionsTest, SwitchedOffProseIsInNoFinding) {

@@ -73,10 +73,17 @@ struct Part {
     std::string message;
 };
 
-// What a diagnostic stands for: itself, or where a sentence's mark and findings
-// were made one, each of them from its related information ("code: message").
+// A sentence's mark and findings made one: related information at its own range.
+bool IsMerged(const Json& diagnostic) {
+    return diagnostic.contains("relatedInformation") &&
+           diagnostic["relatedInformation"][0]["location"]["range"] == diagnostic["range"];
+}
+
+// What a diagnostic stands for: itself (a document's or section's naming the
+// sentences to rewrite elsewhere), or where a sentence's mark and findings were
+// made one, each of them from its related information ("code: message").
 std::vector<Part> Parts(const Json& diagnostic) {
-    if (!diagnostic.contains("relatedInformation")) {
+    if (!IsMerged(diagnostic)) {
         return {{diagnostic["code"], diagnostic["message"]}};
     }
     std::vector<Part> parts;
@@ -153,7 +160,7 @@ TEST(ServerAgreesWithCliTest, MarkdownMarksFindingsAndFigures) {
     EXPECT_EQ(CliMarks(sentences).size(), 2U);
     // A marked sentence over a threshold is one diagnostic under the threshold's code.
     for (const Json& diagnostic : diagnostics) {
-        if (diagnostic.contains("relatedInformation")) {
+        if (IsMerged(diagnostic)) {
             EXPECT_EQ(diagnostic["code"], "max-sentence-words");
         }
     }

@@ -313,6 +313,14 @@ TEST(ServerProtocolTest, SettingsFromTheEditorAndTheFolder) {
     }
     EXPECT_EQ(codes, "min-ease max-sentence-words ");
     EXPECT_EQ(diagnostics[0]["range"]["start"], Position(0, 0));
+    // The document's finding points at the sentence whose rewriting would bring it within.
+    ASSERT_EQ(diagnostics[0]["relatedInformation"].size(), 1U);
+    const Json& named = diagnostics[0]["relatedInformation"][0];
+    EXPECT_EQ(named["location"]["uri"], uri);
+    EXPECT_EQ(named["location"]["range"], diagnostics[1]["range"]);
+    EXPECT_EQ(named["message"].get<std::string>().rfind("hard sentence: 28 words \u00B7 grade ", 0),
+              0U)
+        << named;
 
     // A bad file: one error naming it and its line; the editor's settings hold,
     // those pushed over those it started with.

@@ -83,6 +83,7 @@ int ExpectImpactsMatchReanalysis(std::u16string_view text, EnglishVariant varian
         }
         ++compared;
         EXPECT_NEAR(impacts[i].gradeWithout, rest.fleschKincaidGrade, 1e-9) << i;
+        EXPECT_NEAR(impacts[i].easeWithout, rest.fleschReadingEase, 1e-9) << i;
         if (IsTooShortForScore(rest)) {
             EXPECT_FALSE(impacts[i].scoreWithout) << i;
         } else {
