@@ -9,7 +9,6 @@
 #include "shell/FileDrop.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
-#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/Quit.h"
 #include "shell/SentenceMarks.h"

@@ -3,9 +3,11 @@
 #include <array>
 #include <string_view>
 
+#include "engine/CountMemory.h"
 #include "platform/Platform.h"
 #include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
+#include "shell/InputGate.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
 
@@ -74,6 +76,28 @@ void SetBarsVisible(bool visible) {
 }
 
 }  // namespace
+
+bool PrepareResultsArea(std::u16string_view editorText, std::u16string_view draft) {
+    if (editorText.empty()) {
+        platform::SetControlEnabled(kRecommendationsButton, false);
+        platform::SetControlEnabled(kClearButton, false);
+        platform::SetControlEnabled(kExportButton, false);
+        return false;
+    }
+    platform::SetControlEnabled(kRecommendationsButton, true);
+    platform::SetControlEnabled(kExportButton, true);
+    shell.currentJob.text = draft;
+    if (!PassesInputGate(draft, shell.locale)) {
+        return false;
+    }
+    CountTextRemembering(shell.currentJob, shell.locale, shell.countMemory);
+    platform::SetWindowContentHeight(kExpandedHeight);
+    ResetResultsArea();
+    shell.analysisCurrent = false;
+    ShowMetricRows();
+    WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
+    return true;
+}
 
 void ResetResultsArea() {
     // Rebuilding 36 controls on every keystroke would make typing lag.
