@@ -5,7 +5,7 @@
 #include "engine/ReadingRates.h"
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/AnalysisWorker.h"
 #include "shell/Commands.h"
+#include "shell/ControlNumbers.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"

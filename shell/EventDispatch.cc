@@ -1,9 +1,9 @@
 #include "shell/EventDispatch.h"
 
-#include "results/ControlNumbers.h"
 #include "shell/About.h"
 #include "shell/Appearance.h"
 #include "shell/Commands.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EditorEvents.h"
 #include "shell/Export.h"
 #include "shell/FileDrop.h"

@@ -10,7 +10,7 @@
 #include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"

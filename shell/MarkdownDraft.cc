@@ -3,7 +3,7 @@
 #include "documents/MarkdownProse.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 
