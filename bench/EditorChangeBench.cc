@@ -24,7 +24,7 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"

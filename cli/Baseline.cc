@@ -240,8 +240,7 @@ BaselineRead ReadBaseline(const std::string& file) {
     BaselineRead read;
     const InputBytes input = ReadInputBytes(file, kMaxDocumentBytes);
     if (input.status != InputStatus::Ok) {
-        read.error = "cannot read the baseline: " +
-                     (input.status == InputStatus::TooLarge ? file + ": too large" : input.error);
+        read.error = "cannot read the baseline: " + input.error;
         return read;
     }
     const Json json = Json::parse(input.bytes, nullptr, false);

@@ -243,13 +243,7 @@ std::optional<CliSettings> ReadSettings(const CliOptions& options, std::string& 
         return MergeCliSettings(options, DocumentConfig{},
                                 folderError ? std::filesystem::path() : folder);
     }
-    const InputBytes input = ReadInputBytes(file->string());
-    if (input.status != InputStatus::Ok) {
-        error =
-            input.status == InputStatus::TooLarge ? file->string() + ": too large" : input.error;
-        return std::nullopt;
-    }
-    const DocumentConfigResult config = ParseDocumentConfig(input.bytes, file->string());
+    const DocumentConfigResult config = ReadDocumentConfig(*file);
     if (!config.error.empty()) {
         error = config.error;
         return std::nullopt;

@@ -3,15 +3,12 @@
 #include <toml++/toml.h>
 
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <limits>
 #include <system_error>
 #include <utility>
 
-#include "documents/SettingNames.h"
-#include "engine/Scenario.h"
+#include "documents/InputBytes.h"
+#include "documents/SettingValue.h"
 
 namespace {
 
@@ -70,6 +67,29 @@ std::optional<Problem> ReadPatterns(const toml::node& node, std::vector<std::str
     return std::nullopt;
 }
 
+// As the editor's settings give the same setting.
+SettingValue ValueOf(const toml::node& node) {
+    SettingValue value;
+    if (const auto* text = node.as_string()) {
+        value.text = text->get();
+    }
+    if (const auto* number = node.as_integer()) {
+        value.wholeNumber = number->get();
+    }
+    return value;
+}
+
+template <typename T>
+std::optional<Problem> ReadShared(const toml::node& node,
+                                  std::optional<T> (*read)(const SettingValue&),
+                                  std::string_view forms, std::optional<T>& setting) {
+    setting = read(ValueOf(node));
+    if (!setting) {
+        return Problem{&node, "expected " + std::string(forms)};
+    }
+    return std::nullopt;
+}
+
 constexpr std::array<std::pair<std::string_view, std::optional<double> DocumentConfig::*>, 3>
     kNumberKeys = {{{"max-grade", &DocumentConfig::maxGrade},
                     {"min-ease", &DocumentConfig::minEase},
@@ -88,53 +108,38 @@ std::optional<Problem> ReadEntry(std::string_view key, const toml::node& node,
         }
     }
     if (key == "variant") {
-        const auto* text = node.as_string();
-        config.variant = text != nullptr ? ParseVariantName(text->get()) : std::nullopt;
-        if (!config.variant) {
-            return fail("expected \"us\" or \"uk\"");
-        }
-    } else if (key == "scenario") {
-        if (const auto* text = node.as_string()) {
-            config.scenario = ParseScenarioName(text->get());
-        } else if (const auto* number = node.as_integer()) {
-            config.scenario = ParseScenarioName(std::to_string(number->get()));
-        }
-        if (!config.scenario) {
-            return fail("expected a scenario number 0-" + std::to_string(kScenarioCount - 1) +
-                        " or name");
-        }
-    } else if (key == "max-sentence-words") {
-        const auto* number = node.as_integer();
-        const auto* text = node.as_string();
-        if (number != nullptr && number->get() >= 1 &&
-            number->get() <= std::numeric_limits<int>::max()) {
-            config.maxSentenceWords =
-                SentenceWordLimit{.scenarioAim = false, .words = static_cast<int>(number->get())};
-        } else if (text != nullptr && text->get() == "scenario") {
-            config.maxSentenceWords = SentenceWordLimit{.scenarioAim = true, .words = 0};
-        } else {
-            return fail("expected a whole number >= 1 or \"scenario\"");
-        }
-    } else if (key == "length-limit") {
+        return ReadShared(node, ReadVariantSetting, kVariantForms, config.variant);
+    }
+    if (key == "scenario") {
+        return ReadShared(node, ReadScenarioSetting, ScenarioForms(), config.scenario);
+    }
+    if (key == "max-sentence-words") {
+        return ReadShared(node, ReadSentenceWordLimitSetting, kSentenceWordLimitForms,
+                          config.maxSentenceWords);
+    }
+    if (key == "length-limit") {
         const auto* flag = node.as_boolean();
         if (flag == nullptr) {
             return fail("expected true or false");
         }
         config.lengthLimit = flag->get();
-    } else if (key == "per") {
+        return std::nullopt;
+    }
+    if (key == "per") {
         const auto* text = node.as_string();
         config.perSection = text != nullptr ? ParsePerName(text->get()) : std::nullopt;
         if (!config.perSection) {
             return fail("expected \"section\" or \"document\"");
         }
-    } else if (key == "include") {
-        return ReadPatterns(node, config.include);
-    } else if (key == "exclude") {
-        return ReadPatterns(node, config.exclude);
-    } else {
-        return fail("not a known setting");
+        return std::nullopt;
     }
-    return std::nullopt;
+    if (key == "include") {
+        return ReadPatterns(node, config.include);
+    }
+    if (key == "exclude") {
+        return ReadPatterns(node, config.exclude);
+    }
+    return fail("not a known setting");
 }
 
 }  // namespace
@@ -167,6 +172,16 @@ DocumentConfigResult ParseDocumentConfig(std::string_view toml, const std::strin
     return result;
 }
 
+DocumentConfigResult ReadDocumentConfig(const std::filesystem::path& file) {
+    const InputBytes input = ReadInputBytes(file.string());
+    if (input.status != InputStatus::Ok) {
+        DocumentConfigResult result;
+        result.error = input.error;
+        return result;
+    }
+    return ParseDocumentConfig(input.bytes, file.string());
+}
+
 std::optional<std::filesystem::path> FindDocumentConfig(const std::filesystem::path& folder) {
     std::error_code error;
     // Lexical, not canonical: parents are those the caller sees, even through a symlink.
@@ -187,20 +202,4 @@ std::optional<std::filesystem::path> FindDocumentConfig(const std::filesystem::p
         }
         current = std::move(parent);
     }
-}
-
-std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value) {
-    if (value == "scenario") {
-        return SentenceWordLimit{.scenarioAim = true, .words = 0};
-    }
-    // from_chars stops quietly at the first non-digit, so "12x" or "-0" must be refused here.
-    if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos) {
-        return std::nullopt;
-    }
-    int words = 0;
-    const auto status = std::from_chars(value.data(), value.data() + value.size(), words).ec;
-    if (status != std::errc() || words < 1) {
-        return std::nullopt;
-    }
-    return SentenceWordLimit{.scenarioAim = false, .words = words};
 }

@@ -6,15 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/SettingNames.h"
 #include "engine/EnglishVariant.h"
-
-// A sentence word limit: a number of words, or the scenario's own aim.
-struct SentenceWordLimit {
-    bool scenarioAim = false;  // "scenario"
-    int words = 0;             // when not scenarioAim; >= 1
-
-    bool operator==(const SentenceWordLimit&) const = default;
-};
 
 // What a .quillory.toml sets; what it leaves out stays unset, so flags and defaults decide.
 struct DocumentConfig {
@@ -40,8 +33,9 @@ struct DocumentConfigResult {
 // `fileName` is only for messages.
 DocumentConfigResult ParseDocumentConfig(std::string_view toml, const std::string& fileName);
 
+// The file read (as much as any input may be) and parsed; a file that cannot be
+// read gives its error as a bad one does.
+DocumentConfigResult ReadDocumentConfig(const std::filesystem::path& file);
+
 // The nearest ".quillory.toml" in `folder` or its parents (a regular file), if any.
 std::optional<std::filesystem::path> FindDocumentConfig(const std::filesystem::path& folder);
-
-// Parses "N" (a whole number >= 1) or "scenario"; used by the command line too.
-std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value);

@@ -47,18 +47,19 @@ std::string OverDocumentCeiling() {
 }
 
 InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes) {
+    InputBytes input;
     if (path == "-") {
-        return ReadBounded(stdin, "standard input", maxBytes);
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        InputBytes input;
+        input = ReadBounded(stdin, "standard input", maxBytes);
+    } else if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+        input = ReadBounded(file, path, maxBytes);
+        std::fclose(file);
+    } else {
         input.status = InputStatus::Unreadable;
         input.error = Failure("cannot open", path);
-        return input;
     }
-    InputBytes input = ReadBounded(file, path, maxBytes);
-    std::fclose(file);
+    if (input.status == InputStatus::TooLarge) {
+        input.error = path + ": too large";
+    }
     return input;
 }
 

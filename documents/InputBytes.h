@@ -20,7 +20,7 @@ enum class InputStatus { Ok, TooLarge, Unreadable };
 struct InputBytes {
     InputStatus status = InputStatus::Ok;
     std::string bytes;
-    std::string error;  // for Unreadable: what failed and why, naming the path
+    std::string error;  // what failed and why, naming the path: "PATH: too large" when TooLarge
 };
 
 // The whole FILE, or stdin when the path is "-", holding at most maxBytes

@@ -1,5 +1,8 @@
 #include "documents/SettingNames.h"
 
+#include <charconv>
+#include <system_error>
+
 #include "engine/Scenario.h"
 #include "engine/Utf8.h"
 
@@ -30,4 +33,20 @@ std::optional<bool> ParsePerName(std::string_view value) {
         return value == "section";
     }
     return std::nullopt;
+}
+
+std::optional<SentenceWordLimit> ParseSentenceWordLimit(std::string_view value) {
+    if (value == "scenario") {
+        return SentenceWordLimit{.scenarioAim = true, .words = 0};
+    }
+    // from_chars stops quietly at the first non-digit, so "12x" or "-0" must be refused here.
+    if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    int words = 0;
+    const auto status = std::from_chars(value.data(), value.data() + value.size(), words).ec;
+    if (status != std::errc() || words < 1) {
+        return std::nullopt;
+    }
+    return SentenceWordLimit{.scenarioAim = false, .words = words};
 }

@@ -1,53 +1,37 @@
 #include "ls/ServerSettings.h"
 
-#include <limits>
 #include <string_view>
 #include <system_error>
 
-#include "documents/InputBytes.h"
-#include "documents/SettingNames.h"
+#include "documents/SettingValue.h"
 
 namespace {
 
 using Json = nlohmann::json;
 
-std::optional<int> ScenarioOf(const Json& value) {
+// As .quillory.toml gives the same setting.
+SettingValue ValueOf(const Json& value) {
+    SettingValue setting;
     if (value.is_string()) {
-        return ParseScenarioName(value.get<std::string>());
+        setting.text = value.get_ref<const std::string&>();
     }
     if (value.is_number_integer()) {
-        return ParseScenarioName(std::to_string(value.get<std::int64_t>()));
+        setting.wholeNumber = value.get<std::int64_t>();
     }
-    return std::nullopt;
-}
-
-std::optional<EnglishVariant> VariantOf(const Json& value) {
-    return value.is_string() ? ParseVariantName(value.get<std::string>()) : std::nullopt;
-}
-
-std::optional<SentenceWordLimit> WordLimitOf(const Json& value) {
-    if (value.is_string()) {
-        return ParseSentenceWordLimit(value.get<std::string>());
-    }
-    if (value.is_number_integer()) {
-        const auto words = value.get<std::int64_t>();
-        if (words >= 1 && words <= std::numeric_limits<int>::max()) {
-            return SentenceWordLimit{.scenarioAim = false, .words = static_cast<int>(words)};
-        }
-    }
-    return std::nullopt;
+    return setting;
 }
 
 // One key of the section: unset when absent or null, kept as it was when refused.
 template <typename T>
 std::optional<T> ReadKey(const Json& section, std::string_view key,
-                         std::optional<T> (*parse)(const Json&), const std::optional<T>& before,
-                         std::string_view expected, std::vector<std::string>& problems) {
+                         std::optional<T> (*read)(const SettingValue&),
+                         const std::optional<T>& before, std::string_view expected,
+                         std::vector<std::string>& problems) {
     const auto found = section.find(key);
     if (found == section.end() || found->is_null()) {
         return std::nullopt;
     }
-    if (std::optional<T> value = parse(*found)) {
+    if (std::optional<T> value = read(ValueOf(*found))) {
         return value;
     }
     problems.push_back(std::string(key) + " " + found->dump() + " is not " + std::string(expected));
@@ -66,14 +50,7 @@ const DocumentConfigResult& ReadConfig(const std::filesystem::path& path, Config
     ConfigFile& file = files[path];
     file.time = time;
     file.size = size;
-    const InputBytes input = ReadInputBytes(path.string());
-    if (input.status == InputStatus::Ok) {
-        file.config = ParseDocumentConfig(input.bytes, path.string());
-    } else {
-        file.config = {};
-        file.config.error =
-            input.status == InputStatus::TooLarge ? path.string() + ": too large" : input.error;
-    }
+    file.config = ReadDocumentConfig(path);
     return file.config;
 }
 
@@ -86,13 +63,12 @@ EditorSettings ReadEditorSettings(const Json& section, const EditorSettings& bef
         return before;
     }
     return {
-        .variant =
-            ReadKey(section, "variant", VariantOf, before.variant, "\"us\" or \"uk\"", problems),
-        .scenario = ReadKey(section, "scenario", ScenarioOf, before.scenario,
-                            "a scenario's number 0-6 or its name", problems),
-        .maxSentenceWords =
-            ReadKey(section, "maxSentenceWords", WordLimitOf, before.maxSentenceWords,
-                    "a number of words (1 or more) or \"scenario\"", problems),
+        .variant = ReadKey(section, "variant", ReadVariantSetting, before.variant, kVariantForms,
+                           problems),
+        .scenario = ReadKey(section, "scenario", ReadScenarioSetting, before.scenario,
+                            ScenarioForms(), problems),
+        .maxSentenceWords = ReadKey(section, "maxSentenceWords", ReadSentenceWordLimitSetting,
+                                    before.maxSentenceWords, kSentenceWordLimitForms, problems),
     };
 }
 

@@ -7,13 +7,8 @@
 #include "engine/AnalysisJob.h"
 #include "engine/EnglishVariant.h"
 
-// One measure's row in the results area, addressed by control numbers.
+// One measure's row in the results.
 struct MetricRow {
-    int screenRow;    // 0-8, top to bottom; its top is at y = 310 + 50 * screenRow
-    int helpControl;  // kFirstRowHelpIcon + screenRow
-    int valueControl;
-    int barControl;
-    int labelControl;
     int barMaximum;
     std::u16string_view caption;
     std::u16string_view suffix;

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/WebAddresses.h"
 

@@ -5,8 +5,8 @@
 
 #include "engine/InputValidation.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/InputGate.h"
 #include "shell/ShellState.h"
 

@@ -1,7 +1,7 @@
 #include "shell/Appearance.h"
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 
 void OnAppearanceChanged() {
     if (platform::IsDarkMode() && platform::WindowExists()) {

@@ -1,12 +1,15 @@
 #include "shell/Commands.h"
 
+#include <string>
+
 #include "engine/ReadingRates.h"
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/RecommendationsView.h"
 #include "shell/ResultsArea.h"
@@ -76,6 +79,32 @@ void OpenHelpDocument() {
 
 void ShowGearMenu() {
     platform::ShowGearMenuAtPointer();
+}
+
+void ToggleReadAsMarkdown() {
+    ReadTextAs(!shell.readAsMarkdown);
+}
+
+void ReadTextAs(bool markdown) {
+    if (markdown == shell.readAsMarkdown) {
+        return;
+    }
+    SetReadAsMarkdown(markdown);
+    const std::u16string text = platform::ControlText(kEditor);
+    if (text.empty()) {
+        return;
+    }
+    // As after an edit: the rows may come or go with the prose.
+    const std::u16string_view draft = ReadDraft(text);
+    if (PrepareResultsArea(text, draft)) {
+        ShowFullAnalysis(draft);
+        return;
+    }
+    // Nothing of the other reading may stay on show.
+    ClearSentenceMarks();
+    ClearMetricRows();
+    platform::SetControlText(kSummaryLine, u"");
+    shell.analysisCurrent = false;
 }
 
 void OnRecommendationsButton() {

@@ -11,6 +11,10 @@ void ToggleAlwaysOnTop();
 void OpenDonationPage();
 void OpenHelpDocument();
 void ShowGearMenu();
+// The gear menu's "Read as Markdown": the text is read again at once.
+void ToggleReadAsMarkdown();
+// The same for a given reading; nothing happens when it is already in force.
+void ReadTextAs(bool markdown);
 
 void OnRecommendationsButton();
 // The shortcuts act only while the window exists.

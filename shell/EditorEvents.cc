@@ -1,16 +1,57 @@
 #include "shell/EditorEvents.h"
 
+#include <cstdint>
 #include <string>
 
-#include "engine/CountMemory.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
-#include "shell/InputGate.h"
+#include "shell/AnalysisWorker.h"
+#include "shell/Commands.h"
+#include "shell/ControlNumbers.h"
 #include "shell/LiveAnalysis.h"
-#include "shell/MainWindow.h"
 #include "shell/MarkdownDraft.h"
+#include "shell/Preferences.h"
+#include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
+#include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
+
+namespace {
+
+constexpr std::int64_t kEditorPassThrottle = 120;  // milliseconds
+
+// The editor-change handler, after PrepareResultsArea has put the text through
+// the input gate: the worker start, the throttled live pass, the full redraw
+// when no worker is busy, the save and the trailing pass's schedule.
+void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, bool passesGate) {
+    shell.currentJob.text = draft;
+    if (!passesGate) {
+        ClearSentenceMarks();
+        if (editorText.empty()) {
+            Clear();
+        }
+        return;
+    }
+    ShowMetricRows();
+    StartAnalysisWorker(draft);
+
+    bool computed = false;
+    const std::int64_t now = platform::NowMilliseconds();
+    if (now - shell.live.lastEditorPassTime >= kEditorPassThrottle) {
+        shell.live.lastEditorPassTime = now;
+        computed = LivePass(draft);
+    }
+    if (!WorkerBusy()) {
+        ShowMetrics(shell.currentJob, shell.locale, shell.lastDrawnValues);
+    }
+    shell.analysisCurrent = computed;
+    // The editor's own words: the job's text has been respelt and trimmed.
+    StoreTypedText(editorText);
+    platform::SetControlEnabled(kClearButton, true);
+    platform::PostEventAfter(static_cast<int>(LiveInterval(draft.size())),
+                             {platform::EventKind::TrailingPass, kUnnumbered});
+}
+
+}  // namespace
 
 void OnEditorEvent(platform::EventType type) {
     // Read once: for a long text the copy out of the editor is not free.
@@ -21,26 +62,4 @@ void OnEditorEvent(platform::EventType type) {
     if (type == platform::EventType::Change) {
         OnEditorChange(text, draft, passesGate);
     }
-}
-
-bool PrepareResultsArea(std::u16string_view editorText, std::u16string_view draft) {
-    if (editorText.empty()) {
-        platform::SetControlEnabled(kRecommendationsButton, false);
-        platform::SetControlEnabled(kClearButton, false);
-        platform::SetControlEnabled(kExportButton, false);
-        return false;
-    }
-    platform::SetControlEnabled(kRecommendationsButton, true);
-    platform::SetControlEnabled(kExportButton, true);
-    shell.currentJob.text = draft;
-    if (!PassesInputGate(draft, shell.locale)) {
-        return false;
-    }
-    CountTextRemembering(shell.currentJob, shell.locale, shell.countMemory);
-    platform::SetWindowContentHeight(kExpandedHeight);
-    ResetResultsArea();
-    shell.analysisCurrent = false;
-    ShowMetricRows();
-    WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
-    return true;
 }

@@ -7,9 +7,9 @@
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
 #include "report/Recommendations.h"
-#include "results/ControlNumbers.h"
 #include "results/ExportDocument.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/ShellState.h"
 

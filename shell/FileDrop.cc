@@ -11,8 +11,8 @@
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/ShellState.h"
 

@@ -3,7 +3,7 @@
 #include "engine/AnalysisJob.h"
 #include "engine/CountMemory.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"

@@ -2,8 +2,8 @@
 
 #include "engine/InputValidation.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 
 bool PassesInputGate(std::u16string_view text, EnglishVariant variant) {

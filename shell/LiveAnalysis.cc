@@ -10,9 +10,7 @@
 #include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
-#include "shell/AnalysisWorker.h"
-#include "shell/Commands.h"
+#include "shell/ControlNumbers.h"
 #include "shell/FullAnalysis.h"
 #include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
@@ -24,35 +22,6 @@
 std::int64_t LiveInterval(std::size_t length) {
     const double interval = std::clamp(static_cast<double>(length) / 100.0, 120.0, 1000.0);
     return static_cast<std::int64_t>(std::nearbyint(interval));
-}
-
-void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, bool passesGate) {
-    shell.currentJob.text = draft;
-    if (!passesGate) {
-        ClearSentenceMarks();
-        if (editorText.empty()) {
-            Clear();
-        }
-        return;
-    }
-    ShowMetricRows();
-    StartAnalysisWorker(draft);
-
-    bool computed = false;
-    const std::int64_t now = platform::NowMilliseconds();
-    if (now - shell.live.lastEditorPassTime >= kEditorPassThrottle) {
-        shell.live.lastEditorPassTime = now;
-        computed = LivePass(draft);
-    }
-    if (!WorkerBusy()) {
-        ShowMetrics(shell.currentJob, shell.locale, shell.lastDrawnValues);
-    }
-    shell.analysisCurrent = computed;
-    // The editor's own words: the job's text has been respelt and trimmed.
-    StoreTypedText(editorText);
-    platform::SetControlEnabled(kClearButton, true);
-    platform::PostEventAfter(static_cast<int>(LiveInterval(draft.size())),
-                             {platform::EventKind::TrailingPass, kUnnumbered});
 }
 
 bool LivePass(std::u16string_view text) {

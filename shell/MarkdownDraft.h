@@ -15,7 +15,3 @@ WordsRange EditorRange(WordsRange stretch);
 
 // Stored and shown in the gear menu; the text is read again at its next change.
 void SetReadAsMarkdown(bool on);
-// The gear menu's "Read as Markdown": the text is read again at once.
-void ToggleReadAsMarkdown();
-// The same for a given reading; nothing happens when it is already in force.
-void ReadTextAs(bool markdown);

@@ -2,8 +2,8 @@
 
 #include "engine/TextAgreement.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 
 bool ReadFlag(std::string_view key) {

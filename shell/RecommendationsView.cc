@@ -5,7 +5,7 @@
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
 #include "report/Recommendations.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellState.h"
 

@@ -5,22 +5,24 @@
 
 #include "platform/Platform.h"
 #include "results/MetricRows.h"
+#include "shell/MetricRowLayout.h"
 
 namespace {
 
 constexpr std::size_t kFullyRedrawnRows = 2;  // Flesch Reading Ease and Flesch-Kincaid Grade
 
 // A bar is named after its row's value, so that a screen reader says what it shows.
-void DrawValue(const MetricRow& row, std::u16string_view valueText) {
-    platform::SetControlText(row.valueControl, valueText);
-    platform::SetControlAccessibleName(row.barControl, valueText);
+void DrawValue(const MetricRowLayout& layout, std::u16string_view valueText) {
+    platform::SetControlText(layout.valueControl, valueText);
+    platform::SetControlAccessibleName(layout.barControl, valueText);
 }
 
-void DrawRow(const MetricRow& row, const AnalysisJob& job, EnglishVariant variant) {
-    const MetricRowView view = ViewMetricRow(row, job, variant);
-    DrawValue(row, view.valueText);
-    platform::SetControlValue(row.barControl, view.barValue);
-    platform::SetControlText(row.labelControl, view.label);
+void DrawRow(std::size_t order, const AnalysisJob& job, EnglishVariant variant) {
+    const MetricRowLayout& layout = kMetricRowLayouts[order];
+    const MetricRowView view = ViewMetricRow(kMetricRows[order], job, variant);
+    DrawValue(layout, view.valueText);
+    platform::SetControlValue(layout.barControl, view.barValue);
+    platform::SetControlText(layout.labelControl, view.label);
 }
 
 }  // namespace
@@ -29,7 +31,7 @@ void DrawRow(const MetricRow& row, const AnalysisJob& job, EnglishVariant varian
 void ShowMetrics(const AnalysisJob& job, EnglishVariant variant,
                  std::array<double, 9>& lastDrawnValues) {
     for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
-        DrawRow(kMetricRows[i], job, variant);
+        DrawRow(i, job, variant);
         lastDrawnValues[i] = job.*kMetricRows[i].measure;
     }
 }
@@ -44,9 +46,9 @@ void RedrawChangedRows(const AnalysisJob& job, EnglishVariant variant,
         }
         lastDrawnValues[i] = measure;
         if (i < kFullyRedrawnRows) {
-            DrawRow(row, job, variant);
+            DrawRow(i, job, variant);
         } else {
-            DrawValue(row, MetricValueText(row, job));
+            DrawValue(kMetricRowLayouts[i], MetricValueText(row, job));
         }
     }
 }

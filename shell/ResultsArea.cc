@@ -1,12 +1,16 @@
 #include "shell/ResultsArea.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
+#include "engine/CountMemory.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
+#include "shell/ControlNumbers.h"
+#include "shell/InputGate.h"
 #include "shell/MainWindow.h"
+#include "shell/MetricRowLayout.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -46,34 +50,58 @@ constexpr std::array<std::u16string_view, 9> kRowHelp = {
     u"allotted time and aids in pacing delivery.",
 };
 
-void BuildRow(const MetricRow& row) {
+void BuildRow(const MetricRow& row, const MetricRowLayout& layout) {
     using platform::ControlKind;
-    const int top = 310 + 50 * row.screenRow;
-    CreateHelpIcon(row.helpControl, {10, top + 2, 24, 24}, row.caption, kRowHelp[row.screenRow]);
-    platform::CreateControl(ControlKind::Label, row.valueControl, {26, top, 350, 20}, row.caption);
-    platform::SetControlFont(row.valueControl, platform::FontKind::MetricName);
-    platform::CreateControl(ControlKind::ProgressBar, row.barControl, {400, top, 310, 20}, u"");
-    platform::SetControlMaximum(row.barControl, row.barMaximum);
+    const int top = 310 + 50 * layout.screenRow;
+    CreateHelpIcon(layout.helpControl, {10, top + 2, 24, 24}, row.caption,
+                   kRowHelp[layout.screenRow]);
+    platform::CreateControl(ControlKind::Label, layout.valueControl, {26, top, 350, 20},
+                            row.caption);
+    platform::SetControlFont(layout.valueControl, platform::FontKind::MetricName);
+    platform::CreateControl(ControlKind::ProgressBar, layout.barControl, {400, top, 310, 20}, u"");
+    platform::SetControlMaximum(layout.barControl, row.barMaximum);
     // Until a value is drawn (RedrawRows).
-    platform::SetControlAccessibleName(row.barControl, NameFromCaption(row.caption));
-    platform::CreateControl(ControlKind::Label, row.labelControl, {10, top + 20, 700, 20}, u"");
-    platform::SetControlFont(row.labelControl, platform::FontKind::Summary);
+    platform::SetControlAccessibleName(layout.barControl, NameFromCaption(row.caption));
+    platform::CreateControl(ControlKind::Label, layout.labelControl, {10, top + 20, 700, 20}, u"");
+    platform::SetControlFont(layout.labelControl, platform::FontKind::Summary);
 }
 
-void ResetRow(const MetricRow& row) {
-    platform::SetControlText(row.valueControl, row.caption);
-    platform::SetControlValue(row.barControl, 0);
-    platform::SetControlText(row.labelControl, u"");
+void ResetRow(const MetricRow& row, const MetricRowLayout& layout) {
+    platform::SetControlText(layout.valueControl, row.caption);
+    platform::SetControlValue(layout.barControl, 0);
+    platform::SetControlText(layout.labelControl, u"");
 }
 
 void SetBarsVisible(bool visible) {
     platform::SetControlVisible(kFirstRowHelpIcon, visible);
-    for (const MetricRow& row : kMetricRows) {
-        platform::SetControlVisible(row.barControl, visible);
+    for (const MetricRowLayout& layout : kMetricRowLayouts) {
+        platform::SetControlVisible(layout.barControl, visible);
     }
 }
 
 }  // namespace
+
+bool PrepareResultsArea(std::u16string_view editorText, std::u16string_view draft) {
+    if (editorText.empty()) {
+        platform::SetControlEnabled(kRecommendationsButton, false);
+        platform::SetControlEnabled(kClearButton, false);
+        platform::SetControlEnabled(kExportButton, false);
+        return false;
+    }
+    platform::SetControlEnabled(kRecommendationsButton, true);
+    platform::SetControlEnabled(kExportButton, true);
+    shell.currentJob.text = draft;
+    if (!PassesInputGate(draft, shell.locale)) {
+        return false;
+    }
+    CountTextRemembering(shell.currentJob, shell.locale, shell.countMemory);
+    platform::SetWindowContentHeight(kExpandedHeight);
+    ResetResultsArea();
+    shell.analysisCurrent = false;
+    ShowMetricRows();
+    WriteSummaryLine(shell.currentJob, CharactersPerPage(shell.locale), shell.summary);
+    return true;
+}
 
 void ResetResultsArea() {
     // Rebuilding 36 controls on every keystroke would make typing lag.
@@ -81,8 +109,8 @@ void ResetResultsArea() {
         // Rows showing figures keep them until they are redrawn: reset on every
         // keystroke, they went blank whenever the redraw waited for the worker.
         if (shell.metricRowsCleared) {
-            for (const MetricRow& row : kMetricRows) {
-                ResetRow(row);
+            for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+                ResetRow(kMetricRows[i], kMetricRowLayouts[i]);
             }
             shell.metricRowsCleared = false;
         }
@@ -91,9 +119,9 @@ void ResetResultsArea() {
     shell.metricRowsCleared = false;
     // By screen row, as Tab follows the order of creation.
     for (int screenRow = 0; screenRow < static_cast<int>(kMetricRows.size()); ++screenRow) {
-        for (const MetricRow& row : kMetricRows) {
-            if (row.screenRow == screenRow) {
-                BuildRow(row);
+        for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+            if (kMetricRowLayouts[i].screenRow == screenRow) {
+                BuildRow(kMetricRows[i], kMetricRowLayouts[i]);
             }
         }
     }
@@ -106,9 +134,9 @@ void ShowMetricRows() {
 }
 
 void ClearMetricRows() {
-    for (const MetricRow& row : kMetricRows) {
-        platform::SetControlText(row.valueControl, u"");
-        platform::SetControlText(row.labelControl, u"");
+    for (const MetricRowLayout& layout : kMetricRowLayouts) {
+        platform::SetControlText(layout.valueControl, u"");
+        platform::SetControlText(layout.labelControl, u"");
     }
     SetBarsVisible(false);
     shell.metricRowsCleared = true;

@@ -19,8 +19,8 @@
 #include "engine/SentenceSpans.h"
 #include "engine/TextStatistics.h"
 #include "results/SummaryLine.h"
-#include "results/VersionFile.h"
 #include "shell/AnalysisRequest.h"
+#include "shell/VersionFile.h"
 
 struct LivePassState {
     std::int64_t lastEditorPassTime = 0;

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
-#include "results/LoginEntry.h"
+#include "shell/ControlNumbers.h"
+#include "shell/LoginEntry.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 

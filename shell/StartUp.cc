@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "shell/Alerts.h"
+#include "shell/ControlNumbers.h"
 #include "shell/MainWindow.h"
 #include "shell/Preferences.h"
 #include "shell/ScreenGeometry.h"

@@ -6,10 +6,10 @@
 
 #include "platform/Platform.h"
 #include "product/Product.h"
-#include "results/ControlNumbers.h"
-#include "results/VersionFile.h"
 #include "shell/AnalysisWorker.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
+#include "shell/VersionFile.h"
 #include "shell/WebAddresses.h"
 
 namespace {

@@ -10,6 +10,9 @@
 #include <system_error>
 #include <vector>
 
+#include "documents/InputBytes.h"
+#include "testsupport/TemporaryFolder.h"
+
 namespace {
 
 TEST(DocumentConfigTest, ReadsEveryKey) {
@@ -41,6 +44,9 @@ exclude = []
     EXPECT_EQ(other.scenario, 6);
     EXPECT_TRUE(other.maxSentenceWords && other.maxSentenceWords->scenarioAim);
     EXPECT_FALSE(other.variant || other.maxGrade || other.lengthLimit);
+    // As the editor's settings and the command line take it.
+    EXPECT_EQ(ParseDocumentConfig("max-sentence-words = \"12\"", "q").config.maxSentenceWords,
+              (SentenceWordLimit{.scenarioAim = false, .words = 12}));
 }
 
 struct ErrorCase {
@@ -54,9 +60,10 @@ TEST(DocumentConfigTest, ErrorsNameFileLineAndKey) {
         {"colour = \"red\"", "q.toml:1: key 'colour': not a known setting"},
         {"a = 1\nb = \n",
          "q.toml:2: Error while parsing key-value pair: expected value, saw '\\n'"},
-        {"scenario = 7", "q.toml:1: key 'scenario': expected a scenario number 0-6 or name"},
+        {"scenario = 7", "q.toml:1: key 'scenario': expected a scenario's number 0-6 or its name"},
         {"max-sentence-words = 0",
-         "q.toml:1: key 'max-sentence-words': expected a whole number >= 1 or \"scenario\""},
+         "q.toml:1: key 'max-sentence-words': expected a number of words (1 or more) or "
+         "\"scenario\""},
     };
     for (const ErrorCase& c : kExact) {
         EXPECT_EQ(ParseDocumentConfig(c.toml, "q.toml").error, c.error);
@@ -84,6 +91,22 @@ TEST(DocumentConfigTest, ParsesSentenceWordLimits) {
          {"", "0", "-3", "+3", "12x", " 5", "Scenario", "9999999999"}) {
         EXPECT_FALSE(ParseSentenceWordLimit(bad)) << bad;
     }
+}
+
+TEST(DocumentConfigTest, ReadsAFileOrSaysInOneLineWhyNot) {
+    const TemporaryFolder folder;
+    WriteFile(folder / "good.toml", "variant = \"uk\"");
+    WriteFile(folder / "bad.toml", "variant = 1");
+    WriteFile(folder / "big.toml", std::string(kMaxInputBytes + 1, '#'));
+
+    const DocumentConfigResult good = ReadDocumentConfig(folder / "good.toml");
+    EXPECT_EQ(good.error, "");
+    EXPECT_EQ(good.config.variant, EnglishVariant::Uk);
+    EXPECT_EQ(ReadDocumentConfig(folder / "bad.toml").error,
+              folder / "bad.toml" + ":1: key 'variant': expected \"us\" or \"uk\"");
+    EXPECT_EQ(ReadDocumentConfig(folder / "big.toml").error, folder / "big.toml" + ": too large");
+    EXPECT_TRUE(ReadDocumentConfig(folder / "gone.toml")
+                    .error.starts_with("cannot open '" + folder / "gone.toml" + "': "));
 }
 
 TEST(DocumentConfigTest, FindsTheNearestFile) {

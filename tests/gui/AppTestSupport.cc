@@ -9,10 +9,11 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
+#include "shell/MetricRowLayout.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 #include "tests/gui/GuiTestSupport.h"
@@ -80,11 +81,13 @@ void ExpectRowsDescribe(std::u16string_view text) {
     AnalysisJob job;
     job.text = text;
     RunAnalysis(job, shell.locale, shell.rates);
-    for (const MetricRow& row : kMetricRows) {
+    for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+        const MetricRow& row = kMetricRows[i];
+        const MetricRowLayout& layout = kMetricRowLayouts[i];
         const MetricRowView view = ViewMetricRow(row, job, shell.locale);
-        EXPECT_EQ(platform::ControlText(row.valueControl), view.valueText) << row.key;
-        EXPECT_EQ(platform::ControlValue(row.barControl), view.barValue) << row.key;
-        EXPECT_EQ(platform::ControlText(row.labelControl), view.label) << row.key;
-        EXPECT_TRUE(platform::ControlVisible(row.barControl)) << row.key;
+        EXPECT_EQ(platform::ControlText(layout.valueControl), view.valueText) << row.key;
+        EXPECT_EQ(platform::ControlValue(layout.barControl), view.barValue) << row.key;
+        EXPECT_EQ(platform::ControlText(layout.labelControl), view.label) << row.key;
+        EXPECT_TRUE(platform::ControlVisible(layout.barControl)) << row.key;
     }
 }

@@ -19,12 +19,13 @@
 
 #include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
+#include "shell/MetricRowLayout.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 #include "tests/gui/AppTestSupport.h"
@@ -159,7 +160,7 @@ TEST_F(AppWindowTest, ScreenReadersGetPlainNamesAndDescriptions) {
     EXPECT_EQ(AccessibleText(kClearButton, QAccessible::Name), QStringLiteral("Clear"));
 
     // The help's paragraphs reach the screen reader as the tooltip shows them, without markup.
-    const int helpIcon = kMetricRows[1].helpControl;
+    const int helpIcon = kMetricRowLayouts[1].helpControl;
     QWidget* help = ControlWidget(helpIcon);
     EXPECT_EQ(AccessibleText(helpIcon, QAccessible::Name),
               QStringLiteral("Help: Flesch-Kincaid Grade Level"));
@@ -172,13 +173,13 @@ TEST_F(AppWindowTest, ScreenReadersGetPlainNamesAndDescriptions) {
     EXPECT_TRUE(description.contains(QStringLiteral("grade level.\n\nIt indicates")));
 
     // A bar tells its measure and the value its row shows.
-    const QString barName = AccessibleText(kMetricRows[0].barControl, QAccessible::Name);
+    const QString barName = AccessibleText(kMetricRowLayouts[0].barControl, QAccessible::Name);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Flesch-Kincaid Ease: -?[0-9]+\\.[0-9]{2}$"))
                     .match(barName)
                     .hasMatch())
         << barName.toStdString();
     EXPECT_EQ(barName,
-              QString::fromStdU16String(platform::ControlText(kMetricRows[0].valueControl)));
+              QString::fromStdU16String(platform::ControlText(kMetricRowLayouts[0].valueControl)));
 
     // The drop-down shows its choice as its name and is labelled "Scenario".
     const auto labels = QAccessible::queryAccessibleInterface(ControlWidget(kScenarioDropDown))

@@ -18,7 +18,7 @@
 #include <utility>
 
 #include "platform/Platform.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ResultsArea.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "results/LoginEntry.h"
+#include "shell/LoginEntry.h"
 #include "testsupport/TemporaryFolder.h"
 
 namespace {

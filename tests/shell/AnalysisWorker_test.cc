@@ -4,9 +4,10 @@
 #include <mutex>
 #include <utility>
 
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
+#include "shell/MetricRowLayout.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -126,16 +127,18 @@ TEST_F(AnalysisWorkerTest, ARowSkippedAsUnchangedShowsTheValueItMatches) {
     ChangeEditor(10050, u"The cat sat on the mat. It");  // throttled
     WaitForAnalysisWorker();
     RunTrailingPass();  // seven words, drawn in full
-    const MetricRow& readingTime = *std::find_if(
+    const auto readingTime = std::find_if(
         kMetricRows.begin(), kMetricRows.end(),
         [](const MetricRow& row) { return row.measure == &AnalysisJob::readingTimeMinutes; });
+    const MetricRowLayout& readingTimeLayout =
+        kMetricRowLayouts[static_cast<std::size_t>(readingTime - kMetricRows.begin())];
     const std::u16string_view sixAgain = u"The cats sat on the mat.";
     {
         const std::lock_guard hold(shell.analysisLock);
         ChangeEditor(12000, sixAgain);
         ASSERT_TRUE(WorkerBusy());
-        EXPECT_EQ(TextOf(readingTime.valueControl),
-                  MetricValueText(readingTime, Analysed(sixAgain)));
+        EXPECT_EQ(TextOf(readingTimeLayout.valueControl),
+                  MetricValueText(*readingTime, Analysed(sixAgain)));
     }
 }
 

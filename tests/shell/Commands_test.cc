@@ -3,7 +3,7 @@
 #include <map>
 
 #include "product/Product.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 #include "tests/shell/ShellTestSupport.h"

@@ -2,8 +2,8 @@
 
 #include "engine/Utf8.h"
 #include "report/Recommendations.h"
-#include "results/ControlNumbers.h"
 #include "results/ExportDocument.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 

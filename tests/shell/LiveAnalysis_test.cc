@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/TextStatistics.h"
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
+#include "shell/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"

@@ -1,7 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "product/Product.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ScreenGeometry.h"
 #include "tests/shell/ShellTestSupport.h"
 

@@ -8,7 +8,7 @@
 #include "documents/TextAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/FileDrop.h"
 #include "shell/ResultsArea.h"
 #include "tests/shell/ShellTestSupport.h"

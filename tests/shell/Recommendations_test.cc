@@ -3,7 +3,7 @@
 #include <map>
 
 #include "report/Recommendations.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {

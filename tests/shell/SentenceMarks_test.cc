@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 

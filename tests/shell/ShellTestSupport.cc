@@ -1,9 +1,10 @@
 #include "tests/shell/ShellTestSupport.h"
 
-#include "results/ControlNumbers.h"
 #include "results/MetricRows.h"
 #include "shell/AnalysisWorker.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
+#include "shell/MetricRowLayout.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
 
@@ -73,11 +74,12 @@ AnalysisJob Analysed(std::u16string_view text, EnglishVariant variant, ReadingRa
 }
 
 void ExpectRowsShow(const AnalysisJob& job, EnglishVariant variant) {
-    for (const MetricRow& row : kMetricRows) {
-        const MetricRowView view = ViewMetricRow(row, job, variant);
-        EXPECT_EQ(TextOf(row.valueControl), view.valueText);
-        EXPECT_EQ(recording::Control(row.barControl)->value, view.barValue);
-        EXPECT_EQ(recording::Control(row.barControl)->accessibleName, view.valueText);
-        EXPECT_EQ(TextOf(row.labelControl), view.label);
+    for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
+        const MetricRowLayout& layout = kMetricRowLayouts[i];
+        const MetricRowView view = ViewMetricRow(kMetricRows[i], job, variant);
+        EXPECT_EQ(TextOf(layout.valueControl), view.valueText);
+        EXPECT_EQ(recording::Control(layout.barControl)->value, view.barValue);
+        EXPECT_EQ(recording::Control(layout.barControl)->accessibleName, view.valueText);
+        EXPECT_EQ(TextOf(layout.labelControl), view.label);
     }
 }

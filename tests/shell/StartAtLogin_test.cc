@@ -1,7 +1,7 @@
 #include "shell/StartAtLogin.h"
 
-#include "results/ControlNumbers.h"
-#include "results/LoginEntry.h"
+#include "shell/ControlNumbers.h"
+#include "shell/LoginEntry.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "shell/StartUp.h"
 
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "product/Product.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "shell/ShellState.h"
 #include "shell/WebAddresses.h"

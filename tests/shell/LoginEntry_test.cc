@@ -1,4 +1,4 @@
-#include "results/LoginEntry.h"
+#include "shell/LoginEntry.h"
 
 #include <gtest/gtest.h>
 

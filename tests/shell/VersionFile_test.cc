@@ -1,4 +1,4 @@
-#include "results/VersionFile.h"
+#include "shell/VersionFile.h"
 
 #include <gtest/gtest.h>
 
