@@ -275,7 +275,9 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
         } else {
             const std::string& value = option->results().at(used[option]++);
             if (!SetOptionValue(options, name, value)) {
-                return UsageError("invalid value '" + value + "' for " + name);
+                std::string message = "invalid value '";
+                message.append(value).append("' for ").append(name);
+                return UsageError(std::move(message));
             }
         }
     }
