@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libcurl4-openssl-dev libmd4c-dev libtomlplusplus-dev libcli11-dev
   xvfb xauth xdotool trayer x11-utils desktop-file-utils appstream dpkg-dev
   fonts-noto-color-emoji neovim emacs-nox elpa-eglot elpa-markdown-mode debootstrap pre-commit
-  python3-yaml git
+  python3-yaml git dbus-daemon
 )
 
 missing=()

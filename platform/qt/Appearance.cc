@@ -8,10 +8,14 @@
 #include <QDBusVariant>
 #include <QEvent>
 #include <QPalette>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QWidget>
 
 #include <optional>
 
 #include "platform/Platform.h"
+#include "platform/qt/DarkPalette.h"
 
 namespace platform::qt {
 namespace {
@@ -33,7 +37,52 @@ uint ColourScheme(QVariant value) {
     return value.toUInt();
 }
 
-void NoticeChange() {
+// Whether the platform's own palette is dark, read while ours is not shown.
+bool platformPaletteDark = false;
+bool desktopDark = false;
+// Set while the program changes the palette itself, so that only the platform's
+// changes are read as news.
+bool settingPalette = false;
+
+bool IsDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+bool DarkPaletteShown() {
+    return QApplication::palette().color(QPalette::Window) == DarkPalette().color(QPalette::Window);
+}
+
+void ShowDarkPalette(bool dark) {
+    if (dark == DarkPaletteShown()) {
+        return;
+    }
+    const QScopedValueRollback guard(settingPalette, true);
+    // An empty palette hands every role back to the platform's theme.
+    QApplication::setPalette(dark ? DarkPalette() : QPalette());
+    // A style sheet takes its palette() colours when its widget is polished.
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (!widget->styleSheet().isEmpty()) {
+            widget->style()->unpolish(widget);
+            widget->style()->polish(widget);
+        }
+    }
+}
+
+// Ours hides the platform's palette, so it is taken off to read what lies beneath.
+void ReadPlatformPalette() {
+    ShowDarkPalette(false);
+    platformPaletteDark = IsDarkPalette(QApplication::palette());
+}
+
+// A dark theme counts whatever the portal prefers: its colours are made for a
+// dark window.
+void ShowDesktopAppearance() {
+    desktopDark = portalColourScheme == 1U || platformPaletteDark;
+    ShowDarkPalette(desktopDark);
+}
+
+void FollowChange() {
+    ShowDesktopAppearance();
     PostEventAfter(0, {EventKind::AppearanceChanged});
 }
 
@@ -46,8 +95,9 @@ class AppearanceObserver final : public QObject {
         const bool themeChange = event->type() == QEvent::ThemeChange && watched->isWindowType();
         const bool paletteChange =
             event->type() == QEvent::ApplicationPaletteChange && watched == qApp;
-        if (themeChange || paletteChange) {
-            NoticeChange();
+        if ((themeChange || paletteChange) && !settingPalette) {
+            ReadPlatformPalette();
+            FollowChange();
         }
         return false;
     }
@@ -56,7 +106,7 @@ class AppearanceObserver final : public QObject {
     void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value) {
         if (group == kAppearanceNamespace && key == kColourSchemeKey) {
             portalColourScheme = ColourScheme(value.variant());
-            NoticeChange();
+            FollowChange();
         }
     }
 };
@@ -73,7 +123,7 @@ void AskPortal(const QDBusConnection& bus) {
                          const QDBusPendingReply<QDBusVariant> reply = *finished;
                          if (reply.isValid()) {
                              portalColourScheme = ColourScheme(reply.value().variant());
-                             NoticeChange();
+                             FollowChange();
                          }
                          finished->deleteLater();
                      });
@@ -86,6 +136,8 @@ void WatchAppearance() {
         return;
     }
     observer = new AppearanceObserver;
+    ReadPlatformPalette();
+    ShowDesktopAppearance();
     qApp->installEventFilter(observer);
     // Without an announced session bus there is no portal to ask, and Qt would
     // start its D-Bus thread and try to launch a bus for nothing.
@@ -94,6 +146,9 @@ void WatchAppearance() {
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
+        // The slot's argument types are looked up by name, and QDBusVariant's
+        // is known only once registered; without it the connection fails unseen.
+        qRegisterMetaType<QDBusVariant>();
         bus.connect(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("SettingChanged"),
                     observer, SLOT(SettingChanged(QString, QString, QDBusVariant)));
         AskPortal(bus);
@@ -104,6 +159,9 @@ void StopWatchingAppearance() {
     delete observer;
     observer = nullptr;
     portalColourScheme.reset();
+    ShowDarkPalette(false);
+    platformPaletteDark = false;
+    desktopDark = false;
 }
 
 }  // namespace platform::qt
@@ -111,10 +169,7 @@ void StopWatchingAppearance() {
 namespace platform {
 
 bool IsDarkMode() {
-    if (qt::portalColourScheme.has_value()) {
-        return *qt::portalColourScheme == 1;
-    }
-    return QApplication::palette().color(QPalette::Window).lightness() < 128;
+    return qt::desktopDark;
 }
 
 }  // namespace platform

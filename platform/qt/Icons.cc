@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace platform::qt {
 namespace {
@@ -33,6 +35,38 @@ QIcon DrawnIcon(const DrawFunction& draw, const QColor& colour) {
     }
     return icon;
 }
+
+// Drawn whenever it is painted, in the palette's button text colour of the
+// moment, so that the symbols follow a change between light and dark.
+class SymbolEngine final : public QIconEngine {
+  public:
+    explicit SymbolEngine(DrawFunction draw) : draw_(std::move(draw)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State /*state*/) override {
+        const QPalette::ColorGroup group =
+            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / kDesignSize, rect.height() / kDesignSize);
+        draw_(*painter, QApplication::palette().color(group, QPalette::ButtonText));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new SymbolEngine(draw_); }
+
+  private:
+    DrawFunction draw_;
+};
 
 QPen Stroke(const QColor& colour, double width) {
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -109,18 +143,17 @@ void DrawLetters(QPainter& painter, const QColor&) {
 }  // namespace
 
 QIcon SymbolIcon(ImageKind image) {
-    const QColor colour = QApplication::palette().color(QPalette::ButtonText);
     switch (image) {
         case ImageKind::Gear:
-            return DrawnIcon(DrawGear, colour);
+            return QIcon(new SymbolEngine(DrawGear));
         case ImageKind::Help:
             return DrawnIcon(DrawHelp, QColor(142, 142, 147));
         case ImageKind::Export:
-            return DrawnIcon(DrawExport, colour);
+            return QIcon(new SymbolEngine(DrawExport));
         case ImageKind::Clear:
-            return DrawnIcon(DrawClear, colour);
+            return QIcon(new SymbolEngine(DrawClear));
         case ImageKind::Recommendations:
-            return DrawnIcon(DrawWand, colour);
+            return QIcon(new SymbolEngine(DrawWand));
     }
     return {};
 }

@@ -6,8 +6,9 @@
 
 namespace platform::qt {
 
-// Symbols drawn at run time, in the palette's button text colour, so that no
-// image files or SVG support are needed.
+// Symbols drawn at run time, so that no image files or SVG support are needed;
+// all but the grey help icon take the palette's button text colour whenever
+// they are painted.
 QIcon SymbolIcon(ImageKind image);
 
 // The tray and window icon: "abc" on a dark rounded tile, legible on any panel.

@@ -1,5 +1,7 @@
 #include "tests/gui/GuiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -8,9 +10,27 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace {
 
 constexpr int kAlertPollMilliseconds = 10;
+
+// WCAG's relative luminance of an sRGB colour.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double ContrastRatio(const QColor& one, const QColor& other) {
+    const auto [darker, lighter] = std::minmax(Luminance(one), Luminance(other));
+    return (lighter + 0.05) / (darker + 0.05);
+}
 
 }  // namespace
 
@@ -87,4 +107,22 @@ void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name) {
         QTest::keyClick(field, Qt::Key_Return);
     });
     poll.start(10);
+}
+
+void ExpectLegibleText(const QPalette& palette) {
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::WindowText, QPalette::Window},
+        {QPalette::Text, QPalette::Base},
+        {QPalette::PlaceholderText, QPalette::Base},
+        {QPalette::ButtonText, QPalette::Button},
+        {QPalette::HighlightedText, QPalette::Highlight},
+        {QPalette::ToolTipText, QPalette::ToolTipBase},
+        {QPalette::Link, QPalette::Base},
+        {QPalette::Link, QPalette::Window}};
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled}) {
+        for (const auto& [text, ground] : pairs) {
+            EXPECT_GE(ContrastRatio(palette.color(group, text), palette.color(group, ground)), 4.5)
+                << "group " << group << ", text role " << text << " on role " << ground;
+        }
+    }
 }

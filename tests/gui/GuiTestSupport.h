@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -52,3 +53,7 @@ struct AlertAnswerer {
 // Once the save panel is up, shows `folder` in it, types `name` and presses
 // Return; `poll` keeps looking until then.
 void AnswerSavePanel(QTimer& poll, const QString& folder, const QString& name);
+
+// Every kind of text, enabled and disabled, has a contrast of at least 4.5:1
+// (WCAG AA) with what it is drawn on.
+void ExpectLegibleText(const QPalette& palette);

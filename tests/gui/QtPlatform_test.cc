@@ -280,14 +280,24 @@ TEST(QtPreferences, TextsOnDiskReadBackInEitherForm) {
               text);
 }
 
+// Without a portal the platform's palette tells; a dark one gives way to the
+// program's own, legible one.
 TEST(QtEnvironment, DarkModeFollowsThePaletteAndIsAnnounced) {
     EXPECT_FALSE(platform::IsDarkMode());
     QPalette dark = QApplication::palette();
     dark.setColor(QPalette::Window, QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, QColor(60, 60, 60));
     QApplication::setPalette(dark);
     EXPECT_TRUE(platform::IsDarkMode());
-    const Event notice = platform::WaitForEvent();
-    EXPECT_EQ(notice.kind, platform::EventKind::AppearanceChanged);
+    EXPECT_EQ(platform::WaitForEvent().kind, platform::EventKind::AppearanceChanged);
+    EXPECT_LT(QApplication::palette().color(QPalette::Window).lightness(), 128);
+    ExpectLegibleText(QApplication::palette());
+
+    QPalette light = QApplication::palette();
+    light.setColor(QPalette::Window, QColor(240, 240, 240));
+    QApplication::setPalette(light);
+    EXPECT_FALSE(platform::IsDarkMode());
+    EXPECT_EQ(platform::WaitForEvent().kind, platform::EventKind::AppearanceChanged);
 }
 
 // This program started again with `flag`, its store in `folders`.
