@@ -16,7 +16,7 @@
 
 #include "platform/Platform.h"
 #include "platform/qt/Appearance.h"
-#include "results/ControlNumbers.h"
+#include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"

@@ -28,8 +28,10 @@ double Luminance(const QColor& colour) {
 }
 
 double ContrastRatio(const QColor& one, const QColor& other) {
-    const auto [darker, lighter] = std::minmax(Luminance(one), Luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    // By value: std::minmax of two temporaries returns references to them.
+    const double first = Luminance(one);
+    const double second = Luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 }  // namespace
