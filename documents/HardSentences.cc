@@ -54,15 +54,6 @@ double Gain(const MissedFigures& figures, FindingRule rule, const SentenceImpact
     }
 }
 
-void AddCounts(SentenceSpan& sum, const SentenceSpan& span) {
-    sum.words += span.words;
-    sum.sentences += span.sentences;
-    sum.syllables += span.syllables;
-    sum.characters += span.characters;
-    sum.complexWords += span.complexWords;
-    sum.longWords += span.longWords;
-}
-
 }  // namespace
 
 HardSentences ChooseHardSentences(const MissedFigures& figures,

@@ -221,3 +221,12 @@ WordsRange SentenceWords(std::u16string_view editorText, const SentenceSpan& spa
     words.end = TrimmedEnd(editorText, words.start + 1, words.end);
     return words;
 }
+
+void AddCounts(SentenceSpan& sum, const SentenceSpan& span) {
+    sum.words += span.words;
+    sum.sentences += span.sentences;
+    sum.syllables += span.syllables;
+    sum.characters += span.characters;
+    sum.complexWords += span.complexWords;
+    sum.longWords += span.longWords;
+}

@@ -26,6 +26,10 @@ struct SentenceSpan {
     double grade = 0;  // Flesch-Kincaid, the span read as a text of its own
 };
 
+// Adds the span's counts to `sum`'s (not its range or grade): the spans of a
+// text add up to the text's own counts.
+void AddCounts(SentenceSpan& sum, const SentenceSpan& span);
+
 // Cuts the respelt, trimmed text only after the separators that follow a word
 // holding a sentence mark (not counting an inverted one that opens it), so
 // that no run CountText counts crosses a cut; the last span may hold no mark.

@@ -104,12 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const SentenceSpan& span : spans) {
         Check(span.start == end && span.start < span.end && span.end <= text.size());
         end = span.end;
-        sum.words += span.words;
-        sum.sentences += span.sentences;
-        sum.syllables += span.syllables;
-        sum.characters += span.characters;
-        sum.complexWords += span.complexWords;
-        sum.longWords += span.longWords;
+        AddCounts(sum, span);
         Check(std::isfinite(span.grade));
     }
     if (!spans.empty()) {

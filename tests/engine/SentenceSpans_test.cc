@@ -43,12 +43,7 @@ void ExpectSpansAddUp(std::u16string_view text, EnglishVariant variant) {
         EXPECT_EQ(span.start, expectedStart);
         EXPECT_LT(span.start, span.end);
         expectedStart = span.end;
-        sum.words += span.words;
-        sum.sentences += span.sentences;
-        sum.syllables += span.syllables;
-        sum.characters += span.characters;
-        sum.complexWords += span.complexWords;
-        sum.longWords += span.longWords;
+        AddCounts(sum, span);
         EXPECT_TRUE(std::isfinite(span.grade));
     }
     if (whole.text.empty()) {
