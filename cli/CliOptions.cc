@@ -234,6 +234,24 @@ CliOptions ParseCliOptions(std::span<const std::string_view> arguments) {
     for (const std::string_view name : kFlags) {
         app.add_flag(std::string(name))->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
     }
+    // CLI11 would take the next word as the value of "--sarif=" and pass over
+    // the value of "--check=no": both are mistakes said here.
+    for (const std::string_view argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        if (equals == std::string_view::npos || !name.starts_with("--")) {
+            continue;
+        }
+        if (std::find(std::begin(kFlags), std::end(kFlags), name) != std::end(kFlags)) {
+            return UsageError("option " + std::string(name) + " takes no value");
+        }
+        if (equals + 1 == argument.size()) {
+            return UsageError("invalid value '' for " + std::string(name));
+        }
+    }
     std::vector<std::string> paths;
     const CLI::Option* pathsOption = app.add_option("paths", paths);
     std::vector<std::string> words(arguments.rbegin(), arguments.rend());

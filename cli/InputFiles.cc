@@ -59,7 +59,28 @@ std::string SkipReason(const fs::path& file, const FileSelection& selection) {
 struct Walk {
     std::map<fs::path, std::string> read;  // and the path it was read as
     std::vector<fs::path> open;            // the folders being walked, outermost first
+    // Folders reached without a link: a link to one is not read in its place,
+    // where .quillory.toml's globs would see it under another path.
+    std::map<fs::path, std::string> unlinked;
 };
+
+// Hidden folders are not walked, so they claim nothing.
+void FindUnlinkedFolders(const fs::path& folder, std::map<fs::path, std::string>& unlinked) {
+    std::error_code error;
+    const fs::path real = fs::canonical(folder, error);
+    if (error || !unlinked.emplace(real, folder.generic_string()).second) {
+        return;
+    }
+    for (fs::directory_iterator entries(folder, error);
+         !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        std::error_code statusError;
+        const fs::directory_entry& entry = *entries;
+        if (entry.is_directory(statusError) && !entry.is_symlink(statusError) &&
+            entry.path().filename().string().front() != '.') {
+            FindUnlinkedFolders(entry.path(), unlinked);
+        }
+    }
+}
 
 enum class Found { File, Folder, LinkedFolder, DanglingLink };
 
@@ -70,19 +91,23 @@ bool MayNameDocument(const fs::path& link, const FileSelection& selection) {
 
 // Appends the folder's documents, the folders that could not be read and the
 // links that were not followed.
-void WalkFolder(const fs::path& folder, const FileSelection& selection, Walk& walk,
+void WalkFolder(const fs::path& folder, bool linked, const FileSelection& selection, Walk& walk,
                 std::vector<InputFile>& files) {
     std::error_code error;
     const fs::path real = fs::canonical(folder, error);
     if (!error) {
-        const auto [earlier, first] = walk.read.emplace(real, folder.generic_string());
-        if (!first) {
-            const bool loop =
-                std::find(walk.open.begin(), walk.open.end(), real) != walk.open.end();
-            files.push_back({folder.generic_string(),
-                             {},
-                             loop ? "a link back to a folder that holds it"
-                                  : "the same folder as " + earlier->second});
+        std::string skipped;
+        const auto unlinked = walk.unlinked.find(real);
+        if (std::find(walk.open.begin(), walk.open.end(), real) != walk.open.end()) {
+            skipped = "a link back to a folder that holds it";
+        } else if (linked && unlinked != walk.unlinked.end()) {
+            skipped = "the same folder as " + unlinked->second;
+        } else if (const auto [earlier, first] = walk.read.emplace(real, folder.generic_string());
+                   !first) {
+            skipped = "the same folder as " + earlier->second;
+        }
+        if (!skipped.empty()) {
+            files.push_back({folder.generic_string(), {}, skipped});
             return;
         }
     }
@@ -123,7 +148,7 @@ void WalkFolder(const fs::path& folder, const FileSelection& selection, Walk& wa
         switch (kind) {
             case Found::Folder:
             case Found::LinkedFolder:
-                WalkFolder(path, selection, walk, files);
+                WalkFolder(path, kind == Found::LinkedFolder, selection, walk, files);
                 break;
             case Found::File:
                 files.push_back({path.generic_string(), {}, {}});
@@ -145,7 +170,13 @@ std::vector<InputFile> CollectInputFiles(const std::vector<std::string>& paths,
     for (const std::string& path : paths) {
         std::error_code error;
         if (path != "-" && fs::is_directory(path, error)) {
-            WalkFolder(path, selection, walk, files);
+            FindUnlinkedFolders(path, walk.unlinked);
+        }
+    }
+    for (const std::string& path : paths) {
+        std::error_code error;
+        if (path != "-" && fs::is_directory(path, error)) {
+            WalkFolder(path, false, selection, walk, files);
         } else {
             files.push_back({path, {}, path == "-" ? std::string() : SkipReason(path, selection)});
         }

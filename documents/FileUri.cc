@@ -94,7 +94,9 @@ std::optional<std::string> LocalPathOfFileUri(std::string_view uri) {
     if (path.starts_with('/') && StartsWithDriveLetter(std::string_view(path).substr(1))) {
         path.erase(0, 1);
     }
-    if (!path.starts_with('/') && !StartsWithDriveLetter(path)) {
+    // A NUL would end the name where the file system reads it.
+    if ((!path.starts_with('/') && !StartsWithDriveLetter(path)) ||
+        path.find('\0') != std::string::npos) {
         return std::nullopt;
     }
     return path;

@@ -6,10 +6,9 @@
 # ($QUILLORY_DEBIAN_MIRROR, default http://deb.debian.org/debian).
 #   tools/check-cli-install.sh DEB BUILT_QUILLORY_CLI
 set -euo pipefail
-cd "$(dirname "$0")/.."
-
 deb=$(realpath "$1")
 built_cli=$(realpath "$2")
+cd "$(dirname "$0")/.."
 mirror=${QUILLORY_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 if [ "$(id -u)" -ne 0 ]; then
   echo "check-cli-install: needs root (debootstrap and chroot); not run"
@@ -18,11 +17,11 @@ fi
 command -v debootstrap >/dev/null || { echo "FAIL: debootstrap is not installed"; exit 1; }
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/quillory-debootstrap.XXXXXX")
-trap 'rm -rf "$root"' EXIT
+# Never across a mount point, should debootstrap stop with /proc mounted inside.
+trap 'rm -rf --one-file-system "$root" "$root.log"' EXIT
 chmod 755 "$root"
 debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.log" 2>&1 ||
   { tail -n 20 "$root.log"; echo "FAIL: debootstrap"; exit 1; }
-rm -f "$root.log"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 chroot "$root" apt-get update -qq
 
@@ -30,7 +29,8 @@ installed() { chroot "$root" dpkg-query -W -f '${Package}\n' | sort; }
 installed >"$root/tmp/before"
 cp "$deb" "$root/tmp/"
 DEBIAN_FRONTEND=noninteractive chroot "$root" \
-  apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "/tmp/$(basename "$deb")" >/dev/null 2>&1
+  apt-get install -y -qq -o Dpkg::Use-Pty=0 --no-install-recommends "/tmp/$(basename "$deb")" >/dev/null 2>&1 ||
+  { echo "FAIL: apt-get install of $(basename "$deb") in the bare system"; exit 1; }
 installed >"$root/tmp/after"
 added=$(comm -13 "$root/tmp/before" "$root/tmp/after" | grep -vx quillory-cli || true)
 echo "the install added: $(tr '\n' ' ' <<<"$added")"

@@ -80,6 +80,8 @@ grep -q '^Locale=' "$home/config/com.velmoor/Quillory.conf" ||
 # On CI (a throwaway machine, as root) install for real, as an upgrade from the
 # single package that held every program, then remove.
 if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ]; then
+  # A failed check must not leave the packages installed for the next run.
+  trap 'dpkg --purge quillory quillory-cli >/dev/null 2>&1 || true; rm -rf "$staging"' EXIT
   old="$staging/old"
   mkdir -p "$old/DEBIAN" "$old/usr/bin"
   printf 'Package: quillory\nVersion: %s-1\nArchitecture: all\nMaintainer: test\nDescription: every program in one package\n' \

@@ -79,6 +79,13 @@ TEST(CliOptionsTest, CommonForms) {
     EXPECT_EQ(Parse({"a.md", "--variant"}).usageError,
               "option --variant needs a value (see --help)");
     EXPECT_EQ(Parse({"--format=xml"}).usageError, "invalid value 'xml' for --format (see --help)");
+    // "=" with nothing after it never takes the next word as the value (a file
+    // to write over), and a flag takes no value.
+    EXPECT_EQ(Parse({"--sarif=", "README.md"}).usageError,
+              "invalid value '' for --sarif (see --help)");
+    EXPECT_EQ(Parse({"--length-limit=false"}).usageError,
+              "option --length-limit takes no value (see --help)");
+    EXPECT_EQ(Parse({"--", "--sarif="}).paths, std::vector<std::string>{"--sarif="});
     // The first mistake is the one told.
     EXPECT_EQ(Parse({"--per", "page", "--format", "xml"}).usageError,
               "invalid value 'page' for --per (see --help)");

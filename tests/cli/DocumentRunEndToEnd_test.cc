@@ -238,6 +238,11 @@ TEST_F(DocumentRunTest, LinkedFolders) {
     fs::create_directory_symlink("..", dir_ / "docs/sub/up");
     fs::create_symlink("nowhere.md", dir_ / "docs/gone.md");
     fs::create_symlink("nowhere.png", dir_ / "docs/gone.png");
+    // A link that sorts before the real folder it names: the folder keeps its own
+    // path, which .quillory.toml's globs match.
+    fs::create_directories(dir_ / "docs/vendor");
+    WriteFile(dir_ / "docs/vendor/lib.md", "Vendored words read well.\n");
+    fs::create_directory_symlink("vendor", dir_ / "docs/a-link");
 
     const CliRun text = Run("--max-grade 99 docs");
     EXPECT_EQ(text.exitCode, 2) << text.err;  // broken.md
@@ -247,6 +252,8 @@ TEST_F(DocumentRunTest, LinkedFolders) {
         "docs/linked/chapter.md: 5 words, ",
         "docs/more: skipped: the same folder as docs/linked",
         "docs/sub/up: skipped: a link back to a folder that holds it",
+        "docs/a-link: skipped: the same folder as docs/vendor",
+        "docs/vendor/lib.md: 4 words, ",
     };
     for (const std::string& line : expected) {
         EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
@@ -256,7 +263,7 @@ TEST_F(DocumentRunTest, LinkedFolders) {
             << text.out;
     }
     EXPECT_EQ(text.out.find("gone.png"), std::string::npos);
-    EXPECT_NE(lines.back().find(", 3 skipped"), std::string::npos) << lines.back();
+    EXPECT_NE(lines.back().find(", 4 skipped"), std::string::npos) << lines.back();
 
     bool sawLoop = false;
     for (const Json& line : JsonLines(Run("--format json --max-grade 99 docs").out)) {

@@ -21,6 +21,7 @@ TEST(FileUriTest, ReadsTheFormsOfRfc8089) {
     EXPECT_EQ(LocalPathOfFileUri("untitled:Untitled-1"), std::nullopt);
     EXPECT_EQ(LocalPathOfFileUri("https://example.com/a.md"), std::nullopt);
     EXPECT_EQ(LocalPathOfFileUri("file:relative/a.md"), std::nullopt);
+    EXPECT_EQ(LocalPathOfFileUri("file:///docs/a.md%00/b"), std::nullopt);
 }
 
 TEST(FileUriTest, EveryPathComesBackAsItWent) {
