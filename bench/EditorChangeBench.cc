@@ -22,10 +22,10 @@
 #include <string>
 #include <string_view>
 
-#include "engine/AnalysisJob.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/EventDispatch.h"
+#include "shell/MarkdownDraft.h"
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 #include "shell/StartUp.h"
@@ -216,11 +216,9 @@ void BM_TypingAtPace(benchmark::State& state) {
 void BM_MarkSentences(benchmark::State& state) {
     const std::u16string text = SampleEnglishText(static_cast<std::size_t>(state.range(0)));
     shell.highlight = true;
-    AnalysisJob whole;
-    whole.text = text;
-    RunAnalysis(whole, shell.locale, shell.rates);
+    const ProseDocument& draft = ReadDraft(text);
     for (auto _ : state) {
-        MarkSentences(text, whole);
+        ShowSentenceMarks(AnalyseDraft(draft));
     }
 }
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/SourceDocument.h"
 #include "engine/Utf8.h"
 #include "testsupport/SampleText.h"
@@ -114,7 +114,7 @@ void BM_KeystrokeToDiagnostics(benchmark::State& state) {
         const auto coreStart = Clock::now();
         const SourceDocument document = MakeSourceDocument(
             std::move(decoded), text, markdown ? SourceKind::Markdown : SourceKind::Text);
-        benchmark::DoNotOptimize(CheckProse(document.prose, settings, {.sentences = true}));
+        benchmark::DoNotOptimize(AnalyseDocument(document.prose, settings, {.sentences = true}));
         coreSeconds += Seconds(Clock::now() - coreStart);
     }
     const auto iterations = static_cast<double>(state.iterations());

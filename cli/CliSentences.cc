@@ -5,9 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "documents/ProseSentences.h"
 #include "documents/SourcePositions.h"
-#include "report/WeightedScore.h"
 
 namespace {
 
@@ -27,9 +25,9 @@ const char* LevelName(SentenceLevel level) {
 
 }  // namespace
 
-std::string CliSentencesText(const TextAnalysis& analysis, const ProseDocument& document,
+std::string CliSentencesText(const DocumentAnalysis& analysis, const ProseSettings& settings,
                              std::u16string_view source) {
-    const std::vector<ProseSentence> proseSentences = ProseSentences(document, analysis);
+    const std::vector<ProseSentence>& proseSentences = analysis.sentences;
     std::vector<std::size_t> starts;
     starts.reserve(proseSentences.size());
     for (const ProseSentence& sentence : proseSentences) {
@@ -57,10 +55,9 @@ std::string CliSentencesText(const TextAnalysis& analysis, const ProseDocument& 
         });
     }
     const Json object = {
-        {"grade", analysis.job.fleschKincaidGrade},
-        {"score", analysis.score ? Json(analysis.score->overallScore) : Json(nullptr)},
-        {"maxSentenceLength",
-         SelectScoreProfile(analysis.scenario, analysis.variant).maxSentenceLength},
+        {"grade", analysis.figures.grade},
+        {"score", analysis.figures.score ? Json(*analysis.figures.score) : Json(nullptr)},
+        {"maxSentenceLength", SentenceAim(settings)},
         {"sentences", sentences},
     };
     return object.dump() + "\n";

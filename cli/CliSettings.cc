@@ -33,3 +33,12 @@ CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& co
                              : std::filesystem::absolute(configFolder, error).lexically_normal();
     return settings;
 }
+
+ProseSettings ProseSettingsOf(const CliSettings& settings) {
+    ProseSettings prose;
+    prose.variant = settings.variant;
+    prose.scenario = settings.scenario;
+    prose.thresholds = settings.thresholds;
+    prose.perSection = settings.perSection;
+    return prose;
+}

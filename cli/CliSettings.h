@@ -5,6 +5,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/InputFiles.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/DocumentConfig.h"
 #include "documents/Thresholds.h"
 #include "engine/EnglishVariant.h"
@@ -23,3 +24,6 @@ struct CliSettings {
 // to; empty where there is none.
 CliSettings MergeCliSettings(const CliOptions& options, const DocumentConfig& config,
                              const std::filesystem::path& configFolder);
+
+// The settings a document is analysed with.
+ProseSettings ProseSettingsOf(const CliSettings& settings);

@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "cli/CliJson.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/Fingerprint.h"
 #include "documents/InputBytes.h"
-#include "documents/ProseCheck.h"
 #include "documents/SourceDocument.h"
 #include "engine/InputValidation.h"
 
@@ -22,7 +22,7 @@ void TooLong(DocumentResult& result) {
 
 // The nearest sentences either side of each sentence's finding with other
 // words: within a run of copies the copies next to it tell nothing apart.
-std::vector<Neighbours> NeighboursOf(const ProseCheck& check, std::u16string_view prose) {
+std::vector<Neighbours> NeighboursOf(const DocumentAnalysis& check, std::u16string_view prose) {
     const std::vector<ProseSentence>& sentences = check.sentences;
     std::vector<std::string> words;
     words.reserve(sentences.size());
@@ -94,17 +94,10 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
         TooLong(result);
         return;
     }
-    ProseCheck check = CheckProse(
+    DocumentAnalysis check = AnalyseDocument(
         prose, settings.prose, {.fullAnalysis = settings.jsonLine, .sections = settings.jsonLine});
-    if (check.hasText) {
-        const AnalysisJob& job = check.analysis.job;
-        result.hasText = true;
-        result.words = job.wordCount;
-        result.grade = job.fleschKincaidGrade;
-        result.ease = job.fleschReadingEase;
-        if (check.analysis.score) {
-            result.score = check.analysis.score->overallScore;
-        }
+    result.figures = check.figures;
+    if (check.figures.hasText) {
         PlaceFindings(SourceText(document), check.findings);
         PlaceSections(SourceText(document), check.sections);
     }
@@ -126,7 +119,7 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
     }
     result.findings = std::move(check.findings);
     result.missed = !result.findings.empty();
-    if (settings.jsonLine && check.hasText) {
+    if (settings.jsonLine && check.figures.hasText) {
         result.output =
             CliJsonDocumentLine(&check.analysis, result.path, result.findings, check.sections);
     }

@@ -3,9 +3,7 @@
 // One document of a run: read, its prose found, analysed, and weighed
 // against the thresholds.
 
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,8 +11,8 @@
 #include "cli/BaselineMoves.h"
 #include "cli/CliOptions.h"
 #include "cli/InputFiles.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/Finding.h"
-#include "documents/ProseCheck.h"
 
 struct DocumentSettings {
     ProseSettings prose;
@@ -33,11 +31,7 @@ struct DocumentResult {
     std::string error;         // not read, not decoded or too long; nothing else is set
     bool tooLong = false;      // the error is the length limit's
     bool overCeiling = false;  // the error is that no program reads that much
-    bool hasText = false;      // anything worth analysing
-    std::int64_t words = 0;
-    double grade = 0;
-    double ease = 0;
-    std::optional<double> score;
+    DocumentFigures figures;
     std::vector<Finding> findings;      // not in the baseline
     std::vector<Finding> baselined;     // in it
     std::vector<BaselineEntry> absent;  // in it, and no longer found

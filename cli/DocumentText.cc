@@ -4,7 +4,7 @@
 
 void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
     ++totals.documents;
-    totals.words += result.words;
+    totals.words += result.figures.words;
     totals.findings += result.findings.size();
     totals.baselined += result.baselined.size();
     totals.gone += result.absent.size();
@@ -16,7 +16,7 @@ void CountDocument(DocumentTotals& totals, const DocumentResult& result) {
         totals.overCeiling += result.overCeiling ? 1 : 0;
     } else if (result.missed) {
         ++totals.missed;
-    } else if (!result.hasText) {
+    } else if (!result.figures.hasText) {
         ++totals.empty;
     } else {
         ++totals.passed;
@@ -30,12 +30,13 @@ std::string DocumentTextLines(const DocumentResult& result) {
     if (!result.error.empty()) {
         return result.path + ": not checked: " + result.error + "\n";
     }
-    if (!result.hasText) {
+    if (!result.figures.hasText) {
         return result.path + ": 0 words: empty\n";
     }
-    std::string text = result.path + ": " + CountOf(result.words, "word") + ", grade " +
-                       TwoDecimalsUtf8(result.grade) + ", ease " + TwoDecimalsUtf8(result.ease) +
-                       ", score " + (result.score ? TwoDecimalsUtf8(*result.score) : "none") +
+    std::string text = result.path + ": " + CountOf(result.figures.words, "word") + ", grade " +
+                       TwoDecimalsUtf8(result.figures.grade) + ", ease " +
+                       TwoDecimalsUtf8(result.figures.ease) + ", score " +
+                       (result.figures.score ? TwoDecimalsUtf8(*result.figures.score) : "none") +
                        ": " + (result.missed ? "missed" : "passed") + "\n";
     for (const Finding& finding : result.findings) {
         text += result.path + ":" + std::to_string(finding.start.line) + ":" +

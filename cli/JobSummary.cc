@@ -50,9 +50,9 @@ void AddToJobSummary(JobSummary& summary, const DocumentResult& result) {
     const std::string path = EscapeMarkdown(GithubPath(result.path));
     if (result.missed) {
         AddRow(summary.documentRows, summary.documentsLeftOut,
-               Row({path, std::to_string(result.words), TwoDecimalsUtf8(result.grade),
-                    TwoDecimalsUtf8(result.ease),
-                    result.score ? TwoDecimalsUtf8(*result.score) : "none"}));
+               Row({path, std::to_string(result.figures.words),
+                    TwoDecimalsUtf8(result.figures.grade), TwoDecimalsUtf8(result.figures.ease),
+                    result.figures.score ? TwoDecimalsUtf8(*result.figures.score) : "none"}));
     }
     for (const Finding& finding : result.findings) {
         AddRow(summary.findingRows, summary.findingsLeftOut,

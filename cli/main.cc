@@ -94,8 +94,11 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         return Fail(kExitNoText, "the input holds no character that can be analysed");
     }
 
-    // A copy: the sentences' offsets point into the text as read, not as normalised.
-    const TextAnalysis analysis = AnalyseText(document.prose, settings.variant, settings.scenario);
+    const ProseSettings prose = ProseSettingsOf(settings);
+    const DocumentAnalysis analysed = AnalyseDocument(
+        document, prose,
+        {.fullAnalysis = true, .sentences = options.format == OutputFormat::Sentences});
+    const TextAnalysis& analysis = analysed.analysis;
     switch (options.format) {
         case OutputFormat::Text:
             return Write(CliTextTable(analysis));
@@ -109,7 +112,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
             }
             return Write(EncodeUtf8(analysis.exportDocument));
         case OutputFormat::Sentences:
-            return Write(CliSentencesText(analysis, document, SourceText(source)));
+            return Write(CliSentencesText(analysed, prose, SourceText(source)));
         case OutputFormat::Github:
         case OutputFormat::Sarif:
             break;  // documents are checked for these
@@ -204,8 +207,7 @@ int CheckDocuments(const CliOptions& options, const CliSettings& settings) {
     if (document.keepBaselineEntries) {
         document.writtenBaselineFolder = BaselineFolder(options.writeBaselineFile);
     }
-    document.prose = {settings.variant, settings.scenario, settings.thresholds,
-                      settings.perSection};
+    document.prose = ProseSettingsOf(settings);
     document.input = options.input;
     document.lengthLimit = settings.lengthLimit;
     document.jsonLine = options.format == OutputFormat::Json;

@@ -1,9 +1,11 @@
 #include "documents/ProseSentences.h"
 
 std::vector<ProseSentence> ProseSentences(const ProseDocument& document,
-                                          const TextAnalysis& analysis) {
-    std::vector<SentenceSpan> spans =
-        SentenceSpans(document.prose, analysis.job.text, analysis.variant);
+                                          const TextAnalysis& analysis, SpanMemory* memory) {
+    const std::vector<SentenceSpan> spans =
+        memory != nullptr
+            ? SentenceSpans(document.prose, analysis.job.text, analysis.variant, *memory)
+            : SentenceSpans(document.prose, analysis.job.text, analysis.variant);
     const AsciiWordCounts wholeAscii{analysis.complexWordCount, analysis.longWordCount};
     const std::vector<SentenceImpact> impacts =
         SentenceImpacts(analysis.job, wholeAscii, spans, analysis.scenario, analysis.variant);

@@ -18,6 +18,8 @@ struct ProseSentence {
     std::size_t wordsEnd = 0;     // just after its last word
 };
 
-// `analysis` was made from the document's prose.
+// `analysis` was made from the document's prose. The window keeps `memory`
+// between keystrokes, so that only the sentences that changed are counted again.
 std::vector<ProseSentence> ProseSentences(const ProseDocument& document,
-                                          const TextAnalysis& analysis);
+                                          const TextAnalysis& analysis,
+                                          SpanMemory* memory = nullptr);

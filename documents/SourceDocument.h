@@ -17,6 +17,10 @@ struct SourceDocument {
 // The text places are counted in.
 std::u16string_view SourceText(const SourceDocument& document);
 
+// The prose a text of this kind is measured by. `utf8` is the same text as
+// UTF-8, read only for Markdown, which encodes the text where it is not given.
+ProseDocument ProseOf(std::u16string_view text, SourceKind kind, std::string_view utf8 = {});
+
 // `utf8` is the same text as UTF-8, read only for Markdown.
 SourceDocument MakeSourceDocument(std::u16string text, std::string_view utf8, SourceKind kind);
 

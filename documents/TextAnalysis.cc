@@ -7,13 +7,17 @@
 #include "results/ExportDocument.h"
 #include "results/SummaryLine.h"
 
-TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario) {
+TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario,
+                            CountingOptions counting) {
     TextAnalysis analysis;
     analysis.variant = variant;
     analysis.scenario = scenario;
-    analysis.rates = RatesForScenario(scenario, variant);
+    analysis.rates = counting.rates.value_or(RatesForScenario(scenario, variant));
     analysis.job.text = std::move(text);
-    const AsciiWordCounts asciiWords = RunAnalysis(analysis.job, variant, analysis.rates);
+    const AsciiWordCounts asciiWords =
+        counting.memory != nullptr
+            ? RunAnalysisRemembering(analysis.job, variant, analysis.rates, *counting.memory)
+            : RunAnalysis(analysis.job, variant, analysis.rates);
 
     const AnalysisJob& job = analysis.job;
     analysis.complexWordCount = asciiWords.complexWords;
@@ -25,8 +29,9 @@ TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int sce
     return analysis;
 }
 
-TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario) {
-    TextAnalysis analysis = AnalyseFigures(std::move(text), variant, scenario);
+TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario,
+                         CountingOptions counting) {
+    TextAnalysis analysis = AnalyseFigures(std::move(text), variant, scenario, counting);
     const AnalysisJob& job = analysis.job;
     for (std::size_t i = 0; i < kMetricRows.size(); ++i) {
         analysis.rows[i] = ViewMetricRow(kMetricRows[i], job, variant);

@@ -7,12 +7,14 @@
 #include <tuple>
 
 #include "engine/AnalysisJob.h"
+#include "engine/CountMemory.h"
 #include "engine/EnglishVariant.h"
 #include "engine/ReadingRates.h"
 #include "report/WeightedScore.h"
 #include "results/MetricRows.h"
 
-// Everything the window's full pass produces for one text.
+// What any program shows of one text: figures, rows, summary, score, report
+// and export.
 struct TextAnalysis {
     EnglishVariant variant = EnglishVariant::Us;
     int scenario = 0;
@@ -27,7 +29,17 @@ struct TextAnalysis {
     std::u16string exportDocument;
 };
 
+// How a text is counted where it is not as a document on its own: the window
+// keeps rates apart from its scenario, and counts a text that changes a little
+// at a time with a memory of the last count.
+struct CountingOptions {
+    std::optional<ReadingRates> rates;  // the scenario's and variant's where unset
+    CountMemory* memory = nullptr;
+};
+
 // The text must have passed CleanInput's gate; it is analysed as given, not cleaned.
-TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario);
+TextAnalysis AnalyseText(std::u16string text, EnglishVariant variant, int scenario,
+                         CountingOptions counting = {});
 // Only the counts, measures and score, for checks that show nothing else.
-TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario);
+TextAnalysis AnalyseFigures(std::u16string text, EnglishVariant variant, int scenario,
+                            CountingOptions counting = {});

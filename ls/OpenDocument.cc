@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "documents/SourceDocument.h"
 #include "documents/Utf8Figures.h"
 #include "engine/Scenario.h"
 #include "engine/Utf8.h"
-#include "report/WeightedScore.h"
-#include "results/SentenceMarkText.h"
 
 namespace {
 
@@ -40,16 +39,6 @@ Json DiagnosticJson(Json range, int severity, std::string_view code, std::string
             {"message", std::move(message)}};
 }
 
-int MaxSentenceLength(const ProseSettings& settings) {
-    return SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
-}
-
-std::u16string MarkText(const OpenDocument& document, const ProseSentence& sentence) {
-    const ProseSettings& settings = document.settings.prose;
-    return SentenceMarkText(sentence.span, sentence.impact, settings.scenario,
-                            MaxSentenceLength(settings), document.grade, document.score);
-}
-
 bool IsSentenceFinding(const Finding& finding) {
     return !finding.wholeDocument && !finding.section;
 }
@@ -69,7 +58,9 @@ Json SentenceDiagnostic(const OpenDocument& document, const ProseSentence& sente
     const bool marked = level != SentenceLevel::None;
     const std::string_view markCode =
         level == SentenceLevel::VeryLong ? "very-long-sentence" : "long-sentence";
-    const std::string tooltip = marked ? EncodeUtf8(MarkText(document, sentence)) : std::string();
+    const std::string tooltip =
+        marked ? EncodeUtf8(MarkTextOf(sentence, document.figures, document.settings.prose))
+               : std::string();
     if (findings.empty()) {
         return DiagnosticJson(
             RangeJson(text, sentence.wordsStart, sentence.wordsEnd, encoding),
@@ -121,22 +112,16 @@ std::string VariantName(EnglishVariant variant) {
 
 }  // namespace
 
-ProseDocument ProseOf(const OpenDocument& document) {
-    const std::u16string& text = document.text.text;
-    // The editor's text stays where it is: only a plain text's prose is a copy of it.
-    return document.kind == SourceKind::Text ? PlainTextProse(text)
-                                             : MarkdownProse(EncodeUtf8(text), text, document.kind);
+DocumentAnalysis AnalyseOpenDocument(const OpenDocument& document, AnalysisNeeds needs) {
+    return AnalyseDocument(ProseOf(document.text.text, document.kind), document.settings.prose,
+                           needs);
 }
 
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files) {
     document.settings = ResolveSettings(
         editor, document.path.empty() ? document.path : document.path.parent_path(), files);
-    ProseCheck check = CheckProse(ProseOf(document), document.settings.prose, {.sentences = true});
-    document.hasText = check.hasText;
-    document.grade = check.analysis.job.fleschKincaidGrade;
-    document.ease = check.analysis.job.fleschReadingEase;
-    document.score =
-        check.analysis.score ? std::optional(check.analysis.score->overallScore) : std::nullopt;
+    DocumentAnalysis check = AnalyseOpenDocument(document, {.sentences = true});
+    document.figures = check.figures;
     document.sentences = std::move(check.sentences);
     document.findings = std::move(check.findings);
     document.checked = true;
@@ -195,7 +180,7 @@ Json Hover(const OpenDocument& document, std::size_t offset, PositionEncoding en
     } else if (sentence.impact.level == SentenceLevel::Long) {
         markdown = "**Long sentence**\n\n";
     }
-    markdown += EncodeUtf8(MarkText(document, sentence));
+    markdown += EncodeUtf8(MarkTextOf(sentence, document.figures, document.settings.prose));
     for (const Finding& finding : document.findings) {
         if (IsOn(finding, sentence)) {
             markdown +=
@@ -211,13 +196,13 @@ Json CodeLenses(const OpenDocument& document) {
     const std::string context =
         EncodeUtf8(kScenarioNames[settings.scenario]) + ", " + VariantName(settings.variant);
     std::string title;
-    if (!document.hasText) {
+    if (!document.figures.hasText) {
         title = "No text to analyse \u2014 " + context;
     } else {
-        title = "Grade " + TwoDecimalsUtf8(document.grade) + " \u00B7 Reading ease " +
-                TwoDecimalsUtf8(document.ease) + " \u00B7 " +
-                (document.score ? "Score " + TwoDecimalsUtf8(*document.score)
-                                : std::string("Too short for a score")) +
+        title = "Grade " + TwoDecimalsUtf8(document.figures.grade) + " \u00B7 Reading ease " +
+                TwoDecimalsUtf8(document.figures.ease) + " \u00B7 " +
+                (document.figures.score ? "Score " + TwoDecimalsUtf8(*document.figures.score)
+                                        : std::string("Too short for a score")) +
                 " \u2014 " + context;
     }
     const Json zero = PositionJson({});

@@ -5,13 +5,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/SourceKind.h"
 #include "ls/OpenText.h"
 #include "ls/ServerSettings.h"
@@ -27,16 +26,13 @@ struct OpenDocument {
     bool outOfStep = false;
 
     ResolvedSettings settings;
-    bool hasText = false;
-    double grade = 0;
-    double ease = 0;
-    std::optional<double> score;
+    DocumentFigures figures;
     std::vector<ProseSentence> sentences;
     std::vector<Finding> findings;
 };
 
-// The document's prose, as quillory-cli reads the same file.
-ProseDocument ProseOf(const OpenDocument& document);
+// What the whole document gives; the check keeps only the figures, sentences and findings.
+DocumentAnalysis AnalyseOpenDocument(const OpenDocument& document, AnalysisNeeds needs);
 
 // Checks the text as it is now with these settings.
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files);

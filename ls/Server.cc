@@ -435,9 +435,8 @@ Json OnDocumentFigures(Server& server, const Json& params) {
     if (document == nullptr) {
         return nullptr;
     }
-    ProseCheck check =
-        CheckProse(ProseOf(*document), document->settings.prose, {.fullAnalysis = true});
-    return check.hasText ? Json(AnalysisJson(check.analysis)) : Json(nullptr);
+    const DocumentAnalysis analysis = AnalyseOpenDocument(*document, {.fullAnalysis = true});
+    return analysis.figures.hasText ? Json(AnalysisJson(analysis.analysis)) : Json(nullptr);
 }
 
 using RequestHandler = Json (*)(Server&, const Json&);

@@ -12,8 +12,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "documents/DocumentAnalysis.h"
 #include "documents/DocumentConfig.h"
-#include "documents/ProseCheck.h"
 #include "engine/EnglishVariant.h"
 
 struct EditorSettings {

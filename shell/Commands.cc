@@ -95,8 +95,8 @@ void ReadTextAs(bool markdown) {
         return;
     }
     // As after an edit: the rows may come or go with the prose.
-    const std::u16string_view draft = ReadDraft(text);
-    if (PrepareResultsArea(text, draft)) {
+    const ProseDocument& draft = ReadDraft(text);
+    if (PrepareResultsArea(text, draft.prose)) {
         ShowFullAnalysis(draft);
         return;
     }
@@ -105,6 +105,19 @@ void ReadTextAs(bool markdown) {
     ClearMetricRows();
     platform::SetControlText(kSummaryLine, u"");
     shell.analysisCurrent = false;
+}
+
+void ToggleHighlight() {
+    shell.highlight = !shell.highlight;
+    StoreFlag(kHighlightKey, shell.highlight);
+    platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
+    // Off clears at once; on marks now if the analysis is current, else with the
+    // pass that is coming anyway.
+    if (!shell.highlight) {
+        ClearSentenceMarks();
+    } else if (shell.analysisCurrent) {
+        ShowSentenceMarks(AnalyseDraft(ReadDraft(platform::ControlText(kEditor))));
+    }
 }
 
 void OnRecommendationsButton() {

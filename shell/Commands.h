@@ -15,6 +15,8 @@ void ShowGearMenu();
 void ToggleReadAsMarkdown();
 // The same for a given reading; nothing happens when it is already in force.
 void ReadTextAs(bool markdown);
+// The gear menu's "Highlight Long Sentences": stored and flushed at once.
+void ToggleHighlight();
 
 void OnRecommendationsButton();
 // The shortcuts act only while the window exists.

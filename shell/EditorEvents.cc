@@ -22,8 +22,8 @@ constexpr std::int64_t kEditorPassThrottle = 120;  // milliseconds
 // The editor-change handler, after PrepareResultsArea has put the text through
 // the input gate: the worker start, the throttled live pass, the full redraw
 // when no worker is busy, the save and the trailing pass's schedule.
-void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, bool passesGate) {
-    shell.currentJob.text = draft;
+void OnEditorChange(std::u16string_view editorText, const ProseDocument& draft, bool passesGate) {
+    shell.currentJob.text = draft.prose;
     if (!passesGate) {
         ClearSentenceMarks();
         if (editorText.empty()) {
@@ -32,7 +32,7 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
         return;
     }
     ShowMetricRows();
-    StartAnalysisWorker(draft);
+    StartAnalysisWorker(draft.prose);
 
     bool computed = false;
     const std::int64_t now = platform::NowMilliseconds();
@@ -47,7 +47,7 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
     // The editor's own words: the job's text has been respelt and trimmed.
     StoreTypedText(editorText);
     platform::SetControlEnabled(kClearButton, true);
-    platform::PostEventAfter(static_cast<int>(LiveInterval(draft.size())),
+    platform::PostEventAfter(static_cast<int>(LiveInterval(draft.prose.size())),
                              {platform::EventKind::TrailingPass, kUnnumbered});
 }
 
@@ -56,9 +56,9 @@ void OnEditorChange(std::u16string_view editorText, std::u16string_view draft, b
 void OnEditorEvent(platform::EventType type) {
     // Read once: for a long text the copy out of the editor is not free.
     const std::u16string text = platform::ControlText(kEditor);
-    const std::u16string_view draft = ReadDraft(text);
+    const ProseDocument& draft = ReadDraft(text);
     shell.lengthAlertDue = true;
-    const bool passesGate = PrepareResultsArea(text, draft);
+    const bool passesGate = PrepareResultsArea(text, draft.prose);
     if (type == platform::EventType::Change) {
         OnEditorChange(text, draft, passesGate);
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "documents/InputBytes.h"
-#include "documents/MarkdownProse.h"
+#include "documents/SourceDocument.h"
 #include "documents/SourceKind.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
@@ -32,7 +32,7 @@ std::u16string Digits(std::size_t number) {
 
 // The length the window holds to, of the text as it will be read.
 std::size_t ReadLength(std::u16string_view text, bool markdown) {
-    return markdown ? MarkdownProse(EncodeUtf8(text), text).prose.size() : text.size();
+    return ProseOf(text, markdown ? SourceKind::Markdown : SourceKind::Text).prose.size();
 }
 
 // The text to put in the editor, or "" once the user has been told why not.

@@ -1,7 +1,8 @@
 #include "shell/FullAnalysis.h"
 
-#include "engine/AnalysisJob.h"
-#include "engine/CountMemory.h"
+#include <utility>
+
+#include "documents/DocumentAnalysis.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
@@ -10,15 +11,19 @@
 #include "shell/SentenceMarks.h"
 #include "shell/ShellState.h"
 
-void ShowFullAnalysis(std::u16string_view text) {
+void ShowFullAnalysis(const ProseDocument& draft) {
+    DocumentAnalysis analysis = AnalyseDraft(draft);
+    if (!analysis.figures.hasText) {
+        // Only a change of variant brings a text with no letter it reads here:
+        // as after an edit to such a text, the rows wait for one it can read.
+        ClearSentenceMarks();
+        return;
+    }
     AnalysisJob& job = shell.currentJob;
-    job.text = text;
-    // Most of the text is usually as the last count met it.
-    const AsciiWordCounts asciiWords =
-        RunAnalysisRemembering(job, shell.locale, shell.rates, shell.countMemory);
+    job = std::move(analysis.analysis.job);
     ShowMetrics(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentencesCounted(text, job, asciiWords);
+    ShowSentenceMarks(analysis);
     shell.analysisCurrent = true;
 }
 

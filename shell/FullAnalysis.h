@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string_view>
+#include "documents/MarkdownProse.h"
 
-// `text` is the editor's text as ReadDraft gave it.
-// Counts and computes the text into currentJob and draws every row and the
-// summary line from it, synchronously and without the lock.
-void ShowFullAnalysis(std::u16string_view text);
+// `draft` is the editor's text as ReadDraft gave it. Analyses it into
+// currentJob and draws every row, the summary line and the marks from it,
+// synchronously and without the lock.
+void ShowFullAnalysis(const ProseDocument& draft);
 
 // After a variant or scenario change: the full pass over the editor's text,
 // when it holds any.

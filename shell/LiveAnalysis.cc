@@ -4,8 +4,9 @@
 #include <cmath>
 #include <mutex>
 #include <string>
+#include <utility>
 
-#include "engine/CountMemory.h"
+#include "documents/DocumentAnalysis.h"
 #include "engine/InputValidation.h"
 #include "engine/TextAgreement.h"
 #include "engine/TextStatistics.h"
@@ -24,7 +25,8 @@ std::int64_t LiveInterval(std::size_t length) {
     return static_cast<std::int64_t>(std::nearbyint(interval));
 }
 
-bool LivePass(std::u16string_view text) {
+bool LivePass(const ProseDocument& draft) {
+    const std::u16string_view text = draft.prose;
     LivePassState& live = shell.live;
     AnalysisJob& job = shell.currentJob;
     const std::int64_t now = platform::NowMilliseconds();
@@ -45,11 +47,11 @@ bool LivePass(std::u16string_view text) {
     live.lastQuickCounts = counts;
 
     const std::lock_guard lock(shell.analysisLock);
-    const AsciiWordCounts asciiWords =
-        RunAnalysisRemembering(job, shell.locale, shell.rates, shell.countMemory);
+    DocumentAnalysis analysis = AnalyseDraft(draft);
+    job = std::move(analysis.analysis.job);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    MarkSentencesCounted(text, job, asciiWords);
+    ShowSentenceMarks(analysis);
     return true;
 }
 
@@ -58,8 +60,8 @@ void CompleteLiveAnalysis() {
         return;
     }
     const std::u16string text = platform::ControlText(kEditor);
-    const std::u16string_view draft = ReadDraft(text);
-    if (!HoldsAnalysableText(draft, shell.locale)) {
+    const ProseDocument& draft = ReadDraft(text);
+    if (!HoldsAnalysableText(draft.prose, shell.locale)) {
         return;
     }
     // What the live pass computed for this very text needs only the rows it

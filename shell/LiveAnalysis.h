@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "documents/MarkdownProse.h"
+
 // The length / 100 in milliseconds, held between 120 and 1000, ties to even.
 std::int64_t LiveInterval(std::size_t length);
 
 // The throttled pass; true when it computed the measures afresh.
-bool LivePass(std::u16string_view text);
+bool LivePass(const ProseDocument& draft);
 
 // The trailing pass, one live interval after the last change: the throttles
 // and the busy worker may have left rows describing an older text.

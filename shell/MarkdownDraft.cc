@@ -1,26 +1,29 @@
 #include "shell/MarkdownDraft.h"
 
-#include "documents/MarkdownProse.h"
-#include "engine/Utf8.h"
+#include "documents/SourceDocument.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
 #include "shell/Preferences.h"
 #include "shell/ShellState.h"
 
-std::u16string_view ReadDraft(std::u16string_view editorText) {
+const ProseDocument& ReadDraft(std::u16string_view editorText) {
     shell.draftIsMarkdown = shell.readAsMarkdown;
-    if (!shell.draftIsMarkdown) {
-        return editorText;
-    }
-    shell.draft = MarkdownProse(EncodeUtf8(editorText), editorText);
-    return shell.draft.prose;
+    shell.draft =
+        ProseOf(editorText, shell.draftIsMarkdown ? SourceKind::Markdown : SourceKind::Text);
+    return shell.draft;
 }
 
-WordsRange EditorRange(WordsRange stretch) {
-    if (!shell.draftIsMarkdown || stretch.start >= stretch.end) {
-        return stretch;
-    }
-    return {SourceOffsetOf(shell.draft, stretch.start), SourceEndOf(shell.draft, stretch.end)};
+DocumentAnalysis AnalyseDraft(const ProseDocument& draft) {
+    return AnalyseDocument(draft, DraftSettings(), {.sentences = shell.highlight},
+                           &shell.analysisMemory);
+}
+
+ProseSettings DraftSettings() {
+    ProseSettings settings;
+    settings.variant = shell.locale;
+    settings.scenario = shell.scenario;
+    settings.rates = shell.rates;
+    return settings;
 }
 
 void SetReadAsMarkdown(bool on) {

@@ -2,16 +2,21 @@
 
 #include <string_view>
 
-#include "engine/SentenceSpans.h"
+#include "documents/DocumentAnalysis.h"
+#include "documents/MarkdownProse.h"
 
 // The editor's text as the figures read it: as it stands, or, when the window
 // reads Markdown, its prose as quillory-cli reads a Markdown file; the length
-// limit then holds for the prose, as it does in quillory-cli. The view stays
-// valid until the next call.
-std::u16string_view ReadDraft(std::u16string_view editorText);
+// limit then holds for the prose, as it does in quillory-cli. The reference
+// stays valid until the next call.
+const ProseDocument& ReadDraft(std::u16string_view editorText);
 
-// Where a stretch of the last text ReadDraft gave stands in the editor.
-WordsRange EditorRange(WordsRange stretch);
+// The draft analysed with the window's variant, scenario and rates, counting
+// only what changed since the last analysis; its sentences where they are marked.
+DocumentAnalysis AnalyseDraft(const ProseDocument& draft);
+
+// The settings the window analyses with.
+ProseSettings DraftSettings();
 
 // Stored and shown in the gear menu; the text is read again at its next change.
 void SetReadAsMarkdown(bool on);

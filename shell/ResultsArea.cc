@@ -94,7 +94,7 @@ bool PrepareResultsArea(std::u16string_view editorText, std::u16string_view draf
     if (!PassesInputGate(draft, shell.locale)) {
         return false;
     }
-    CountTextRemembering(shell.currentJob, shell.locale, shell.countMemory);
+    CountTextRemembering(shell.currentJob, shell.locale, shell.analysisMemory.counts);
     platform::SetWindowContentHeight(kExpandedHeight);
     ResetResultsArea();
     shell.analysisCurrent = false;

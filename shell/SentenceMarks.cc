@@ -1,21 +1,13 @@
 #include "shell/SentenceMarks.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
-#include "engine/AnalysisJob.h"
-#include "engine/Scenario.h"
 #include "engine/SentenceSpans.h"
-#include "engine/TextStatistics.h"
 #include "platform/Platform.h"
-#include "report/Recommendations.h"
 #include "report/SentenceImpact.h"
-#include "report/WeightedScore.h"
-#include "results/SentenceMarkText.h"
 #include "shell/ControlNumbers.h"
 #include "shell/MarkdownDraft.h"
-#include "shell/Preferences.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -46,46 +38,25 @@ void MoveToMark(bool forward) {
 
 }  // namespace
 
-void MarkSentences(std::u16string_view draft, const AnalysisJob& whole) {
-    if (!shell.highlight) {  // before counting words that no mark would show
-        ClearSentenceMarks();
-        return;
-    }
-    MarkSentencesCounted(draft, whole, CountAsciiWords(whole.text, shell.locale));
-}
-
-void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
-                          const AsciiWordCounts& ascii) {
+void ShowSentenceMarks(const DocumentAnalysis& analysis) {
     if (!shell.highlight) {
         ClearSentenceMarks();
         return;
     }
-    const EnglishVariant variant = shell.locale;
-    const int scenario = shell.scenario;
-    const ScoreProfile& profile = SelectScoreProfile(scenario, variant);
-    const std::optional<double> wholeScore =
-        IsTooShortForScore(whole)
-            ? std::nullopt
-            : std::optional(
-                  ComputeWeightedScoreFromCounts(whole, ascii.complexWords, profile).overallScore);
-
-    const std::vector<SentenceSpan> spans =
-        SentenceSpans(draft, whole.text, variant, shell.spanMemory);
-    const std::vector<SentenceImpact> impacts =
-        SentenceImpacts(whole, ascii, spans, scenario, variant);
+    const ProseSettings settings = DraftSettings();
     std::vector<platform::EditorMark> marks;
     shell.marked.clear();
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        if (impacts[i].level == SentenceLevel::None) {
+    for (const ProseSentence& sentence : analysis.sentences) {
+        const SentenceLevel level = sentence.impact.level;
+        if (level == SentenceLevel::None) {
             continue;
         }
-        const bool veryLong = impacts[i].level == SentenceLevel::VeryLong;
         // The words alone: no blanks or line breaks after them are marked.
-        const WordsRange words = EditorRange(SentenceWords(draft, spans[i]));
+        const WordsRange words{sentence.wordsStart, sentence.wordsEnd};
         marks.push_back({words.start, words.end,
-                         veryLong ? platform::MarkLevel::VeryLong : platform::MarkLevel::Long,
-                         SentenceMarkText(spans[i], impacts[i], scenario, profile.maxSentenceLength,
-                                          whole.fleschKincaidGrade, wholeScore)});
+                         level == SentenceLevel::VeryLong ? platform::MarkLevel::VeryLong
+                                                          : platform::MarkLevel::Long,
+                         MarkTextOf(sentence, analysis.figures, settings)});
         shell.marked.push_back(words);
     }
     platform::SetEditorMarks(kEditor, marks);
@@ -94,17 +65,6 @@ void MarkSentencesCounted(std::u16string_view draft, const AnalysisJob& whole,
 void ClearSentenceMarks() {
     shell.marked.clear();
     platform::SetEditorMarks(kEditor, {});
-}
-
-void ToggleHighlight() {
-    shell.highlight = !shell.highlight;
-    StoreFlag(kHighlightKey, shell.highlight);
-    platform::SetMenuItemChecked(kHighlightItem, shell.highlight);
-    // Off clears at once; on marks now if the analysis is current, else with the
-    // pass that is coming anyway.
-    if (!shell.highlight || shell.analysisCurrent) {
-        MarkSentences(ReadDraft(platform::ControlText(kEditor)), shell.currentJob);
-    }
 }
 
 void OnNextMarkShortcut() {

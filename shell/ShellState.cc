@@ -15,7 +15,7 @@ void ResetShellState() {
     shell.rates = {};
     shell.currentJob = {};
     shell.live = {};
-    shell.countMemory = {};
+    shell.analysisMemory = {};
     shell.summary = {};
     shell.lastDrawnValues = {};
     shell.metricRowsCleared = false;
@@ -29,7 +29,6 @@ void ResetShellState() {
     shell.lengthAlertDue = false;
     shell.highlight = true;
     shell.marked.clear();
-    shell.spanMemory = {};
     shell.readAsMarkdown = false;
     shell.draftIsMarkdown = false;
     shell.draft = {};

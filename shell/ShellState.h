@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "documents/DocumentAnalysis.h"
 #include "documents/MarkdownProse.h"
 #include "engine/AnalysisJob.h"
-#include "engine/CountMemory.h"
 #include "engine/EnglishVariant.h"
 #include "engine/ReadingRates.h"
 #include "engine/SentenceSpans.h"
@@ -38,7 +38,7 @@ struct ShellState {
 
     AnalysisJob currentJob;
     LivePassState live;
-    CountMemory countMemory;  // what the counts while typing met last
+    AnalysisMemory analysisMemory;  // what the counts and marks while typing met last
     SummaryMemory summary;
     std::array<double, 9> lastDrawnValues{};  // per row of kMetricRows
     bool metricRowsCleared = false;           // emptied, not even their captions shown
@@ -54,7 +54,6 @@ struct ShellState {
     bool lengthAlertDue = false;     // see AlertInputTooLong
     bool highlight = true;           // long sentences marked in the editor
     std::vector<WordsRange> marked;  // where the marks stand, ascending
-    SpanMemory spanMemory;           // the sentences the marks last met
     bool readAsMarkdown = false;     // the gear menu's choice
     bool draftIsMarkdown = false;    // the text last read was read as Markdown, into draft
     ProseDocument draft;

@@ -71,8 +71,10 @@ TEST_F(CliEndToEndTest, SentenceOffsetsIndexTheInputAfterItsBom) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     const std::u16string text = DecodeUtf8(body).text;
-    EXPECT_EQ(run.out, CliSentencesText(AnalyseText(text, EnglishVariant::Us, 0),
-                                        PlainTextProse(text), text));
+    const ProseSettings settings;
+    EXPECT_EQ(run.out,
+              CliSentencesText(AnalyseDocument(PlainTextProse(text), settings, {.sentences = true}),
+                               settings, text));
 
     const auto json = nlohmann::json::parse(run.out);
     std::u16string pieces;

@@ -11,7 +11,11 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 std::string SentencesOf(const std::u16string& text, EnglishVariant variant, int scenario) {
-    return CliSentencesText(AnalyseText(text, variant, scenario), PlainTextProse(text), text);
+    ProseSettings settings;
+    settings.variant = variant;
+    settings.scenario = scenario;
+    return CliSentencesText(AnalyseDocument(PlainTextProse(text), settings, {.sentences = true}),
+                            settings, text);
 }
 
 // Words of one syllable each, then a full stop.

@@ -57,7 +57,10 @@ class ReadingRuleTest : public testing::Test {
 // The same file gives the same figures whether named alone or with others.
 TEST_F(ReadingRuleTest, AMarkdownFileIsReadAsMarkdownHoweverItIsNamed) {
     const SourceDocument page = Loaded(kPage, SourceKind::Markdown);
-    const TextAnalysis analysis = AnalyseText(page.prose.prose, EnglishVariant::Us, 0);
+    const ProseSettings settings;
+    const DocumentAnalysis analysed =
+        AnalyseDocument(page.prose, settings, {.fullAnalysis = true, .sentences = true});
+    const TextAnalysis& analysis = analysed.analysis;
 
     const Json alone = Json::parse(Run("--format json page.md").out);
     EXPECT_EQ(alone["text"], EncodeUtf8(page.prose.prose));
@@ -72,7 +75,7 @@ TEST_F(ReadingRuleTest, AMarkdownFileIsReadAsMarkdownHoweverItIsNamed) {
     EXPECT_EQ(Run("--format export page.md").out, EncodeUtf8(analysis.exportDocument));
     // Sentences are placed in the file as written, past the front matter.
     EXPECT_EQ(Run("--format sentences page.md").out,
-              CliSentencesText(analysis, page.prose, SourceText(page)));
+              CliSentencesText(analysed, settings, SourceText(page)));
     const Json sentences = Json::parse(Run("--format sentences page.md").out);
     EXPECT_EQ(sentences["sentences"][1]["line"], 6);
 }

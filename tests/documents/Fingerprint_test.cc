@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/SourceDocument.h"
 
 namespace {
@@ -26,7 +26,7 @@ TEST(FingerprintTest, RepeatedSentencesAreNumberedInOrder) {
             .document;
     ProseSettings settings;
     settings.thresholds.maxSentenceWords = SentenceWordLimit{.scenarioAim = false, .words = 5};
-    const ProseCheck check = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis check = AnalyseDocument(document.prose, settings, {});
     ASSERT_EQ(check.findings.size(), 2U);
     const std::string hash =
         WordsFingerprint(u"Far too many words are in this sentence for the limit.");

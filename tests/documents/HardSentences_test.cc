@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/SourceDocument.h"
 #include "documents/TextAnalysis.h"
 
@@ -29,7 +29,7 @@ std::string Repeat(const char* sentence, int times) {
     return text;
 }
 
-std::vector<const Finding*> SentenceFindings(const ProseCheck& check) {
+std::vector<const Finding*> SentenceFindings(const DocumentAnalysis& check) {
     std::vector<const Finding*> found;
     for (const Finding& finding : check.findings) {
         if (!finding.wholeDocument && !finding.section) {
@@ -40,7 +40,7 @@ std::vector<const Finding*> SentenceFindings(const ProseCheck& check) {
 }
 
 // The section's prose read again without the first `count` sentences named.
-TextAnalysis WithoutNamed(const std::u16string& prose, const ProseCheck& check,
+TextAnalysis WithoutNamed(const std::u16string& prose, const DocumentAnalysis& check,
                           const ProseSection& section, const Finding& missed, std::size_t count) {
     std::vector<std::pair<std::size_t, std::size_t>> cuts;
     for (std::size_t i = 0; i < count; ++i) {
@@ -64,7 +64,7 @@ TEST(HardSentencesTest, TheFewestThatBringASectionWithinAreNamedWithItsFigures) 
     ProseSettings settings;
     settings.perSection = true;
     settings.thresholds.maxGrade = 9;
-    const ProseCheck check = CheckProse(document.prose, settings, {.sentences = true});
+    const DocumentAnalysis check = AnalyseDocument(document.prose, settings, {.sentences = true});
     ASSERT_GE(check.findings.size(), 2U);
     const Finding& missed = check.findings[0];
     ASSERT_EQ(missed.section, "Guide");
@@ -105,7 +105,7 @@ TEST(HardSentencesTest, HeadingsLabelsAndShortSentencesAreNeverNamed) {
     ProseSettings settings;
     settings.thresholds.maxGrade = 1;
     settings.thresholds.maxSentenceWords = SentenceWordLimit{.scenarioAim = false, .words = 2};
-    const ProseCheck check = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis check = AnalyseDocument(document.prose, settings, {});
     ASSERT_FALSE(check.findings.empty());
     EXPECT_TRUE(check.findings[0].wholeDocument);
     // Only the hard paragraph sentence and the easy ones, as hard and as long.
@@ -124,7 +124,7 @@ TEST(HardSentencesTest, SaysHowManyMoreWouldBeNeededPastFive) {
     ProseSettings settings;
     settings.thresholds.maxGrade = 12;
     const SourceDocument many = Markdown(Repeat(kEasy, 12) + Repeat(kHard, 20));
-    const ProseCheck more = CheckProse(many.prose, settings, {});
+    const DocumentAnalysis more = AnalyseDocument(many.prose, settings, {});
     ASSERT_EQ(more.findings[0].named.size(), kMostNamedSentences);
     EXPECT_NE(more.findings[0].message.find("; rewriting the 5 sentences named and "),
               std::string::npos)
@@ -133,13 +133,13 @@ TEST(HardSentencesTest, SaysHowManyMoreWouldBeNeededPastFive) {
 
     // Every sentence as hard as the rest: leaving any out helps nothing.
     const SourceDocument same = Markdown(Repeat(kHard, 9));
-    const ProseCheck none = CheckProse(same.prose, settings, {});
+    const DocumentAnalysis none = AnalyseDocument(same.prose, settings, {});
     ASSERT_EQ(none.findings.size(), 1U);
     EXPECT_TRUE(none.findings[0].named.empty());
 
     settings.thresholds.maxGrade = 0;
     const SourceDocument mixed = Markdown(Repeat(kEasy, 2) + Repeat(kHard, 2));
-    const ProseCheck notEnough = CheckProse(mixed.prose, settings, {});
+    const DocumentAnalysis notEnough = AnalyseDocument(mixed.prose, settings, {});
     EXPECT_NE(notEnough.findings[0].message.find("named would not bring it within"),
               std::string::npos)
         << notEnough.findings[0].message;
@@ -151,7 +151,7 @@ TEST(HardSentencesTest, EaseAndScoreMissesNameSentencesOnceInNestedSections) {
     ProseSettings settings;
     settings.perSection = true;
     settings.thresholds.minEase = 90;
-    const ProseCheck check = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis check = AnalyseDocument(document.prose, settings, {});
     std::vector<const Finding*> missed;
     for (const Finding& finding : check.findings) {
         if (finding.section) {
@@ -178,14 +178,14 @@ TEST(HardSentencesTest, TextsTooShortToJudgeAreNotHeldToFigures) {
     settings.thresholds.minScore = 100;
     const SourceDocument document =
         Markdown("# Example\n\n```\ncode\n```\n\n# Usage\n\n" + Repeat(kEasy, 3) + "\n");
-    const ProseCheck check = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis check = AnalyseDocument(document.prose, settings, {});
     ASSERT_FALSE(check.findings.empty());
     for (const Finding& finding : check.findings) {
         EXPECT_NE(finding.section, "Example");
     }
     settings.perSection = false;
     const SourceDocument tiny = Markdown("Utterly incomprehensible. Yes.\n");
-    EXPECT_TRUE(CheckProse(tiny.prose, settings, {}).findings.empty());
+    EXPECT_TRUE(AnalyseDocument(tiny.prose, settings, {}).findings.empty());
 }
 
 }  // namespace

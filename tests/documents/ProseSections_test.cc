@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 #include "documents/SourceDocument.h"
 #include "documents/TextAnalysis.h"
 #include "engine/Utf8.h"
@@ -79,11 +79,11 @@ TEST(ProseSectionsTest, ThresholdsPerSection) {
         "understanding.\n");
     ProseSettings settings;
     settings.thresholds.maxGrade = 12;
-    const ProseCheck whole = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis whole = AnalyseDocument(document.prose, settings, {});
     EXPECT_TRUE(whole.findings.empty());
 
     settings.perSection = true;
-    const ProseCheck perSection = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis perSection = AnalyseDocument(document.prose, settings, {});
     ASSERT_EQ(perSection.findings.size(), 2U);
     const Finding& section = perSection.findings[0];
     EXPECT_EQ(section.section, "Hard");
@@ -95,7 +95,7 @@ TEST(ProseSectionsTest, ThresholdsPerSection) {
 
     settings.thresholds.maxGrade.reset();
     settings.thresholds.minEase = 200;
-    const ProseCheck ease = CheckProse(document.prose, settings, {});
+    const DocumentAnalysis ease = AnalyseDocument(document.prose, settings, {});
     ASSERT_GE(ease.findings.size(), 3U);
     EXPECT_EQ(ease.findings[0].message.rfind("text before the first heading: reading ease ", 0),
               0U);
@@ -103,7 +103,7 @@ TEST(ProseSectionsTest, ThresholdsPerSection) {
     // A plain text is one section: the document's own finding.
     const SourceDocument plain =
         LoadDocument("Words here. And more words there.", SourceKind::Text).document;
-    const ProseCheck plainCheck = CheckProse(plain.prose, settings, {});
+    const DocumentAnalysis plainCheck = AnalyseDocument(plain.prose, settings, {});
     ASSERT_FALSE(plainCheck.findings.empty());
     EXPECT_TRUE(plainCheck.findings[0].wholeDocument);
     EXPECT_EQ(plainCheck.findings[0].fingerprint, "document");

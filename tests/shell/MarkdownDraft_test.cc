@@ -1,11 +1,11 @@
 #include "shell/MarkdownDraft.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "documents/MarkdownProse.h"
-#include "documents/ProseSentences.h"
-#include "documents/TextAnalysis.h"
+#include "documents/DocumentAnalysis.h"
+#include "documents/SourceDocument.h"
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "shell/ControlNumbers.h"
@@ -43,9 +43,13 @@ struct CliReading {
 
 CliReading ReadAsCliDoes(const std::u16string& text, int scenario) {
     CliReading reading;
-    reading.prose = MarkdownProse(EncodeUtf8(text), text);
-    reading.analysis = AnalyseText(reading.prose.prose, EnglishVariant::Us, scenario);
-    for (const ProseSentence& sentence : ProseSentences(reading.prose, reading.analysis)) {
+    reading.prose = ProseOf(text, SourceKind::Markdown);
+    ProseSettings settings;
+    settings.scenario = scenario;
+    DocumentAnalysis analysed =
+        AnalyseDocument(reading.prose, settings, {.fullAnalysis = true, .sentences = true});
+    reading.analysis = std::move(analysed.analysis);
+    for (const ProseSentence& sentence : analysed.sentences) {
         if (sentence.impact.level != SentenceLevel::None) {
             reading.marks.push_back({sentence.wordsStart, sentence.wordsEnd,
                                      sentence.impact.level == SentenceLevel::VeryLong

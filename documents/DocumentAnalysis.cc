@@ -1,4 +1,4 @@
-#include "documents/ProseCheck.h"
+#include "documents/DocumentAnalysis.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,10 +24,6 @@ std::string Shortest(double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return {buffer, result.ptr};
-}
-
-std::optional<double> ScoreOf(const TextAnalysis& analysis) {
-    return analysis.score ? std::optional(analysis.score->overallScore) : std::nullopt;
 }
 
 // What a set of thresholds is held to: the whole document or a section.
@@ -88,7 +84,7 @@ void AddFigureFindings(const Thresholds& thresholds, Weighed& weighed,
 }
 
 // The documents or sections that missed.
-std::vector<Weighed> WeighFigures(const ProseSettings& settings, ProseCheck& check) {
+std::vector<Weighed> WeighFigures(const ProseSettings& settings, DocumentAnalysis& check) {
     std::vector<Weighed> weighed;
     if (settings.perSection && check.sections.size() > 1) {
         for (const ProseSection& section : check.sections) {
@@ -116,10 +112,10 @@ std::vector<Weighed> WeighFigures(const ProseSettings& settings, ProseCheck& che
         counts.sentenceCount = analysis.job.sentenceCount;
         counts.characterCount = analysis.job.characterCount;
         counts.syllableCount = analysis.job.syllableCount;
-        counts.fleschKincaidGrade = analysis.job.fleschKincaidGrade;
-        counts.fleschReadingEase = analysis.job.fleschReadingEase;
+        counts.fleschKincaidGrade = check.figures.grade;
+        counts.fleschReadingEase = check.figures.ease;
         weighed.back().figures.ascii = {analysis.complexWordCount, analysis.longWordCount};
-        weighed.back().figures.score = ScoreOf(analysis);
+        weighed.back().figures.score = check.figures.score;
     }
     for (Weighed& one : weighed) {
         AddFigureFindings(settings.thresholds, one, check.findings);
@@ -194,7 +190,7 @@ std::string NotEnoughNote(const HardSentences& chosen) {
 // section and its parent is one finding, told with the innermost one's figures.
 void NameHardSentences(const ProseDocument& document, const ProseSettings& settings,
                        const std::vector<Weighed>& misses, const std::vector<bool>& nameable,
-                       ProseCheck& check, std::vector<Finding>& sentenceFindings) {
+                       DocumentAnalysis& check, std::vector<Finding>& sentenceFindings) {
     const ScoreProfile& profile = SelectScoreProfile(settings.scenario, settings.variant);
     std::vector<std::optional<std::size_t>> findingOf(check.sentences.size());
     std::vector<std::size_t> indices;
@@ -243,10 +239,9 @@ void NameHardSentences(const ProseDocument& document, const ProseSettings& setti
     }
 }
 void AddLongSentences(const ProseDocument& document, const ProseSettings& settings,
-                      const std::vector<bool>& nameable, const ProseCheck& check,
+                      const std::vector<bool>& nameable, const DocumentAnalysis& check,
                       std::vector<Finding>& sentenceFindings) {
-    const TextAnalysis& analysis = check.analysis;
-    const int aim = SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
+    const int aim = SentenceAim(settings);
     const SentenceWordLimit wordLimit = *settings.thresholds.maxSentenceWords;
     const int maxWords = wordLimit.scenarioAim ? aim : wordLimit.words;
     for (std::size_t i = 0; i < check.sentences.size(); ++i) {
@@ -260,8 +255,8 @@ void AddLongSentences(const ProseDocument& document, const ProseSettings& settin
                                                " aims at " + std::to_string(aim) + " or fewer"
                                          : "at most " + std::to_string(maxWords) + " allowed";
         message += " \u00B7 ";
-        message += EncodeUtf8(SentenceCostText(span, sentence.impact,
-                                               analysis.job.fleschKincaidGrade, ScoreOf(analysis)));
+        message += EncodeUtf8(
+            SentenceCostText(span, sentence.impact, check.figures.grade, check.figures.score));
         sentenceFindings.push_back(SentenceFinding(
             document.prose, sentence, FindingRule::MaxSentenceWords, std::move(message)));
     }
@@ -280,16 +275,26 @@ void NumberFingerprints(std::vector<Finding>& findings) {
 
 }  // namespace
 
-ProseCheck CheckProse(const ProseDocument& document, const ProseSettings& settings,
-                      CheckNeeds needs) {
-    ProseCheck check;
+DocumentAnalysis AnalyseDocument(const ProseDocument& document, const ProseSettings& settings,
+                                 AnalysisNeeds needs, AnalysisMemory* memory) {
+    DocumentAnalysis check;
     if (!HoldsAnalysableText(document.prose, settings.variant)) {
         return check;
     }
-    check.hasText = true;
-    check.analysis = needs.fullAnalysis
-                         ? AnalyseText(document.prose, settings.variant, settings.scenario)
-                         : AnalyseFigures(document.prose, settings.variant, settings.scenario);
+    const CountingOptions counting{settings.rates, memory != nullptr ? &memory->counts : nullptr};
+    check.analysis =
+        needs.fullAnalysis
+            ? AnalyseText(document.prose, settings.variant, settings.scenario, counting)
+            : AnalyseFigures(document.prose, settings.variant, settings.scenario, counting);
+    const AnalysisJob& job = check.analysis.job;
+    DocumentFigures& figures = check.figures;
+    figures.hasText = true;
+    figures.words = job.wordCount;
+    figures.grade = job.fleschKincaidGrade;
+    figures.ease = job.fleschReadingEase;
+    if (check.analysis.score) {
+        figures.score = check.analysis.score->overallScore;
+    }
     const Thresholds& thresholds = settings.thresholds;
     const bool figureThresholds = thresholds.maxGrade || thresholds.minEase || thresholds.minScore;
     if (needs.sections || (settings.perSection && figureThresholds)) {
@@ -297,7 +302,8 @@ ProseCheck CheckProse(const ProseDocument& document, const ProseSettings& settin
     }
     const std::vector<Weighed> misses = WeighFigures(settings, check);
     if (needs.sentences || !misses.empty() || thresholds.maxSentenceWords) {
-        check.sentences = ProseSentences(document, check.analysis);
+        check.sentences =
+            ProseSentences(document, check.analysis, memory != nullptr ? &memory->spans : nullptr);
     }
     std::vector<bool> nameable;
     if (!misses.empty() || thresholds.maxSentenceWords) {
@@ -319,6 +325,16 @@ ProseCheck CheckProse(const ProseDocument& document, const ProseSettings& settin
     std::move(sentenceFindings.begin(), sentenceFindings.end(), std::back_inserter(check.findings));
     NumberFingerprints(check.findings);
     return check;
+}
+
+int SentenceAim(const ProseSettings& settings) {
+    return SelectScoreProfile(settings.scenario, settings.variant).maxSentenceLength;
+}
+
+std::u16string MarkTextOf(const ProseSentence& sentence, const DocumentFigures& figures,
+                          const ProseSettings& settings) {
+    return SentenceMarkText(sentence.span, sentence.impact, settings.scenario,
+                            SentenceAim(settings), figures.grade, figures.score);
 }
 
 void PlaceFindings(std::u16string_view source, std::vector<Finding>& findings) {
