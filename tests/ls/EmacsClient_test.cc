@@ -10,18 +10,12 @@
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/RunCli.h"
-#include "tests/ls/ReadmeBlock.h"
+#include "tests/ls/EditorClients.h"
 #include "testsupport/TemporaryFolder.h"
 
 namespace {
 
 using Json = nlohmann::json;
-
-const std::string kPost =
-    "# Release notes\n\n"
-    "This release brings a faster start, and the settings window now remembers its size, "
-    "which many of you asked for in the forum over the last few months of testing.\n\n"
-    "Thanks to everyone who wrote in.\n";
 
 const std::string kNote =
     "Before the release, somebody has to read every page of the manual again and check that "
@@ -33,21 +27,6 @@ bool EmacsHasEglot() {
                "emacs --batch -l package --eval '(package-activate-all)' --eval "
                "'(kill-emacs (if (and (locate-library \"eglot\") (locate-library "
                "\"markdown-mode\")) 0 1))' > /dev/null 2>&1") == 0;
-}
-
-// The CLI's long sentences in a file, as "code line:column", 0-based.
-Json CliMarks(const std::string& folder, const std::string& arguments) {
-    const Json sentences = Json::parse(RunCli(folder, "--format sentences " + arguments).out);
-    Json marks = Json::array();
-    for (const Json& sentence : sentences["sentences"]) {
-        if (sentence["level"] != "none") {
-            marks.push_back(
-                (sentence["level"] == "long" ? "long-sentence " : "very-long-sentence ") +
-                std::to_string(sentence["line"].get<int>() - 1) + ":" +
-                std::to_string(sentence["column"].get<int>() - 1));
-        }
-    }
-    return marks;
 }
 
 TEST(EmacsClientTest, MarksAsTheCliGivesThem) {
@@ -63,7 +42,7 @@ TEST(EmacsClientTest, MarksAsTheCliGivesThem) {
     ASSERT_EQ(std::system(("git init -q " + Quote(project)).c_str()), 0);
     std::filesystem::create_directories(project + "/notes");
     WriteFile(folder / "init.el", configuration);
-    WriteFile(project + "/post.md", kPost);
+    WriteFile(project + "/post.md", kReleaseNotes);
     WriteFile(project + "/notes/todo.txt", kNote);
     // Packages are activated as an interactive Emacs does before init.el;
     // "quillory-ls" is found along PATH, as after installing the package.

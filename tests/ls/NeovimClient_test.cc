@@ -12,18 +12,12 @@
 #include "engine/TwoDecimals.h"
 #include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
-#include "tests/ls/ReadmeBlock.h"
+#include "tests/ls/EditorClients.h"
 #include "testsupport/TemporaryFolder.h"
 
 namespace {
 
 using Json = nlohmann::json;
-
-const std::string kPost =
-    "# Release notes\n\n"
-    "This release brings a faster start, and the settings window now remembers its size, "
-    "which many of you asked for in the forum over the last few months of testing.\n\n"
-    "Thanks to everyone who wrote in.\n";
 
 std::string TwoDecimals(double value) {
     return EncodeUtf8(FormatTwoDecimals(value));
@@ -40,7 +34,7 @@ TEST(NeovimClientTest, MarksHoverAndLensAsTheCliGivesThem) {
     ASSERT_EQ(std::system(("git init -q " + Quote(project)).c_str()), 0);
     std::filesystem::create_directories(project + "/notes");
     WriteFile(folder / "init.lua", configuration);
-    WriteFile(project + "/post.md", kPost);
+    WriteFile(project + "/post.md", kReleaseNotes);
     WriteFile(project + "/notes/todo.txt", "Write the release notes.\n");
     // "quillory-ls" is found along PATH, as after installing the package.
     const std::string command =
@@ -57,19 +51,12 @@ TEST(NeovimClientTest, MarksHoverAndLensAsTheCliGivesThem) {
 
     // The CLI on the text as Neovim holds it after the edits.
     WriteFile(folder / "final.md", received["text"]);
-    const Json sentences = Json::parse(
-        RunCli(folder.Path(), "--format sentences --input markdown --scenario 4 final.md").out);
-    Json expected = Json::array();
-    for (const Json& sentence : sentences["sentences"]) {
-        if (sentence["level"] != "none") {
-            expected.push_back(
-                {sentence["level"] == "long" ? "long-sentence" : "very-long-sentence",
-                 sentence["line"].get<int>() - 1, sentence["column"].get<int>() - 1});
-        }
-    }
+    const Json expected = CliMarks(folder.Path(), "--input markdown --scenario 4 final.md");
     Json marks = Json::array();
     for (const Json& diagnostic : received["diagnostics"]) {
-        marks.push_back({diagnostic["code"], diagnostic["line"], diagnostic["col"]});
+        marks.push_back(diagnostic["code"].get<std::string>() + " " +
+                        std::to_string(diagnostic["line"].get<int>()) + ":" +
+                        std::to_string(diagnostic["col"].get<int>()));
         const std::string message = diagnostic["message"];
         EXPECT_NE(message.find(" words \u2014 Blog Post aims at 18 or fewer \u00B7 grade "),
                   std::string::npos)
