@@ -71,9 +71,9 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     const platform::FileBytes input =
         platform::posix::ReadFileBytes(path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
     if (input.status == platform::FileReadStatus::TooLarge) {
-        return Fail(kExitTooLong, readCapped ? SystemMessage(kInputTooLongMessage)
-                                             : (path == "-" ? "standard input" : path) + ": " +
-                                                   OverDocumentCeiling());
+        return Fail(kExitTooLong, readCapped
+                                      ? SystemMessage(kInputTooLongMessage)
+                                      : OverDocumentCeiling(path == "-" ? "standard input" : path));
     }
     if (input.status != platform::FileReadStatus::Read) {
         return Fail(kExitBadInput, input.error);

@@ -6,8 +6,13 @@
 
 #include "engine/Utf8.h"
 
-std::string OverDocumentCeiling() {
-    return "longer than " + std::to_string(kMaxDocumentBytes >> 20) + " MiB";
+std::string Mebibytes(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
+std::string OverDocumentCeiling(std::string_view name) {
+    const std::string why = "longer than " + Mebibytes(kMaxDocumentBytes);
+    return name.empty() ? why : std::string(name) + ": " + why;
 }
 
 DecodedInput DecodeInputBytes(std::string_view bytes) {
