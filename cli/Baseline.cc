@@ -13,6 +13,7 @@
 
 #include "documents/InputBytes.h"
 #include "platform/common/AtomicFile.h"
+#include "platform/common/ReadFile.h"
 
 namespace {
 
@@ -238,8 +239,8 @@ bool WriteBaselineFile(const std::string& file, std::vector<BaselineEntry> entri
 
 BaselineRead ReadBaseline(const std::string& file) {
     BaselineRead read;
-    const InputBytes input = ReadInputBytes(file, kMaxDocumentBytes);
-    if (input.status != InputStatus::Ok) {
+    const platform::FileBytes input = platform::posix::ReadFileBytes(file, kMaxDocumentBytes);
+    if (input.status != platform::FileReadStatus::Read) {
         read.error = "cannot read the baseline: " + input.error;
         return read;
     }

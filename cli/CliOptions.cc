@@ -190,8 +190,8 @@ std::string CliHelpText() {
         " characters (also\n"
         "                      length-limit = true in .quillory.toml); texts are read\n"
         "                      at any length up to " +
-        std::to_string(kMaxDocumentBytes >> 20) +
-        " MiB otherwise, or with\n"
+        Mebibytes(kMaxDocumentBytes) +
+        " otherwise, or with\n"
         "                      --no-length-limit\n"
         "  --help              show this help\n"
         "  --version           show the version\n\n"
@@ -207,15 +207,15 @@ std::string CliHelpText() {
         "Exit status when checking documents: 0 every document was read and met every\n"
         "threshold; 4 some document missed a threshold; 3 some document is longer\n"
         "than --length-limit allows, or over " +
-        std::to_string(kMaxDocumentBytes >> 20) +
-        " MiB; 2 some input could not be read or decoded (the\n"
+        Mebibytes(kMaxDocumentBytes) +
+        "; 2 some input could not be read or decoded (the\n"
         "others are still checked), or a usage or configuration error, a bad baseline,\n"
         "or the output, the --sarif file or the job summary could not be written.\n"
         "Exit status otherwise: 0 success; 1 an empty text or nothing to analyse or\n"
         "export; 2 a usage error, an unreadable file or invalid UTF-8; 3 a text\n"
         "longer than " +
         std::to_string(kMaxInputLength) + " characters under --length-limit, or an\n" +
-        "input over " + std::to_string(kMaxDocumentBytes >> 20) + " MiB.\n";
+        "input over " + Mebibytes(kMaxDocumentBytes) + ".\n";
     return text;
 }
 

@@ -11,6 +11,7 @@
 #include "documents/InputBytes.h"
 #include "documents/SourceDocument.h"
 #include "engine/InputValidation.h"
+#include "platform/common/ReadFile.h"
 
 namespace {
 
@@ -129,18 +130,18 @@ void Read(const InputFile& file, const DocumentSettings& settings, DocumentResul
     // Markdown may hold much that is not prose; its prose is measured instead.
     const SourceKind kind = SourceKindFor(file.path, settings.input);
     const bool readCapped = settings.lengthLimit && kind == SourceKind::Text;
-    const InputBytes input =
-        ReadInputBytes(file.path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
-    if (input.status == InputStatus::TooLarge && readCapped) {
+    const platform::FileBytes input =
+        platform::posix::ReadFileBytes(file.path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
+    if (input.status == platform::FileReadStatus::TooLarge && readCapped) {
         TooLong(result);
         return;
     }
-    if (input.status == InputStatus::TooLarge) {
+    if (input.status == platform::FileReadStatus::TooLarge) {
         result.error = OverDocumentCeiling();
         result.overCeiling = true;
         return;
     }
-    if (input.status != InputStatus::Ok) {
+    if (input.status != platform::FileReadStatus::Read) {
         result.error = input.error;
         return;
     }

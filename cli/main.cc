@@ -26,6 +26,7 @@
 #include "engine/InputValidation.h"
 #include "engine/Utf8.h"
 #include "platform/common/AtomicFile.h"
+#include "platform/common/ReadFile.h"
 #include "product/Product.h"
 #include "results/ExportDocument.h"
 
@@ -67,14 +68,15 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     const SourceKind kind = SourceKindFor(path, options.input);
     // Markdown may hold much that is not prose; its prose is measured instead.
     const bool readCapped = lengthLimit && kind == SourceKind::Text;
-    const InputBytes input = ReadInputBytes(path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
-    if (input.status == InputStatus::Unreadable) {
-        return Fail(kExitBadInput, input.error);
+    const platform::FileBytes input =
+        platform::posix::ReadFileBytes(path, readCapped ? kMaxInputBytes : kMaxDocumentBytes);
+    if (input.status == platform::FileReadStatus::TooLarge) {
+        return Fail(kExitTooLong, readCapped
+                                      ? SystemMessage(kInputTooLongMessage)
+                                      : OverDocumentCeiling(path == "-" ? "standard input" : path));
     }
-    if (input.status == InputStatus::TooLarge) {
-        return Fail(kExitTooLong, readCapped ? SystemMessage(kInputTooLongMessage)
-                                             : (path == "-" ? "standard input" : path) + ": " +
-                                                   OverDocumentCeiling());
+    if (input.status != platform::FileReadStatus::Read) {
+        return Fail(kExitBadInput, input.error);
     }
 
     const LoadedDocument loaded = LoadDocument(input.bytes, kind);

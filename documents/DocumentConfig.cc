@@ -9,6 +9,7 @@
 
 #include "documents/InputBytes.h"
 #include "documents/SettingValue.h"
+#include "platform/common/ReadFile.h"
 
 namespace {
 
@@ -173,8 +174,8 @@ DocumentConfigResult ParseDocumentConfig(std::string_view toml, const std::strin
 }
 
 DocumentConfigResult ReadDocumentConfig(const std::filesystem::path& file) {
-    const InputBytes input = ReadInputBytes(file.string());
-    if (input.status != InputStatus::Ok) {
+    const platform::FileBytes input = platform::posix::ReadFileBytes(file.string(), kMaxInputBytes);
+    if (input.status != platform::FileReadStatus::Read) {
         DocumentConfigResult result;
         result.error = input.error;
         return result;

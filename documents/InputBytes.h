@@ -12,20 +12,12 @@ inline constexpr std::size_t kMaxInputBytes = 1048576;
 // language server's frame limit.
 inline constexpr std::size_t kMaxDocumentBytes = std::size_t{64} << 20;
 
-// "longer than 64 MiB": why such an input is not read.
-std::string OverDocumentCeiling();
+// "64 MiB": a limit in bytes as every message and help text gives it.
+std::string Mebibytes(std::size_t bytes);
 
-enum class InputStatus { Ok, TooLarge, Unreadable };
-
-struct InputBytes {
-    InputStatus status = InputStatus::Ok;
-    std::string bytes;
-    std::string error;  // what failed and why, naming the path: "PATH: too large" when TooLarge
-};
-
-// The whole FILE, or stdin when the path is "-", holding at most maxBytes
-// bytes in memory: one more byte makes it TooLarge.
-InputBytes ReadInputBytes(const std::string& path, std::size_t maxBytes = kMaxInputBytes);
+// Why an input over kMaxDocumentBytes is not read: "NAME: longer than 64 MiB",
+// or without the name where the caller shows it already.
+std::string OverDocumentCeiling(std::string_view name = {});
 
 // The bytes as text, a leading byte order mark dropped from both (places count
 // after it, as an editor shows them); `error` names the first invalid byte.

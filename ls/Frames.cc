@@ -84,7 +84,7 @@ Frame ReadFrame(std::FILE* in) {
             (error == std::errc() && end == value.data() + value.size() &&
              parsed > kMaxFrameBytes)) {
             problem = "Content-Length " + std::string(value) + " is over the " +
-                      std::to_string(kMaxFrameBytes >> 20) + " MiB limit";
+                      Mebibytes(kMaxFrameBytes) + " limit";
             lengthGiven = false;
         } else if (error != std::errc() || end != value.data() + value.size()) {
             problem = "malformed Content-Length '" + std::string(value) + "'";

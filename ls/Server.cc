@@ -365,7 +365,7 @@ void ApplyChanges(Server& server, OpenDocument& document, const Json& params) {
     // Edits may grow a document past what any frame could have brought whole.
     if (inStep && document.text.text.size() > kMaxDocumentBytes) {
         LogWarning(server, "quillory-ls: " + document.uri + " grew past the " +
-                               std::to_string(kMaxDocumentBytes >> 20) + " MiB limit");
+                               Mebibytes(kMaxDocumentBytes) + " limit");
         inStep = false;
     }
     if (!inStep) {

@@ -7,9 +7,11 @@
 #include <string_view>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "ls/Frames.h"
 #include "ls/Server.h"
+#include "ls/ServerOptions.h"
 #include "platform/common/MemoryReuse.h"
 #include "product/Product.h"
 
@@ -93,21 +95,21 @@ int Serve() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--help") {
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const ServerOptions options = ParseServerOptions(arguments);
+    switch (options.action) {
+        case ServerAction::ShowHelp:
             std::fwrite(ServerHelpText().data(), 1, ServerHelpText().size(), stdout);
             return 0;
-        }
-        if (argument == "--version") {
+        case ServerAction::ShowVersion:
             std::printf("quillory-ls %.*s\n", static_cast<int>(kVersionUtf8.size()),
                         kVersionUtf8.data());
             return 0;
-        }
-        if (argument != "--stdio") {
-            std::fprintf(stderr, "quillory-ls: unknown option '%s' (see --help)\n", argv[i]);
+        case ServerAction::UsageError:
+            std::fprintf(stderr, "quillory-ls: %s\n", options.usageError.c_str());
             return 2;
-        }
+        case ServerAction::Serve:
+            break;
     }
     // The reader thread may still be blocked on standard input: leave without unwinding it.
     const int status = Serve();

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/common/ReadFile.h"
+
 namespace platform {
 
 struct Point {
@@ -255,11 +257,6 @@ void RevealFile(std::string_view path);
 // be written.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-enum class FileReadStatus { Read, TooLarge, Folder, Unreadable };
-struct FileBytes {
-    FileReadStatus status = FileReadStatus::Read;
-    std::string bytes;  // the whole file when Read
-};
 // Reads at most maxBytes + 1 bytes, so a larger file is refused unread.
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes);
 // The window takes every local file dragged onto it from another program,

@@ -48,7 +48,8 @@ std::u16string TakeDroppedFile(const std::filesystem::path& path, bool markdown)
         case platform::FileReadStatus::Read:
             break;
         case platform::FileReadStatus::TooLarge:
-            ShowError(name + u" is larger than " + Digits(kMaxDropMebibytes) + u" MiB.");
+            ShowError(name + u" is larger than " + DecodeUtf8(Mebibytes(kMaxDropBytes)).text +
+                      u".");
             return {};
         case platform::FileReadStatus::Folder:
             ShowError(name + u" is a folder, not a .txt, .md or .markdown file.");

@@ -17,5 +17,4 @@ void OnFileDropped();
 inline constexpr std::array<std::string_view, 3> kDroppableSuffixes = {".txt", ".md", ".markdown"};
 
 // Ample for any text within the length limit, Markdown markup included.
-inline constexpr std::size_t kMaxDropMebibytes = 1;
-inline constexpr std::size_t kMaxDropBytes = kMaxDropMebibytes * 1024 * 1024;
+inline constexpr std::size_t kMaxDropBytes = std::size_t{1} << 20;

@@ -4,7 +4,6 @@
 
 #include "platform/Platform.h"
 #include "platform/common/AtomicFile.h"
-#include "platform/common/ReadFile.h"
 #include "platform/http/HttpGet.h"
 
 namespace platform {

@@ -32,17 +32,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     const auto& desktop = TheDesktop();
     if (desktop.folders.contains(path)) {
-        return {FileReadStatus::Folder, {}};
+        return {FileReadStatus::Folder, {}, {}};
     }
     const auto& files = desktop.files;
     const auto found = files.find(path);
     if (found == files.end()) {
-        return {FileReadStatus::Unreadable, {}};
+        return {FileReadStatus::Unreadable, {}, {}};
     }
     if (found->second.size() > maxBytes) {
-        return {FileReadStatus::TooLarge, {}};
+        return {FileReadStatus::TooLarge, {}, {}};
     }
-    return {FileReadStatus::Read, found->second};
+    return {FileReadStatus::Read, found->second, {}};
 }
 
 void AcceptDroppedFiles(const std::vector<std::string_view>& suffixes) {

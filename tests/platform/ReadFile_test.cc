@@ -18,16 +18,28 @@ TEST(ReadFileBytes, ReadsAWholeFileUpToTheLimitAndRefusesMore) {
     const platform::FileBytes read = ReadFileBytes(folder / "a.txt", bytes.size());
     EXPECT_EQ(read.status, FileReadStatus::Read);
     EXPECT_EQ(read.bytes, bytes);
-    EXPECT_EQ(ReadFileBytes(folder / "a.txt", bytes.size() - 1).status, FileReadStatus::TooLarge);
+    const platform::FileBytes over = ReadFileBytes(folder / "a.txt", bytes.size() - 1);
+    EXPECT_EQ(over.status, FileReadStatus::TooLarge);
+    EXPECT_TRUE(over.bytes.empty());
+    EXPECT_EQ(over.error, folder / "a.txt" + ": too large");
 
     WriteFile(folder / "empty.txt", "");
     EXPECT_EQ(ReadFileBytes(folder / "empty.txt", 0).status, FileReadStatus::Read);
 }
 
-TEST(ReadFileBytes, AMissingFileIsUnreadableAndAFolderIsNamedSo) {
+TEST(ReadFileBytes, AnEndlessInputEndsAtTheLimit) {
+    EXPECT_EQ(ReadFileBytes("/dev/zero", 1000).status, FileReadStatus::TooLarge);
+}
+
+TEST(ReadFileBytes, AMissingFileIsUnreadableAndAFolderIsNamedSoBothByPath) {
     const TemporaryFolder folder;
-    EXPECT_EQ(ReadFileBytes(folder / "missing.md", 100).status, FileReadStatus::Unreadable);
-    EXPECT_EQ(ReadFileBytes(folder.Path(), 100).status, FileReadStatus::Folder);
+    const platform::FileBytes missing = ReadFileBytes(folder / "missing.md", 100);
+    EXPECT_EQ(missing.status, FileReadStatus::Unreadable);
+    EXPECT_EQ(missing.error,
+              "cannot open '" + folder / "missing.md" + "': No such file or directory");
+    const platform::FileBytes folderRead = ReadFileBytes(folder.Path(), 100);
+    EXPECT_EQ(folderRead.status, FileReadStatus::Folder);
+    EXPECT_EQ(folderRead.error, "cannot read '" + folder.Path() + "': Is a directory");
 }
 
 }  // namespace
