@@ -29,3 +29,11 @@ std::u16string SampleEnglishText(std::size_t length) {
     text.resize(length);
     return text;
 }
+
+std::u16string SentenceOfWords(int count) {
+    std::u16string sentence;
+    for (int i = 0; i < count; ++i) {
+        sentence += i == 0 ? u"Words" : u" words";
+    }
+    return sentence + u".";
+}

@@ -84,15 +84,6 @@ TEST(DocumentConfigTest, ErrorsNameFileLineAndKey) {
     EXPECT_FALSE(ParseDocumentConfig("variant = \"uk\"\nscenario = 9", "q.toml").config.variant);
 }
 
-TEST(DocumentConfigTest, ParsesSentenceWordLimits) {
-    EXPECT_EQ(ParseSentenceWordLimit("025")->words, 25);
-    EXPECT_TRUE(ParseSentenceWordLimit("scenario")->scenarioAim);
-    for (const std::string_view bad :
-         {"", "0", "-3", "+3", "12x", " 5", "Scenario", "9999999999"}) {
-        EXPECT_FALSE(ParseSentenceWordLimit(bad)) << bad;
-    }
-}
-
 TEST(DocumentConfigTest, ReadsAFileOrSaysInOneLineWhyNot) {
     const TemporaryFolder folder;
     WriteFile(folder / "good.toml", "variant = \"uk\"");

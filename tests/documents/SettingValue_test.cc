@@ -33,12 +33,16 @@ TEST(SettingValueTest, VariantAndScenarioTakeTheirNamesAndTheScenarioItsNumber) 
 
 TEST(SettingValueTest, SentenceWordLimitTakesANumberAsNumberOrTextAndTheScenario) {
     EXPECT_EQ(ReadSentenceWordLimitSetting(Number(12))->words, 12);
-    EXPECT_EQ(ReadSentenceWordLimitSetting(Text("12"))->words, 12);
+    EXPECT_EQ(ReadSentenceWordLimitSetting(Text("025"))->words, 25);
     EXPECT_TRUE(ReadSentenceWordLimitSetting(Text("scenario"))->scenarioAim);
     const std::int64_t beyondInt = std::int64_t{std::numeric_limits<int>::max()} + 1;
-    for (const SettingValue& bad :
-         {Number(0), Number(beyondInt), Text("0"), Text("12 "), Text("Scenario"), kOtherKind}) {
+    for (const SettingValue& bad : {Number(0), Number(beyondInt), kOtherKind}) {
         EXPECT_FALSE(ReadSentenceWordLimitSetting(bad));
+    }
+    // As the command line takes it too.
+    for (const std::string_view bad :
+         {"", "0", "-3", "+3", "12x", "12 ", " 5", "Scenario", "9999999999"}) {
+        EXPECT_FALSE(ReadSentenceWordLimitSetting(Text(bad))) << bad;
     }
 }
 

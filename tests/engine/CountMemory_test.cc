@@ -87,8 +87,8 @@ TEST(CountTextRemembering, EqualsCountTextThroughEditsVariantsAndRepeatedPieces)
     }
 }
 
-TEST(CountTextRemembering, EditsAtEitherEndAndAroundTheOuterSpaces) {
-    CountMemory memory;
+// Edits at either end and around the outer spaces, then texts with no cut at all.
+TEST(CountTextRemembering, EditsAtEitherEndAroundTheOuterSpacesAndUncutTexts) {
     const std::u16string base = u"  One colour. Two centre! Three? Four.  ";
     const std::vector<std::u16string> texts = {
         base,
@@ -112,19 +112,16 @@ TEST(CountTextRemembering, EditsAtEitherEndAndAroundTheOuterSpaces) {
         base,
         u"   ",
         base,
+        u" colour. colour. ",
+        u"no sentence mark at all colour",
+        u"a. b. a. b.",
     };
-    for (const std::u16string& text : texts) {
-        SCOPED_TRACE(std::string(text.begin(), text.end()));
-        ExpectSameAsCountText(text, EnglishVariant::Uk, memory);
-    }
-}
-
-TEST(CountTextRemembering, EmptyBlankAndUncutTexts) {
-    CountMemory memory;
-    for (const std::u16string text :
-         {u"", u"   ", u" colour. colour. ", u"no sentence mark at all colour", u"a. b. a. b."}) {
-        SCOPED_TRACE(std::string(text.begin(), text.end()));
-        ExpectSameAsCountText(text, EnglishVariant::Us, memory);
+    for (const EnglishVariant variant : {EnglishVariant::Us, EnglishVariant::Uk}) {
+        CountMemory memory;
+        for (const std::u16string& text : texts) {
+            SCOPED_TRACE(std::string(text.begin(), text.end()));
+            ExpectSameAsCountText(text, variant, memory);
+        }
     }
 }
 

@@ -1,11 +1,10 @@
 // Long sentences marked in the real editor: the marks read back, their
-// tooltips, the menu item, undo and F8.
+// tooltips, undo and F8. (The menu item is the shell's and the gear menu's.)
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextBlock>
@@ -18,19 +17,12 @@
 #include "shell/ControlNumbers.h"
 #include "tests/gui/AppTestSupport.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 
-std::u16string Words(int count) {
-    std::u16string sentence;
-    for (int i = 0; i < count; ++i) {
-        sentence += i == 0 ? u"Words" : u" words";
-    }
-    return sentence + u".";
-}
-
 // A short sentence, then 23 words (long for General Content's 20) after a CR LF.
-const std::u16string kText = u"Short one here now.\r\n" + Words(23) + u" Done.";
+const std::u16string kText = u"Short one here now.\r\n" + SentenceOfWords(23) + u" Done.";
 
 class SentenceMarksTest : public AppWindowTest {
   protected:
@@ -51,7 +43,7 @@ TEST_F(SentenceMarksTest, APastedTextIsMarkedWithoutTouchingTheTextOrItsHistory)
     ASSERT_TRUE(Paste(kText));
     // The CR LF is one document position: the long sentence starts at 20, and
     // its mark ends with its last word, not with the blank after it.
-    const int end = 20 + static_cast<int>(Words(23).size());
+    const int end = 20 + static_cast<int>(SentenceOfWords(23).size());
     EXPECT_EQ(MarkedRanges(), (std::vector<std::pair<int, int>>{{20, end}}));
     EXPECT_EQ(platform::ControlText(kEditor), kText);
 
@@ -95,10 +87,10 @@ TEST_F(SentenceMarksTest, F8BringsTheWholeMarkIntoViewOrItsStartWhenItIsTaller) 
         text += u"Short one here now.\r\n";
     }
     const int fits = static_cast<int>(text.size()) - 30;  // a CR LF is one position
-    text += Words(60) + u"\r\n";
-    const int fitsEnd = fits + static_cast<int>(Words(60).size());
+    text += SentenceOfWords(60) + u"\r\n";
+    const int fitsEnd = fits + static_cast<int>(SentenceOfWords(60).size());
     const int taller = fitsEnd + 1;
-    text += Words(600) + u"\r\n";
+    text += SentenceOfWords(600) + u"\r\n";
     for (int line = 0; line < 30; ++line) {
         text += u"Short one here now.\r\n";
     }
@@ -126,31 +118,6 @@ TEST_F(SentenceMarksTest, F8BringsTheWholeMarkIntoViewOrItsStartWhenItIsTaller) 
     DispatchPending();
     EXPECT_EQ(Editor()->textCursor().position(), fits);
     EXPECT_TRUE(InView(Editor(), fits, fitsEnd));
-}
-
-TEST_F(SentenceMarksTest, TheMenuItemTurnsMarkingOffAndOnAndIsStored) {
-    Editor()->selectAll();
-    ASSERT_TRUE(Paste(kText));
-    ASSERT_EQ(MarkedRanges().size(), 1u);
-    auto* menu = MainWindowForTest()->findChild<QMenu*>();
-    ASSERT_NE(menu, nullptr);
-    QAction* highlight = nullptr;
-    for (QAction* action : menu->actions()) {
-        if (action->text() == QStringLiteral("Highlight Long Sentences")) {
-            highlight = action;
-        }
-    }
-    ASSERT_NE(highlight, nullptr);
-    EXPECT_TRUE(highlight->isChecked());
-    highlight->trigger();
-    DispatchPending();
-    EXPECT_TRUE(MarkedRanges().empty());
-    EXPECT_FALSE(highlight->isChecked());
-    EXPECT_EQ(platform::ReadPreferenceInteger("Highlight"), 0);
-    highlight->trigger();
-    DispatchPending();
-    EXPECT_EQ(MarkedRanges().size(), 1u);
-    EXPECT_EQ(platform::ReadPreferenceInteger("Highlight"), 1);
 }
 
 }  // namespace

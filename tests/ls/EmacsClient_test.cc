@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -38,20 +37,11 @@ TEST(EmacsClientTest, MarksAsTheCliGivesThem) {
     ASSERT_NE(configuration.find("(:quillory (:scenario \"Blog Post\"))"), std::string::npos)
         << configuration;
     TemporaryFolder folder;
-    const std::string project = folder / "project";
-    ASSERT_EQ(std::system(("git init -q " + Quote(project)).c_str()), 0);
-    std::filesystem::create_directories(project + "/notes");
     WriteFile(folder / "init.el", configuration);
-    WriteFile(project + "/post.md", kReleaseNotes);
-    WriteFile(project + "/notes/todo.txt", kNote);
-    // Packages are activated as an interactive Emacs does before init.el;
-    // "quillory-ls" is found along PATH, as after installing the package.
+    // Packages are activated as an interactive Emacs does before init.el.
     const std::string command =
-        "cd " + Quote(project) + " && PATH=" + Quote(QUILLORY_LS_FOLDER) +
-        ":\"$PATH\" QUILLORY_DOC=" + Quote(project + "/post.md") +
-        " QUILLORY_TEXT=" + Quote(project + "/notes/todo.txt") +
-        " QUILLORY_OUT=" + Quote(folder / "out.json") +
-        " timeout 300 emacs --batch -l package --eval '(package-activate-all)' -l " +
+        ClientInProject(folder, kNote) +
+        "timeout 300 emacs --batch -l package --eval '(package-activate-all)' -l " +
         Quote(folder / "init.el") + " -l " + Quote(QUILLORY_EMACS_SCRIPT) + " > " +
         Quote(folder / "emacs.log") + " 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0) << ReadFile(folder / "emacs.log");
@@ -62,16 +52,7 @@ TEST(EmacsClientTest, MarksAsTheCliGivesThem) {
     // The CLI on the text as Emacs holds it after typing, with the README's settings.
     WriteFile(folder / "final.md", received["text"]);
     const Json expected = CliMarks(folder.Path(), "--input markdown --scenario 4 final.md");
-    Json marks = Json::array();
-    for (const Json& diagnostic : received["diagnostics"]) {
-        marks.push_back(diagnostic["code"].get<std::string>() + " " +
-                        std::to_string(diagnostic["line"].get<int>()) + ":" +
-                        std::to_string(diagnostic["column"].get<int>()));
-        const std::string message = diagnostic["message"];
-        EXPECT_NE(message.find(" words \u2014 Blog Post aims at 18 or fewer \u00B7 grade "),
-                  std::string::npos)
-            << message;
-    }
+    const Json marks = ReceivedMarks(received["diagnostics"], "column");
     EXPECT_EQ(marks, expected);
     EXPECT_EQ(marks.size(), 2U);
 }

@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/Utf8.h"
 #include "tests/cli/RunCli.h"
+#include "tests/ls/EditorClients.h"
 #include "testsupport/ServerProcess.h"
 #include "testsupport/TemporaryFolder.h"
 
@@ -253,12 +257,12 @@ TEST(ServerProtocolTest, AFrameOverTheLimitPutsEveryDocumentOutOfStep) {
     FinishServer(server);
 }
 
-// The long sentence after a line holding "é" and an emoji: its start is the
-// same place in every encoding, counted three ways.
+// The first encoding offered that the server knows is the one spoken; the long
+// sentence after a line holding "é" and an emoji starts at the same place in
+// each. (Edits in each are RandomEditsInEachEncodingEndInTheSameText's.)
 TEST(ServerProtocolTest, PositionsInEachEncoding) {
     const std::string text = "Caf\u00E9 \U0001F600 here.\r\nOne. " + kLongSentence;
-    const std::pair<const char*, int> cases[] = {{"utf-8", 15}, {"utf-16", 12}, {"utf-32", 11}};
-    for (const auto& [encoding, character] : cases) {
+    for (const char* encoding : {"utf-8", "utf-16", "utf-32"}) {
         Session session;
         const Json result =
             Initialize(session.server, {{"general", {{"positionEncodings", {"utf-7", encoding}}}}});
@@ -272,17 +276,6 @@ TEST(ServerProtocolTest, PositionsInEachEncoding) {
         EXPECT_EQ(diagnostics[0]["code"], "long-sentence");
         EXPECT_EQ(diagnostics[0]["severity"], 3);
         EXPECT_EQ(diagnostics[0]["source"], "quillory");
-
-        Send(session.server, Change(3, "file:///tmp/e.txt", Position(0, character),
-                                    Position(0, character), " now"));
-        Send(session.server, Request(2, "quillory/documentFigures",
-                                     {{"textDocument", {{"uri", "file:///tmp/e.txt"}}}}));
-        const std::optional<Json> figures = Response(session.server, 2);
-        ASSERT_TRUE(figures);
-        WriteFile(session.folder / "e.txt",
-                  "Caf\u00E9 \U0001F600 here now.\r\nOne. " + kLongSentence);
-        const CliRun cli = RunCli(session.folder.Path(), "--format json e.txt");
-        EXPECT_EQ((*figures)["result"], Json::parse(cli.out)) << encoding;
         FinishServer(session.server);
     }
 }
@@ -493,6 +486,106 @@ TEST(ServerProtocolTest, NoStaleDiagnosticsAfterNewerOnes) {
         last = version;
     }
     FinishServer(server);
+}
+
+// The plain model: the text as UTF-16 and a position counted the simplest way.
+Json ModelPosition(const std::u16string& text, std::size_t offset, const std::string& encoding) {
+    std::size_t line = 0;
+    std::size_t character = 0;
+    for (std::size_t i = 0; i < offset; ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;
+        }
+        if (c == u'\n' || c == u'\r') {
+            ++line;
+            character = 0;
+        } else if (c >= 0xD800 && c <= 0xDBFF) {
+            character += encoding == "utf-8" ? 4 : encoding == "utf-16" ? 2 : 1;
+            ++i;
+        } else {
+            character += encoding != "utf-8" ? 1 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        }
+    }
+    return {{"line", line}, {"character", character}};
+}
+
+// Whether an edit may not start or end at `offset`: inside a character, or
+// between a CR and its LF.
+bool InsideABreakOrCharacter(const std::u16string& text, std::size_t offset) {
+    return offset > 0 && offset < text.size() &&
+           ((text[offset] >= 0xDC00 && text[offset] <= 0xDFFF) ||
+            (text[offset] == u'\n' && text[offset - 1] == u'\r'));
+}
+
+// Random edits in each encoding, replayed against a plain model: the server
+// ends with the model's text, its figures and marks quillory-cli's for it.
+TEST(ServerProtocolTest, RandomEditsInEachEncodingEndInTheSameText) {
+    const std::string guide =
+        "---\r\ntitle: A guide\r\n---\r\n# Getting started\r\n\r\n" + kLongSentence +
+        " \U0001F600 Done.\r\n\r\n```\r\ncode is left out of the prose.\r\n```\r\n\r\n"
+        "- A list item\r\n- Caf\u00E9 owners read it too.\r\n";
+    const std::vector<std::u16string> pieces = {
+        u"a",
+        u"word ",
+        u". ",
+        u"\r\n",
+        u"\r",
+        u"\n",
+        u"\u00E9",
+        u"\U0001F600",
+        u"\U0001F1EC\U0001F1E7",
+        u"and then it went on, ",
+    };
+    for (const std::string encoding : {"utf-8", "utf-16", "utf-32"}) {
+        Session session;
+        ServerProcess& server = session.server;
+        Initialize(server, {{"general", {{"positionEncodings", {encoding}}}}});
+        std::u16string model = DecodeUtf8(guide).text;
+        const std::string uri = "file://" + (session.folder / "draft.txt");
+        Open(server, uri, guide);
+        std::mt19937 random(7);
+        int version = 1;
+        for (int edit = 0; edit < 150; ++edit) {
+            std::size_t start = std::uniform_int_distribution<std::size_t>(0, model.size())(random);
+            std::size_t end = std::uniform_int_distribution<std::size_t>(0, model.size())(random);
+            if (end < start) {
+                std::swap(start, end);
+            }
+            end = std::min(end, start + 12);
+            while (InsideABreakOrCharacter(model, start)) {
+                --start;
+            }
+            while (InsideABreakOrCharacter(model, end)) {
+                ++end;
+            }
+            std::u16string inserted;
+            for (int i = std::uniform_int_distribution<int>(0, 3)(random); i > 0; --i) {
+                inserted += pieces[random() % pieces.size()];
+            }
+            Send(server, Change(++version, uri, ModelPosition(model, start, encoding),
+                                ModelPosition(model, end, encoding), EncodeUtf8(inserted)));
+            model.replace(start, end - start, inserted);
+        }
+        const Json diagnostics = Diagnostics(server, uri, version);
+        WriteFile(session.folder / "draft.txt", EncodeUtf8(model));
+        Send(server, Request(2, "quillory/documentFigures", {{"textDocument", {{"uri", uri}}}}));
+        EXPECT_EQ((*Response(server, 2))["result"],
+                  Json::parse(RunCli(session.folder.Path(), "--format json draft.txt").out))
+            << encoding;
+        // Characters count code points in the CLI: UTF-32 positions are the same places.
+        if (encoding == "utf-32") {
+            Json marks = Json::array();
+            for (const Json& diagnostic : diagnostics) {
+                const Json& place = diagnostic["range"]["start"];
+                marks.push_back(diagnostic["code"].get<std::string>() + " " +
+                                std::to_string(place["line"].get<int>()) + ":" +
+                                std::to_string(place["character"].get<int>()));
+            }
+            EXPECT_EQ(marks, CliMarks(session.folder.Path(), "draft.txt"));
+        }
+        FinishServer(server);
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "shell/FileDrop.h"
 #include "shell/ResultsArea.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 
@@ -19,18 +20,10 @@ using MarkdownDraftTest = ShellTest;
 
 constexpr int kBlogPost = 1;
 
-std::u16string Words(int count) {
-    std::u16string sentence;
-    for (int i = 0; i < count; ++i) {
-        sentence += i == 0 ? u"Words" : u" words";
-    }
-    return sentence + u".";
-}
-
 // Front matter, a heading without a full stop (and with an emoji), a long sentence, code and a
 // link's address: all but the prose is left out when read as Markdown.
 const std::u16string kDraft =
-    u"---\r\ntitle: A draft\r\n---\r\n# Getting started 🌱\r\n\r\n" + Words(30) +
+    u"---\r\ntitle: A draft\r\n---\r\n# Getting started 🌱\r\n\r\n" + SentenceOfWords(30) +
     u" Then more.\r\n\r\n```\r\nint main() { return 0; } // code here\r\n"
     u"```\r\n\r\nSee [the guide](https://example.com/a/b/c) for more.\r\n";
 
@@ -80,7 +73,8 @@ TEST_F(MarkdownDraftTest, ReadAsMarkdownShowsTheCliFiguresAndMarksOnTheWordsAsWr
     EXPECT_EQ(TextOf(kSummaryLine), cli.analysis.summary + std::u16string(kReadAsMarkdownNote));
     ASSERT_EQ(EditorMarks(), cli.marks);
     ASSERT_EQ(cli.marks.size(), 1u);
-    EXPECT_EQ(kDraft.substr(cli.marks[0].start, cli.marks[0].end - cli.marks[0].start), Words(30));
+    EXPECT_EQ(kDraft.substr(cli.marks[0].start, cli.marks[0].end - cli.marks[0].start),
+              SentenceOfWords(30));
 
     // Marking again from the menu lands on the same words.
     ChooseAndRun(kHighlightItem);

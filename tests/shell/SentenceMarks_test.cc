@@ -8,23 +8,17 @@
 #include "shell/ControlNumbers.h"
 #include "shell/ShellState.h"
 #include "tests/shell/ShellTestSupport.h"
+#include "testsupport/SampleText.h"
 
 namespace {
 
 using SentenceMarksTest = ShellTest;
 
-std::u16string Words(int count) {
-    std::u16string sentence;
-    for (int i = 0; i < count; ++i) {
-        sentence += i == 0 ? u"Words" : u" words";
-    }
-    return sentence + u". ";
-}
-
 // 4, 16 and 23 words.
-const std::u16string kText = u"Short one here now. " + Words(16) + Words(23);
+const std::u16string kText =
+    u"Short one here now. " + SentenceOfWords(16) + u" " + SentenceOfWords(23) + u" ";
 const std::size_t kSecond = 20;
-const std::size_t kThird = kSecond + Words(16).size();
+const std::size_t kThird = kSecond + SentenceOfWords(16).size() + 1;
 
 TEST_F(SentenceMarksTest, LongSentencesAreMarkedForTheScenarioWithWhatTheyCost) {
     StartAndOpenWindow();
@@ -54,7 +48,7 @@ TEST_F(SentenceMarksTest, TheLivePassMarksAsTheTrailingPassDoes) {
     const std::u16string text =
         u"Considerable organisational complexity characterises "
         u"international communication. " +
-        Words(23) + u"Extraordinary " + Words(25);
+        SentenceOfWords(23) + u" Extraordinary " + SentenceOfWords(25) + u" ";
     TypeAt(10000, text);
     ASSERT_EQ(shell.live.lastLiveText, text);
     const std::vector<platform::EditorMark> live = recording::Control(kEditor)->marks;
@@ -72,7 +66,7 @@ TEST_F(SentenceMarksTest, TheLivePassMarksAsTheTrailingPassDoes) {
 
 TEST_F(SentenceMarksTest, AMarkCoversTheWordsAloneNotTheBreaksAroundThem) {
     StartAndOpenWindow();
-    const std::u16string sentence = Words(23).substr(0, Words(23).size() - 1);
+    const std::u16string sentence = SentenceOfWords(23);
     const std::u16string before = u"Short.\r\n\r\n ";
     TypeAt(10000, before + sentence + u" \r\n\r\nEnd here.");
     RunTrailingPass();
