@@ -25,8 +25,7 @@ const char* LevelName(SentenceLevel level) {
 
 }  // namespace
 
-std::string CliSentencesText(const DocumentAnalysis& analysis, const ProseSettings& settings,
-                             std::u16string_view source) {
+std::string CliSentencesText(const DocumentAnalysis& analysis, std::u16string_view source) {
     const std::vector<ProseSentence>& proseSentences = analysis.sentences;
     std::vector<std::size_t> starts;
     starts.reserve(proseSentences.size());
@@ -57,7 +56,7 @@ std::string CliSentencesText(const DocumentAnalysis& analysis, const ProseSettin
     const Json object = {
         {"grade", analysis.figures.grade},
         {"score", analysis.figures.score ? Json(*analysis.figures.score) : Json(nullptr)},
-        {"maxSentenceLength", SentenceAim(settings)},
+        {"maxSentenceLength", analysis.sentenceAim},
         {"sentences", sentences},
     };
     return object.dump() + "\n";

@@ -9,5 +9,4 @@
 // score, and each sentence's place, counts, level and impact. The analysis
 // holds the sentences; the places are those in `source`, the text as read,
 // which the prose was taken from.
-std::string CliSentencesText(const DocumentAnalysis& analysis, const ProseSettings& settings,
-                             std::u16string_view source);
+std::string CliSentencesText(const DocumentAnalysis& analysis, std::u16string_view source);

@@ -23,17 +23,17 @@ void TooLong(DocumentResult& result) {
 
 // The nearest sentences either side of each sentence's finding with other
 // words: within a run of copies the copies next to it tell nothing apart.
-std::vector<Neighbours> NeighboursOf(const DocumentAnalysis& check, std::u16string_view prose) {
-    const std::vector<ProseSentence>& sentences = check.sentences;
+std::vector<Neighbours> NeighboursOf(const DocumentAnalysis& analysis, std::u16string_view prose) {
+    const std::vector<ProseSentence>& sentences = analysis.sentences;
     std::vector<std::string> words;
     words.reserve(sentences.size());
     for (const ProseSentence& sentence : sentences) {
         words.push_back(WordsFingerprint(
             prose.substr(sentence.span.start, sentence.span.end - sentence.span.start)));
     }
-    std::vector<Neighbours> neighbours(check.findings.size());
-    for (std::size_t i = 0; i < check.findings.size(); ++i) {
-        const Finding& finding = check.findings[i];
+    std::vector<Neighbours> neighbours(analysis.findings.size());
+    for (std::size_t i = 0; i < analysis.findings.size(); ++i) {
+        const Finding& finding = analysis.findings[i];
         if (finding.wholeDocument || finding.section) {
             continue;
         }
@@ -95,34 +95,34 @@ void Analyse(const SourceDocument& document, const DocumentSettings& settings,
         TooLong(result);
         return;
     }
-    DocumentAnalysis check = AnalyseDocument(
+    DocumentAnalysis analysis = AnalyseDocument(
         prose, settings.prose, {.fullAnalysis = settings.jsonLine, .sections = settings.jsonLine});
-    result.figures = check.figures;
-    if (check.figures.hasText) {
-        PlaceFindings(SourceText(document), check.findings);
-        PlaceSections(SourceText(document), check.sections);
+    result.figures = analysis.figures;
+    if (analysis.figures.hasText) {
+        PlaceFindings(SourceText(document), analysis.findings);
+        PlaceSections(SourceText(document), analysis.sections);
     }
     const std::vector<Neighbours> neighbours =
         settings.keepBaselineEntries || settings.baseline != nullptr
-            ? NeighboursOf(check, prose.prose)
+            ? NeighboursOf(analysis, prose.prose)
             : std::vector<Neighbours>{};
-    if (settings.keepBaselineEntries && !check.findings.empty()) {
+    if (settings.keepBaselineEntries && !analysis.findings.empty()) {
         const std::optional<std::string> path =
             BaselinePath(result.path, settings.writtenBaselineFolder);
         result.outsideWrittenBaseline = !path;
         if (path) {
-            result.baselineEntries = BaselineEntriesOf(*path, check.findings, neighbours);
+            result.baselineEntries = BaselineEntriesOf(*path, analysis.findings, neighbours);
         }
     }
     // Even a document with nothing left to analyse ends what the baseline held for it.
     if (settings.baseline != nullptr) {
-        SplitByBaselineOf(settings, neighbours, check.findings, result);
+        SplitByBaselineOf(settings, neighbours, analysis.findings, result);
     }
-    result.findings = std::move(check.findings);
+    result.findings = std::move(analysis.findings);
     result.missed = !result.findings.empty();
-    if (settings.jsonLine && check.figures.hasText) {
-        result.output =
-            CliJsonDocumentLine(&check.analysis, result.path, result.findings, check.sections);
+    if (settings.jsonLine && analysis.figures.hasText) {
+        result.output = CliJsonDocumentLine(&analysis.analysis, result.path, result.findings,
+                                            analysis.sections);
     }
 }
 

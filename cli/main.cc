@@ -96,7 +96,10 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
         return Fail(kExitNoText, "the input holds no character that can be analysed");
     }
 
-    const ProseSettings prose = ProseSettingsOf(settings);
+    // No thresholds: none of one text's formats shows a finding.
+    ProseSettings prose;
+    prose.variant = settings.variant;
+    prose.scenario = settings.scenario;
     const DocumentAnalysis analysed = AnalyseDocument(
         document, prose,
         {.fullAnalysis = true, .sentences = options.format == OutputFormat::Sentences});
@@ -114,7 +117,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
             }
             return Write(EncodeUtf8(analysis.exportDocument));
         case OutputFormat::Sentences:
-            return Write(CliSentencesText(analysed, prose, SourceText(source)));
+            return Write(CliSentencesText(analysed, SourceText(source)));
         case OutputFormat::Github:
         case OutputFormat::Sarif:
             break;  // documents are checked for these

@@ -32,7 +32,7 @@ struct Weighed {
     const ProseSection* section = nullptr;  // none for the whole document
     std::size_t proseStart = 0;
     std::size_t proseEnd = SIZE_MAX;
-    std::size_t firstFinding = 0;  // its findings in the check's
+    std::size_t firstFinding = 0;  // its findings in the result's
     std::size_t findingCount = 0;
 };
 
@@ -84,10 +84,10 @@ void AddFigureFindings(const Thresholds& thresholds, Weighed& weighed,
 }
 
 // The documents or sections that missed.
-std::vector<Weighed> WeighFigures(const ProseSettings& settings, DocumentAnalysis& check) {
+std::vector<Weighed> WeighFigures(const ProseSettings& settings, DocumentAnalysis& result) {
     std::vector<Weighed> weighed;
-    if (settings.perSection && check.sections.size() > 1) {
-        for (const ProseSection& section : check.sections) {
+    if (settings.perSection && result.sections.size() > 1) {
+        for (const ProseSection& section : result.sections) {
             if (!section.hasText) {
                 continue;
             }
@@ -106,19 +106,19 @@ std::vector<Weighed> WeighFigures(const ProseSettings& settings, DocumentAnalysi
             one.proseEnd = section.proseEnd;
         }
     } else {
-        const TextAnalysis& analysis = check.analysis;
+        const TextAnalysis& analysis = result.analysis;
         AnalysisJob& counts = weighed.emplace_back().figures.counts;
         counts.wordCount = analysis.job.wordCount;
         counts.sentenceCount = analysis.job.sentenceCount;
         counts.characterCount = analysis.job.characterCount;
         counts.syllableCount = analysis.job.syllableCount;
-        counts.fleschKincaidGrade = check.figures.grade;
-        counts.fleschReadingEase = check.figures.ease;
+        counts.fleschKincaidGrade = result.figures.grade;
+        counts.fleschReadingEase = result.figures.ease;
         weighed.back().figures.ascii = {analysis.complexWordCount, analysis.longWordCount};
-        weighed.back().figures.score = check.figures.score;
+        weighed.back().figures.score = result.figures.score;
     }
     for (Weighed& one : weighed) {
-        AddFigureFindings(settings.thresholds, one, check.findings);
+        AddFigureFindings(settings.thresholds, one, result.findings);
     }
     std::erase_if(weighed, [](const Weighed& one) { return one.findingCount == 0; });
     return weighed;
@@ -190,23 +190,23 @@ std::string NotEnoughNote(const HardSentences& chosen) {
 // section and its parent is one finding, told with the innermost one's figures.
 void NameHardSentences(const ProseDocument& document, const ProseSettings& settings,
                        const std::vector<Weighed>& misses, const std::vector<bool>& nameable,
-                       DocumentAnalysis& check, std::vector<Finding>& sentenceFindings) {
+                       DocumentAnalysis& result, std::vector<Finding>& sentenceFindings) {
     const ScoreProfile& profile = SelectScoreProfile(settings.scenario, settings.variant);
-    std::vector<std::optional<std::size_t>> findingOf(check.sentences.size());
+    std::vector<std::optional<std::size_t>> findingOf(result.sentences.size());
     std::vector<std::size_t> indices;
     std::vector<SentenceSpan> candidates;
     for (auto miss = misses.rbegin(); miss != misses.rend(); ++miss) {
         indices.clear();
         candidates.clear();
         const auto first =
-            std::lower_bound(check.sentences.begin(), check.sentences.end(), miss->proseStart,
+            std::lower_bound(result.sentences.begin(), result.sentences.end(), miss->proseStart,
                              [](const ProseSentence& sentence, std::size_t start) {
                                  return sentence.span.start < start;
                              });
         for (auto sentence = first;
-             sentence != check.sentences.end() && sentence->span.start < miss->proseEnd;
+             sentence != result.sentences.end() && sentence->span.start < miss->proseEnd;
              ++sentence) {
-            const auto index = static_cast<std::size_t>(sentence - check.sentences.begin());
+            const auto index = static_cast<std::size_t>(sentence - result.sentences.begin());
             if (nameable[index]) {
                 indices.push_back(index);
                 candidates.push_back(sentence->span);
@@ -217,7 +217,7 @@ void NameHardSentences(const ProseDocument& document, const ProseSettings& setti
         std::vector<NamedSentence> named;
         for (std::size_t i = 0; i < chosen.named.size(); ++i) {
             const std::size_t index = indices[chosen.named[i]];
-            const ProseSentence& sentence = check.sentences[index];
+            const ProseSentence& sentence = result.sentences[index];
             if (!findingOf[index]) {
                 findingOf[index] = sentenceFindings.size();
                 sentenceFindings.push_back(
@@ -230,7 +230,7 @@ void NameHardSentences(const ProseDocument& document, const ProseSettings& setti
             one.message = sentenceFindings[*findingOf[index]].message;
         }
         for (std::size_t i = 0; i < miss->findingCount; ++i) {
-            Finding& finding = check.findings[miss->firstFinding + i];
+            Finding& finding = result.findings[miss->firstFinding + i];
             finding.named = named;
             if (!named.empty() && (!chosen.enough || chosen.moreNeeded > 0)) {
                 finding.message += NotEnoughNote(chosen);
@@ -239,13 +239,13 @@ void NameHardSentences(const ProseDocument& document, const ProseSettings& setti
     }
 }
 void AddLongSentences(const ProseDocument& document, const ProseSettings& settings,
-                      const std::vector<bool>& nameable, const DocumentAnalysis& check,
+                      const std::vector<bool>& nameable, const DocumentAnalysis& result,
                       std::vector<Finding>& sentenceFindings) {
     const int aim = SentenceAim(settings);
     const SentenceWordLimit wordLimit = *settings.thresholds.maxSentenceWords;
     const int maxWords = wordLimit.scenarioAim ? aim : wordLimit.words;
-    for (std::size_t i = 0; i < check.sentences.size(); ++i) {
-        const ProseSentence& sentence = check.sentences[i];
+    for (std::size_t i = 0; i < result.sentences.size(); ++i) {
+        const ProseSentence& sentence = result.sentences[i];
         const SentenceSpan& span = sentence.span;
         if (!nameable[i] || span.words <= maxWords) {
             continue;
@@ -256,7 +256,7 @@ void AddLongSentences(const ProseDocument& document, const ProseSettings& settin
                                          : "at most " + std::to_string(maxWords) + " allowed";
         message += " \u00B7 ";
         message += EncodeUtf8(
-            SentenceCostText(span, sentence.impact, check.figures.grade, check.figures.score));
+            SentenceCostText(span, sentence.impact, result.figures.grade, result.figures.score));
         sentenceFindings.push_back(SentenceFinding(
             document.prose, sentence, FindingRule::MaxSentenceWords, std::move(message)));
     }
@@ -277,54 +277,58 @@ void NumberFingerprints(std::vector<Finding>& findings) {
 
 DocumentAnalysis AnalyseDocument(const ProseDocument& document, const ProseSettings& settings,
                                  AnalysisNeeds needs, AnalysisMemory* memory) {
-    DocumentAnalysis check;
-    if (!HoldsAnalysableText(document.prose, settings.variant)) {
-        return check;
+    DocumentAnalysis result;
+    const bool analysable = needs.anyText ? !document.prose.empty()
+                                          : HoldsAnalysableText(document.prose, settings.variant);
+    if (!analysable) {
+        return result;
     }
+    result.sentenceAim = SentenceAim(settings);
     const CountingOptions counting{settings.rates, memory != nullptr ? &memory->counts : nullptr};
-    check.analysis =
+    result.analysis =
         needs.fullAnalysis
             ? AnalyseText(document.prose, settings.variant, settings.scenario, counting)
             : AnalyseFigures(document.prose, settings.variant, settings.scenario, counting);
-    const AnalysisJob& job = check.analysis.job;
-    DocumentFigures& figures = check.figures;
+    const AnalysisJob& job = result.analysis.job;
+    DocumentFigures& figures = result.figures;
     figures.hasText = true;
     figures.words = job.wordCount;
     figures.grade = job.fleschKincaidGrade;
     figures.ease = job.fleschReadingEase;
-    if (check.analysis.score) {
-        figures.score = check.analysis.score->overallScore;
+    if (result.analysis.score) {
+        figures.score = result.analysis.score->overallScore;
     }
     const Thresholds& thresholds = settings.thresholds;
     const bool figureThresholds = thresholds.maxGrade || thresholds.minEase || thresholds.minScore;
     if (needs.sections || (settings.perSection && figureThresholds)) {
-        check.sections = ProseSections(document, settings.variant, settings.scenario);
+        result.sections = ProseSections(document, settings.variant, settings.scenario);
     }
-    const std::vector<Weighed> misses = WeighFigures(settings, check);
+    const std::vector<Weighed> misses = WeighFigures(settings, result);
     if (needs.sentences || !misses.empty() || thresholds.maxSentenceWords) {
-        check.sentences =
-            ProseSentences(document, check.analysis, memory != nullptr ? &memory->spans : nullptr);
+        result.sentences =
+            ProseSentences(document, result.analysis, memory != nullptr ? &memory->spans : nullptr);
     }
     std::vector<bool> nameable;
     if (!misses.empty() || thresholds.maxSentenceWords) {
-        nameable.reserve(check.sentences.size());
-        for (const ProseSentence& sentence : check.sentences) {
+        nameable.reserve(result.sentences.size());
+        for (const ProseSentence& sentence : result.sentences) {
             nameable.push_back(IsNameable(document, sentence.span));
         }
     }
     std::vector<Finding> sentenceFindings;
-    NameHardSentences(document, settings, misses, nameable, check, sentenceFindings);
+    NameHardSentences(document, settings, misses, nameable, result, sentenceFindings);
     if (thresholds.maxSentenceWords) {
-        AddLongSentences(document, settings, nameable, check, sentenceFindings);
+        AddLongSentences(document, settings, nameable, result, sentenceFindings);
     }
     // In the sentences' order, so that copies are numbered as they stand.
     std::stable_sort(sentenceFindings.begin(), sentenceFindings.end(),
                      [](const Finding& a, const Finding& b) {
                          return std::pair(a.sourceStart, a.rule) < std::pair(b.sourceStart, b.rule);
                      });
-    std::move(sentenceFindings.begin(), sentenceFindings.end(), std::back_inserter(check.findings));
-    NumberFingerprints(check.findings);
-    return check;
+    std::move(sentenceFindings.begin(), sentenceFindings.end(),
+              std::back_inserter(result.findings));
+    NumberFingerprints(result.findings);
+    return result;
 }
 
 int SentenceAim(const ProseSettings& settings) {

@@ -40,6 +40,7 @@ struct DocumentFigures {
 
 struct DocumentAnalysis {
     DocumentFigures figures;
+    int sentenceAim = 0;                   // SentenceAim of the settings
     TextAnalysis analysis;                 // of the prose; nothing is set without text
     std::vector<ProseSentence> sentences;  // every sentence, where asked for or needed
     std::vector<ProseSection> sections;    // where asked for or needed; places unset
@@ -50,6 +51,9 @@ struct AnalysisNeeds {
     bool fullAnalysis = false;  // rows, summary, report and export too
     bool sentences = false;     // even when no threshold needs them
     bool sections = false;      // likewise
+    // Analysed though it holds no character the variant reads, as the window
+    // analyses whatever its editor holds; an empty prose still is not.
+    bool anyText = false;
 };
 
 // What the window keeps between keystrokes, so that each analysis counts only

@@ -120,10 +120,10 @@ DocumentAnalysis AnalyseOpenDocument(const OpenDocument& document, AnalysisNeeds
 void CheckOpenDocument(OpenDocument& document, const EditorSettings& editor, ConfigFiles& files) {
     document.settings = ResolveSettings(
         editor, document.path.empty() ? document.path : document.path.parent_path(), files);
-    DocumentAnalysis check = AnalyseOpenDocument(document, {.sentences = true});
-    document.figures = check.figures;
-    document.sentences = std::move(check.sentences);
-    document.findings = std::move(check.findings);
+    DocumentAnalysis analysis = AnalyseOpenDocument(document, {.sentences = true});
+    document.figures = analysis.figures;
+    document.sentences = std::move(analysis.sentences);
+    document.findings = std::move(analysis.findings);
     document.checked = true;
 }
 

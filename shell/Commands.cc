@@ -6,10 +6,10 @@
 #include "engine/Scenario.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
+#include "shell/Draft.h"
 #include "shell/FullAnalysis.h"
 #include "shell/LiveAnalysis.h"
 #include "shell/MainWindow.h"
-#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/RecommendationsView.h"
 #include "shell/ResultsArea.h"
@@ -116,7 +116,8 @@ void ToggleHighlight() {
     if (!shell.highlight) {
         ClearSentenceMarks();
     } else if (shell.analysisCurrent) {
-        ShowSentenceMarks(AnalyseDraft(ReadDraft(platform::ControlText(kEditor))));
+        const DocumentAnalysis analysis = AnalyseDraft(ReadDraft(platform::ControlText(kEditor)));
+        ShowSentenceMarks(analysis.sentences, analysis.figures);
     }
 }
 

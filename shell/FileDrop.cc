@@ -13,7 +13,7 @@
 #include "platform/Platform.h"
 #include "shell/Alerts.h"
 #include "shell/ControlNumbers.h"
-#include "shell/MarkdownDraft.h"
+#include "shell/Draft.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -32,7 +32,7 @@ std::u16string Digits(std::size_t number) {
 
 // The length the window holds to, of the text as it will be read.
 std::size_t ReadLength(std::u16string_view text, bool markdown) {
-    return ProseOf(text, markdown ? SourceKind::Markdown : SourceKind::Text).prose.size();
+    return markdown ? ProseOf(text, SourceKind::Markdown).prose.size() : text.size();
 }
 
 // The text to put in the editor, or "" once the user has been told why not.

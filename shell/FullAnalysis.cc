@@ -5,7 +5,7 @@
 #include "documents/DocumentAnalysis.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
-#include "shell/MarkdownDraft.h"
+#include "shell/Draft.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
 #include "shell/SentenceMarks.h"
@@ -14,8 +14,7 @@
 void ShowFullAnalysis(const ProseDocument& draft) {
     DocumentAnalysis analysis = AnalyseDraft(draft);
     if (!analysis.figures.hasText) {
-        // Only a change of variant brings a text with no letter it reads here:
-        // as after an edit to such a text, the rows wait for one it can read.
+        // A Markdown draft without prose: nothing to count, nothing to mark.
         ClearSentenceMarks();
         return;
     }
@@ -23,7 +22,7 @@ void ShowFullAnalysis(const ProseDocument& draft) {
     job = std::move(analysis.analysis.job);
     ShowMetrics(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    ShowSentenceMarks(analysis);
+    ShowSentenceMarks(analysis.sentences, analysis.figures);
     shell.analysisCurrent = true;
 }
 

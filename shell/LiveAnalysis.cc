@@ -12,8 +12,8 @@
 #include "engine/TextStatistics.h"
 #include "platform/Platform.h"
 #include "shell/ControlNumbers.h"
+#include "shell/Draft.h"
 #include "shell/FullAnalysis.h"
-#include "shell/MarkdownDraft.h"
 #include "shell/Preferences.h"
 #include "shell/RedrawRows.h"
 #include "shell/ResultsArea.h"
@@ -51,7 +51,7 @@ bool LivePass(const ProseDocument& draft) {
     job = std::move(analysis.analysis.job);
     RedrawChangedRows(job, shell.locale, shell.lastDrawnValues);
     WriteSummaryLine(job, CharactersPerPage(shell.locale), shell.summary);
-    ShowSentenceMarks(analysis);
+    ShowSentenceMarks(analysis.sentences, analysis.figures);
     return true;
 }
 

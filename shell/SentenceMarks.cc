@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "report/SentenceImpact.h"
 #include "shell/ControlNumbers.h"
-#include "shell/MarkdownDraft.h"
+#include "shell/Draft.h"
 #include "shell/ShellState.h"
 
 namespace {
@@ -38,7 +38,8 @@ void MoveToMark(bool forward) {
 
 }  // namespace
 
-void ShowSentenceMarks(const DocumentAnalysis& analysis) {
+void ShowSentenceMarks(const std::vector<ProseSentence>& sentences,
+                       const DocumentFigures& figures) {
     if (!shell.highlight) {
         ClearSentenceMarks();
         return;
@@ -46,7 +47,7 @@ void ShowSentenceMarks(const DocumentAnalysis& analysis) {
     const ProseSettings settings = DraftSettings();
     std::vector<platform::EditorMark> marks;
     shell.marked.clear();
-    for (const ProseSentence& sentence : analysis.sentences) {
+    for (const ProseSentence& sentence : sentences) {
         const SentenceLevel level = sentence.impact.level;
         if (level == SentenceLevel::None) {
             continue;
@@ -56,7 +57,7 @@ void ShowSentenceMarks(const DocumentAnalysis& analysis) {
         marks.push_back({words.start, words.end,
                          level == SentenceLevel::VeryLong ? platform::MarkLevel::VeryLong
                                                           : platform::MarkLevel::Long,
-                         MarkTextOf(sentence, analysis.figures, settings)});
+                         MarkTextOf(sentence, figures, settings)});
         shell.marked.push_back(words);
     }
     platform::SetEditorMarks(kEditor, marks);

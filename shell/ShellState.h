@@ -55,7 +55,7 @@ struct ShellState {
     bool highlight = true;           // long sentences marked in the editor
     std::vector<WordsRange> marked;  // where the marks stand, ascending
     bool readAsMarkdown = false;     // the gear menu's choice
-    bool draftIsMarkdown = false;    // the text last read was read as Markdown, into draft
+    bool draftIsMarkdown = false;    // the text last read into draft was read as Markdown
     ProseDocument draft;
     // The version the last update check offered, and its notes; "No Thanks!" resets the version.
     std::u16string latestVersion;

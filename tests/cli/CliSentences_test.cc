@@ -15,7 +15,7 @@ std::string SentencesOf(const std::u16string& text, EnglishVariant variant, int 
     settings.variant = variant;
     settings.scenario = scenario;
     return CliSentencesText(AnalyseDocument(PlainTextProse(text), settings, {.sentences = true}),
-                            settings, text);
+                            text);
 }
 
 // Words of one syllable each, then a full stop.

@@ -74,8 +74,7 @@ TEST_F(ReadingRuleTest, AMarkdownFileIsReadAsMarkdownHoweverItIsNamed) {
     EXPECT_EQ(Run("--format report page.md").out, EncodeUtf8(analysis.report));
     EXPECT_EQ(Run("--format export page.md").out, EncodeUtf8(analysis.exportDocument));
     // Sentences are placed in the file as written, past the front matter.
-    EXPECT_EQ(Run("--format sentences page.md").out,
-              CliSentencesText(analysed, settings, SourceText(page)));
+    EXPECT_EQ(Run("--format sentences page.md").out, CliSentencesText(analysed, SourceText(page)));
     const Json sentences = Json::parse(Run("--format sentences page.md").out);
     EXPECT_EQ(sentences["sentences"][1]["line"], 6);
 }

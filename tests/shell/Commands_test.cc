@@ -52,6 +52,14 @@ TEST_F(CommandsTest, VariantToggleStoresAndReanalysesOnlyWithText) {
     ClickAndRun(kVariantButton);
     EXPECT_EQ(recording::StoredPreference("Locale"), u"0");
     ExpectRowsShow(Analysed(kSample));
+
+    // A text of letters only UK English reads is still analysed under US English.
+    constexpr std::u16string_view kUkLetters = u"Ñéé";
+    ClickAndRun(kVariantButton);
+    TypeAt(20000, kUkLetters);
+    RunTrailingPass();
+    ClickAndRun(kVariantButton);
+    ExpectRowsShow(Analysed(kUkLetters));
 }
 
 TEST_F(CommandsTest, ScenarioRatesFollowTheVariantAtTheChangeOnly) {

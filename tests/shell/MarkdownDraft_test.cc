@@ -1,4 +1,4 @@
-#include "shell/MarkdownDraft.h"
+#include "shell/Draft.h"
 
 #include <string>
 #include <utility>

@@ -1,4 +1,7 @@
-#include "shell/MarkdownDraft.h"
+#include "shell/Draft.h"
+
+#include <string>
+#include <utility>
 
 #include "documents/SourceDocument.h"
 #include "platform/Platform.h"
@@ -8,13 +11,19 @@
 
 const ProseDocument& ReadDraft(std::u16string_view editorText) {
     shell.draftIsMarkdown = shell.readAsMarkdown;
-    shell.draft =
-        ProseOf(editorText, shell.draftIsMarkdown ? SourceKind::Markdown : SourceKind::Text);
+    if (shell.draftIsMarkdown) {
+        shell.draft = ProseOf(editorText, SourceKind::Markdown);
+        return shell.draft;
+    }
+    // Into the last draft's memory: a fresh copy of a long text on every key is not free.
+    std::u16string prose = std::move(shell.draft.prose);
+    prose.assign(editorText);
+    shell.draft = PlainTextProse(std::move(prose));
     return shell.draft;
 }
 
 DocumentAnalysis AnalyseDraft(const ProseDocument& draft) {
-    return AnalyseDocument(draft, DraftSettings(), {.sentences = shell.highlight},
+    return AnalyseDocument(draft, DraftSettings(), {.sentences = shell.highlight, .anyText = true},
                            &shell.analysisMemory);
 }
 
