@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Utf8.h"
+
 namespace {
 
 // The second half of a surrogate pair: the pair is one code point, one column.
 bool ContinuesCodePoint(std::u16string_view text, std::size_t i) {
-    return i > 0 && text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 &&
-           text[i - 1] <= 0xDBFF;
+    return i > 0 && IsLowSurrogate(text[i]) && IsHighSurrogate(text[i - 1]);
 }
 
 }  // namespace

@@ -77,13 +77,6 @@ void AppendUtf8(std::string& bytes, char32_t value) {
     }
 }
 
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 }  // namespace
 
 std::size_t WriteUtf16(char32_t value, char16_t* units) {

@@ -13,6 +13,14 @@ struct Utf8DecodeResult {
 };
 Utf8DecodeResult DecodeUtf8(std::string_view bytes);
 
+// The two halves of a surrogate pair, in that order.
+constexpr bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
 // Writes a code point (not a surrogate) as one UTF-16 unit or a surrogate
 // pair, and returns how many units it wrote.
 std::size_t WriteUtf16(char32_t value, char16_t* units);

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Utf8.h"
+
 namespace {
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
 bool StartsPair(std::u16string_view text, std::size_t i) {
-    return IsHighSurrogate(text[i]) && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-           text[i + 1] <= 0xDFFF;
+    return IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]);
 }
 
 bool SplitsPair(std::u16string_view text, std::size_t offset) {

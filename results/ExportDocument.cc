@@ -5,14 +5,11 @@
 
 #include "engine/Scenario.h"
 #include "engine/TwoDecimals.h"
+#include "engine/Utf8.h"
 
 namespace {
 
 constexpr std::size_t kPreviewLength = 100;
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
 
 // The first code units of the text, without splitting a surrogate pair at the end.
 std::u16string_view Preview(std::u16string_view text) {
