@@ -73,7 +73,7 @@ int Analyse(const CliOptions& options, const CliSettings& settings) {
     if (input.status == platform::FileReadStatus::TooLarge) {
         return Fail(kExitTooLong, readCapped
                                       ? SystemMessage(kInputTooLongMessage)
-                                      : OverDocumentCeiling(path == "-" ? "standard input" : path));
+                                      : OverDocumentCeiling(platform::posix::InputName(path)));
     }
     if (input.status != platform::FileReadStatus::Read) {
         return Fail(kExitBadInput, input.error);

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/common/ReadFile.h"
+#include "platform/common/FileBytes.h"
 
 namespace platform {
 

@@ -13,8 +13,9 @@ const ProseDocument& ReadDraft(std::u16string_view editorText);
 
 // The draft analysed with the window's variant, scenario and rates, counting
 // only what changed since the last analysis; its sentences where they are
-// marked. Any draft that is not empty is analysed, as the window analyses
-// whatever its editor holds once the input gate has let it through.
+// marked. Any draft that is not empty is analysed, even one without a
+// character the variant reads: a change of variant or scenario analyses
+// whatever the editor holds, without the input gate.
 DocumentAnalysis AnalyseDraft(const ProseDocument& draft);
 
 // The settings the window analyses with.

@@ -39,10 +39,14 @@ FileBytes ReadBounded(std::FILE* stream, const std::string& name, std::size_t ma
 
 }  // namespace
 
+std::string InputName(const std::string& path) {
+    return path == "-" ? "standard input" : path;
+}
+
 FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     FileBytes file;
     if (path == "-") {
-        file = ReadBounded(stdin, "standard input", maxBytes);
+        file = ReadBounded(stdin, InputName(path), maxBytes);
     } else if (std::FILE* stream = std::fopen(path.c_str(), "rb")) {
         struct stat opened {};
         if (fstat(fileno(stream), &opened) == 0 && S_ISDIR(opened.st_mode)) {
@@ -56,7 +60,7 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
         file = {FileReadStatus::Unreadable, {}, Failure("cannot open", path)};
     }
     if (file.status == FileReadStatus::TooLarge) {
-        file.error = path + ": too large";
+        file.error = InputName(path) + ": too large";
     }
     return file;
 }

@@ -3,18 +3,12 @@
 #include <cstddef>
 #include <string>
 
-namespace platform {
-
-enum class FileReadStatus { Read, TooLarge, Folder, Unreadable };
-struct FileBytes {
-    FileReadStatus status = FileReadStatus::Read;
-    std::string bytes;  // the whole file when Read
-    std::string error;  // what failed, naming the path: "PATH: too large" when TooLarge
-};
-
-}  // namespace platform
+#include "platform/common/FileBytes.h"
 
 namespace platform::posix {
+
+// How messages name a path: "-" is "standard input".
+std::string InputName(const std::string& path);
 
 // The whole file, or stdin when the path is "-", reading at most maxBytes + 1
 // bytes: a larger input, even an endless one, is refused unread.

@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 #include "platform/common/AtomicFile.h"
+#include "platform/common/ReadFile.h"
 #include "platform/http/HttpGet.h"
 
 namespace platform {

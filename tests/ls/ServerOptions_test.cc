@@ -27,13 +27,16 @@ TEST(ServerOptions, HelpAndVersionAnswerAndEnd) {
     const CliRun help = RunServer("--stdio --help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.out, ServerHelpText());
+    // Help wins over a word it does not know, as quillory-cli's does.
+    EXPECT_EQ(RunServer("--verbose --help").out, ServerHelpText());
     const CliRun version = RunServer("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, "quillory-ls " + std::string(kVersionUtf8) + "\n");
 }
 
 TEST(ServerOptions, StdioServesAndAnythingElseIsOneLineWithStatusTwo) {
-    const CliRun served = RunServer("--stdio --stdio");
+    // "--" ends the options, as for quillory-cli.
+    const CliRun served = RunServer("--stdio --stdio --");
     EXPECT_EQ(served.exitCode, 1);  // the input ended without an exit notification
     EXPECT_EQ(served.out, "");
     EXPECT_EQ(served.err, "");
