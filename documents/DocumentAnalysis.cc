@@ -241,7 +241,7 @@ void NameHardSentences(const ProseDocument& document, const ProseSettings& setti
 void AddLongSentences(const ProseDocument& document, const ProseSettings& settings,
                       const std::vector<bool>& nameable, const DocumentAnalysis& result,
                       std::vector<Finding>& sentenceFindings) {
-    const int aim = SentenceAim(settings);
+    const int aim = result.sentenceAim;
     const SentenceWordLimit wordLimit = *settings.thresholds.maxSentenceWords;
     const int maxWords = wordLimit.scenarioAim ? aim : wordLimit.words;
     for (std::size_t i = 0; i < result.sentences.size(); ++i) {
